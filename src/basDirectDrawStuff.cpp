@@ -1,0 +1,89 @@
+// The drawing surfaces: made once at start-up, released with everything else at shutdown.
+#include "basDirectDrawStuff.h"
+
+#include "basDeclarations.h"
+#include "platform/Runtime.h"
+
+namespace glintrow {
+namespace {
+
+ObjectRef<DirectDrawSurface7> LoadBitmapSurface(const std::string& path) {
+    DDSURFACEDESC2 desc;
+    desc.lFlags = DDSD_CAPS;
+    desc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
+    return DD->CreateSurfaceFromFile(path, desc);
+}
+
+void CreateSurfaces() {
+    DD = DX->DirectDrawCreate("");
+    DD->SetCooperativeLevel(FormHandle, DDSCL_NORMAL);
+
+    DDSURFACEDESC2 primaryDesc;
+    primaryDesc.lFlags = DDSD_CAPS;
+    primaryDesc.ddsCaps.lCaps = DDSCAPS_PRIMARYSURFACE;
+    PrimarySurface = DD->CreateSurface(primaryDesc);
+
+    DDSURFACEDESC2 backDesc;
+    backDesc.lFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
+    backDesc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
+    backDesc.lWidth = BoardPixels;
+    backDesc.lHeight = BoardPixels;
+    BackBuffer = DD->CreateSurface(backDesc);
+    BackBufferRect = RECT{0, 0, backDesc.lWidth, backDesc.lHeight};
+
+    BoardSurface = LoadBitmapSurface(BoardBitmapPath);
+    DDSURFACEDESC2 boardDesc;
+    BoardSurface->GetSurfaceDesc(boardDesc);
+    BoardBitmapRect = RECT{0, 0, boardDesc.lWidth, boardDesc.lHeight};
+
+    GemSheetSurface = LoadBitmapSurface(GemSheetPath);
+    TargetSurface = LoadBitmapSurface(TargetBitmapPath);
+
+    BoardClipper = DD->CreateClipper(0);
+    BoardClipper->SetHWnd(BoardHandle);
+    PrimarySurface->SetClipper(BoardClipper);
+
+    const DDCOLORKEY black;
+    BoardSurface->SetColorKey(DDCKEY_SRCBLT, black);
+    GemSheetSurface->SetColorKey(DDCKEY_SRCBLT, black);
+    TargetSurface->SetColorKey(DDCKEY_SRCBLT, black);
+}
+
+} // namespace
+
+void InitDirectDraw() {
+    if (!DX)
+        DX = ObjectRef<DirectX7>::Make();
+    try {
+        CreateSurfaces();
+    } catch (const std::exception& failure) {
+        MsgBox(std::string("Unexpected error has occurred.\r\n") + failure.what(),
+               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+    }
+}
+
+void EndDirectDraw() {
+    PrimarySurface = nullptr;
+    BackBuffer = nullptr;
+    BoardSurface = nullptr;
+    GemSheetSurface = nullptr;
+    TargetSurface = nullptr;
+    BoardClipper = nullptr;
+    DD = nullptr;
+    DX = nullptr;
+
+    for (auto& buffer : SoundBuffers)
+        buffer = nullptr;
+    PrimarySoundBuffer = nullptr;
+    DS = nullptr;
+
+    DroppingGems.clear();
+    MatchedGems.clear();
+
+    for (int16_t row = 0; row < BoardSize; ++row)
+        for (int16_t column = 0; column < BoardSize; ++column)
+            Board[column][row].Gem = nullptr;
+    Gems.fill(CGem{});
+}
+
+} // namespace glintrow

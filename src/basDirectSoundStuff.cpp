@@ -1,0 +1,58 @@
+// The fourteen sound effects: loading them at start-up and playing them.
+#include "basDirectSoundStuff.h"
+
+#include "basDirectDrawStuff.h"
+#include "platform/Runtime.h"
+
+#include <array>
+
+namespace glintrow {
+namespace {
+
+constexpr std::array<const char*, SoundEffectCount> SoundFiles = {
+    "select.wav",    "badswap.wav", "gotset.wav",  "gotsetbig.wav", "combo2.wav",
+    "combo3.wav",    "combo4.wav",  "combo5.wav",  "combo6.wav",    "combo7.wav",
+    "excellent.wav", "gemdrop.wav", "explode.wav", "gameover.wav"};
+
+void LoadSoundEffects() {
+    if (!DX)
+        DX = ObjectRef<DirectX7>::Make();
+    DS = DX->DirectSoundCreate("");
+    DS->SetCooperativeLevel(FormHandle, DSSCL_NORMAL);
+
+    DSBUFFERDESC primaryDesc;
+    primaryDesc.lFlags = DSBCAPS_PRIMARYBUFFER | DSBCAPS_CTRLPAN;
+    WAVEFORMATEX silentFormat;
+    PrimarySoundBuffer = DS->CreateSoundBuffer(primaryDesc, silentFormat);
+
+    for (int effect = 0; effect < SoundEffectCount; ++effect) {
+        const std::string path = AppPath() + "/sounds/" + SoundFiles[effect];
+        DSBUFFERDESC desc;
+        desc.lFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN;
+        WAVEFORMATEX format;
+        SoundBuffers[effect] = DS->CreateSoundBufferFromFile(path, desc, format);
+    }
+}
+
+} // namespace
+
+void InitDirectSound() {
+    try {
+        LoadSoundEffects();
+    } catch (const std::exception&) {
+        EndDirectDraw();
+        MsgBox("Unable to create Direct Sound object.\r\nCheck to ensure that a sound card is "
+               "installed and working properly.",
+               MsgBoxIcon::None, "");
+        EndProgram(1);
+    }
+}
+
+void PlaySoundEffect(SoundEffect effect) {
+    if (!SoundOn)
+        return;
+    SoundBuffers[effect]->SetCurrentPosition(0);
+    SoundBuffers[effect]->Play(DSBPLAY_DEFAULT);
+}
+
+} // namespace glintrow

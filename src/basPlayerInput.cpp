@@ -1,0 +1,76 @@
+// The player's commands as they reach the game tables.
+#include "basPlayerInput.h"
+
+#include "basDeclarations.h"
+#include "basDirectSoundStuff.h"
+#include "basGettingInformation.h"
+#include "basHint.h"
+#include "basManipulatingGems.h"
+
+namespace glintrow {
+namespace {
+
+bool AcceptsSelection() {
+    return GameState == StateIdle || GameState == StateSelected;
+}
+
+void SelectGem(int16_t gem) {
+    ComboCount = 0;
+    SelectedGem = gem;
+    GameState = StateSelected;
+    ++ClickCount;
+    PlaySoundEffect(SoundSelect);
+}
+
+void FinishSelection(int16_t gem) {
+    Gems[SelectedGem].RotFrame = 0;
+    if (gem == SelectedGem) {
+        GameState = StateIdle;
+    } else {
+        SecondGem = gem;
+        if (AreAdjacent(SelectedGem, gem)) {
+            StartSwap(SelectedGem, SecondGem);
+            GameState = StateSwapping;
+        } else {
+            GameState = StateIdle;
+            PlaySoundEffect(SoundBadSwap);
+        }
+    }
+    ClickCount = 0;
+}
+
+} // namespace
+
+void PressBoard(float X, float Y) {
+    if (!AcceptsSelection())
+        return;
+    const int16_t gem = GemAtPoint(X, Y);
+    if (gem < 0)
+        return;
+    if (ClickCount <= 0)
+        SelectGem(gem);
+    else
+        FinishSelection(gem);
+}
+
+void SelectHintedGem() {
+    if (!AcceptsSelection())
+        return;
+    const int16_t hint = FindHint();
+    // Only a board without a move has no hint, and such a board never waits for the player.
+    if (hint < 0)
+        return;
+    if (hint != SelectedGem)
+        Gems[SelectedGem].RotFrame = 0;
+    PlaySoundEffect(SoundSelect);
+    ComboCount = 0;
+    ClickCount = 1;
+    SelectedGem = hint;
+    GameState = StateSelected;
+}
+
+bool CanStartNewGame() {
+    return GameState == StateIdle || GameState == StateSelected || GameState == StateGameOverShown;
+}
+
+} // namespace glintrow

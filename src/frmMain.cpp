@@ -1,0 +1,201 @@
+// The game's one window: menus, the board area, start-up and close; events become game calls.
+#include "frmMain.h"
+
+#include "basDeclarations.h"
+#include "basDirectDrawStuff.h"
+#include "basDirectSoundStuff.h"
+#include "basInitializingGameBoard.h"
+#include "basMainGameLoop.h"
+#include "basPlayerInput.h"
+#include "platform/Runtime.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+
+namespace glintrow {
+namespace {
+
+constexpr int BoardAreaPixels = 416;
+
+// The board area: shows the frames the game copies to it and reports every mouse press.
+class PictureBox : public QWidget {
+public:
+    explicit PictureBox(frmMain* form) : QWidget(form), form_(form) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setObjectName(QStringLiteral("picBoard"));
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        const QPointF at = event->position();
+        form_->picBoard_MouseDown(static_cast<int16_t>(event->button()),
+                                  static_cast<int16_t>(event->modifiers() >> 25),
+                                  static_cast<float>(at.x()), static_cast<float>(at.y()));
+    }
+
+private:
+    frmMain* form_;
+};
+
+HWND handleOf(QWidget* widget) {
+    return reinterpret_cast<HWND>(widget);
+}
+
+QIcon loadGameIcon() {
+    QIcon icon;
+    const QDir icons(QCoreApplication::applicationDirPath() + QStringLiteral("/images/icons"));
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString file = icons.filePath(QStringLiteral("glintrow-%1.png").arg(size));
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
+frmMain::frmMain() {
+    setWindowTitle(QStringLiteral("Ombra Glintrow "));
+    setWindowIcon(loadGameIcon());
+    picBoard = new PictureBox(this);
+    setCentralWidget(picBoard);
+    buildMenus();
+    FormHandle = handleOf(this);
+    BoardHandle = handleOf(picBoard);
+}
+
+void frmMain::buildMenus() {
+    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuNewGame = mnuGame->addAction(QStringLiteral("&New Game"), this, &frmMain::mnuNewGame_Click);
+    mnuNewGame->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuPlaySound =
+        mnuGame->addAction(QStringLiteral("&Play Sound"), this, &frmMain::mnuPlaySound_Click);
+    mnuPlaySound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuPlaySound->setCheckable(true);
+    mnuPlaySound->setChecked(false);
+    sepHint = mnuGame->addSeparator();
+    mnuHint = mnuGame->addAction(QStringLiteral("&Hint"), this, &frmMain::mnuHint_Click);
+    mnuHint->setShortcut(QKeySequence(Qt::Key_F3));
+    sepExit = mnuGame->addSeparator();
+    mnuQuit = mnuGame->addAction(QStringLiteral("&Quit"), this, &frmMain::mnuQuit_Click);
+    mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHowToPlay =
+        mnuHelp->addAction(QStringLiteral("&How to play..."), this, &frmMain::mnuHowToPlay_Click);
+    mnuHowToPlay->setShortcut(QKeySequence(Qt::Key_F1));
+    sepAbout = mnuHelp->addSeparator();
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About..."), this, &frmMain::mnuAbout_Click);
+    mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+}
+
+void frmMain::Form_Load() {
+    try {
+        BoardBitmapPath = AppPath() + "/images/Board.bmp";
+        GemSheetPath = AppPath() + "/images/GemSheet.bmp";
+        TargetBitmapPath = AppPath() + "/images/Target.bmp";
+        picBoard->move(0, 0);
+        picBoard->setFixedSize(BoardAreaPixels, BoardAreaPixels);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        FormFont.Size = 36;
+        FormFont.Name = "Tahoma";
+        GameState = StateStarting;
+        show();
+        InitDirectSound();
+        InitDirectDraw();
+        InitializeGameBoard();
+    } catch (const std::exception& failure) {
+        MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
+               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+        return;
+    }
+    runGameLoop();
+}
+
+void frmMain::runGameLoop() {
+    try {
+        MainGameLoop();
+    } catch (const std::exception& failure) {
+        MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
+               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+    }
+}
+
+void frmMain::Form_Resize() {
+    if (GameState != StateStarting)
+        return;
+    // The window is its client area plus a frame (the menu bar here); fit the client to the board.
+    const int frameWidth = width() - centralWidget()->width();
+    const int frameHeight = height() - centralWidget()->height();
+    resize(frameWidth + picBoard->width(), frameHeight + picBoard->height());
+}
+
+void frmMain::Form_QueryUnload() {
+    QuitRequested = true;
+    EndDirectDraw();
+}
+
+void frmMain::mnuNewGame_Click() {
+    if (!CanStartNewGame())
+        return;
+    try {
+        InitializeGameBoard();
+    } catch (const std::exception& failure) {
+        MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
+               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+        return;
+    }
+    if (IsFrameLoopRunning()) {
+        GameState = StateDropIn;
+        QuitRequested = false;
+    } else {
+        runGameLoop();
+    }
+}
+
+void frmMain::mnuPlaySound_Click() {
+    SoundOn = !SoundOn;
+    mnuPlaySound->setChecked(SoundOn);
+}
+
+void frmMain::mnuHint_Click() {
+    SelectHintedGem();
+}
+
+void frmMain::mnuQuit_Click() {
+    close();
+}
+
+void frmMain::mnuHowToPlay_Click() {
+    MsgBox("Instructions:\r\nLine up three of the same gem to make them disapear. You can not\r\n"
+           "move a pice unless you are moving it to line it up with three\r\nidentical pices",
+           MsgBoxIcon::Information, "Instructions.");
+}
+
+void frmMain::mnuAbout_Click() {
+    MsgBox("This version of the popular Glintrow game was created by Talbeck.",
+           MsgBoxIcon::Information, "About this game...");
+}
+
+void frmMain::picBoard_MouseDown(int16_t, int16_t, float X, float Y) {
+    PressBoard(X, Y);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+} // namespace glintrow

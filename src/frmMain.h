@@ -1,0 +1,54 @@
+// The game's one window: menus, the board area, start-up and close; events become game calls.
+#pragma once
+
+#include <QMainWindow>
+
+#include <cstdint>
+
+class QAction;
+class QMenu;
+
+namespace glintrow {
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmMain();
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_QueryUnload();
+
+    void mnuNewGame_Click();
+    void mnuPlaySound_Click();
+    void mnuHint_Click();
+    void mnuQuit_Click();
+    void mnuHowToPlay_Click();
+    void mnuAbout_Click();
+    void picBoard_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+
+    QWidget* picBoard = nullptr;
+    QMenu* mnuGame = nullptr;
+    QAction* mnuNewGame = nullptr;
+    QAction* mnuPlaySound = nullptr;
+    QAction* sepHint = nullptr;
+    QAction* mnuHint = nullptr;
+    QAction* sepExit = nullptr;
+    QAction* mnuQuit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHowToPlay = nullptr;
+    QAction* sepAbout = nullptr;
+    QAction* mnuAbout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    // Runs the frame loop and reports any failure that ends it; the window then stays open.
+    void runGameLoop();
+};
+
+} // namespace glintrow

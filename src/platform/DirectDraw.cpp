@@ -1,0 +1,261 @@
+// The drawing service on Qt: surfaces are QImages, keyed copies skip black through an alpha copy
+// of the source, and the primary surface hands finished frames to the board's window.
+#include "DirectDraw.h"
+#include "DirectSound.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+
+namespace glintrow {
+
+struct DirectDrawSurface7::Image {
+    QImage pixels;
+    // The same picture with the colour-key pixels made transparent, once a key is set.
+    QImage keyed;
+    bool primary = false;
+};
+
+struct DirectDrawClipper::Presenter : QObject {
+    QPointer<QWidget> window;
+    QImage frame;
+    QPoint offset;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window && event->type() == QEvent::Paint) {
+            QPainter painter(window);
+            painter.fillRect(window->rect(), Qt::black);
+            painter.drawImage(offset, frame);
+            return true;
+        }
+        return false;
+    }
+
+    ~Presenter() override {
+        if (window) {
+            window->removeEventFilter(this);
+            window->update();
+        }
+    }
+};
+
+namespace {
+
+QWidget* widgetOf(HWND window) {
+    return reinterpret_cast<QWidget*>(window);
+}
+
+QRect toQRect(const RECT& rect) {
+    return QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
+}
+
+bool isUsableIn(const RECT& rect, const QImage& image) {
+    return rect.Right > rect.Left && rect.Bottom > rect.Top && rect.Left >= 0 && rect.Top >= 0 &&
+           rect.Right <= image.width() && rect.Bottom <= image.height();
+}
+
+QColor toQColor(int32_t colour) {
+    return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+}
+
+QFont toQFont(const StdFont& font) {
+    QFont qfont(QString::fromStdString(font.Name));
+    // Points at 96 dots per inch, whatever the screen says, so text is laid out alike everywhere.
+    qfont.setPixelSize(static_cast<int>(font.Size * 96.0f / 72.0f + 0.5f));
+    return qfont;
+}
+
+void copyImage(QImage& target, const QRect& targetRect, const QImage& source,
+               const QRect& sourceRect, bool keyed) {
+    QPainter painter(&target);
+    painter.setCompositionMode(keyed ? QPainter::CompositionMode_SourceOver
+                                     : QPainter::CompositionMode_Source);
+    if (targetRect.size() == sourceRect.size()) {
+        painter.drawImage(targetRect.topLeft(), source, sourceRect);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(targetRect, source, sourceRect);
+    }
+}
+
+std::unique_ptr<DirectDrawSurface7::Image> makeImage(QImage pixels, bool primary = false) {
+    auto image = std::make_unique<DirectDrawSurface7::Image>();
+    image->pixels = std::move(pixels);
+    image->primary = primary;
+    return image;
+}
+
+} // namespace
+
+DirectDrawClipper::DirectDrawClipper() : presenter_(std::make_unique<Presenter>()) {}
+DirectDrawClipper::~DirectDrawClipper() = default;
+
+void DirectDrawClipper::SetHWnd(HWND window) {
+    if (presenter_->window)
+        presenter_->window->removeEventFilter(presenter_.get());
+    presenter_->window = widgetOf(window);
+    if (presenter_->window)
+        presenter_->window->installEventFilter(presenter_.get());
+}
+
+DirectDrawSurface7::DirectDrawSurface7(std::unique_ptr<Image> image) : image_(std::move(image)) {}
+DirectDrawSurface7::~DirectDrawSurface7() = default;
+
+int32_t DirectDrawSurface7::Blt(const RECT& target, DirectDrawSurface7& source,
+                                const RECT& sourceRect, int32_t flags) {
+    if (image_->primary)
+        return presentOnScreen(target, source, sourceRect);
+    const Image& from = *source.image_;
+    if (!isUsableIn(target, image_->pixels) || !isUsableIn(sourceRect, from.pixels))
+        return DDERR_INVALIDRECT;
+    const bool keyed = (flags & DDBLT_KEYSRC) && !from.keyed.isNull();
+    copyImage(image_->pixels, toQRect(target), keyed ? from.keyed : from.pixels,
+              toQRect(sourceRect), keyed);
+    return DD_OK;
+}
+
+int32_t DirectDrawSurface7::BltFast(int32_t x, int32_t y, DirectDrawSurface7& source,
+                                    const RECT& sourceRect, int32_t flags) {
+    const RECT target{x, y, x + sourceRect.Right - sourceRect.Left,
+                      y + sourceRect.Bottom - sourceRect.Top};
+    return Blt(target, source, sourceRect,
+               (flags & DDBLTFAST_SRCCOLORKEY) ? DDBLT_KEYSRC | DDBLT_WAIT : DDBLT_WAIT);
+}
+
+int32_t DirectDrawSurface7::presentOnScreen(const RECT& target, DirectDrawSurface7& source,
+                                            const RECT& sourceRect) {
+    DirectDrawClipper::Presenter* presenter = clipper_ ? clipper_->presenter() : nullptr;
+    if (!presenter || !presenter->window)
+        return DDERR_NOCLIPPER;
+    if (!isUsableIn(sourceRect, source.image_->pixels) || target.Right <= target.Left ||
+        target.Bottom <= target.Top)
+        return DDERR_INVALIDRECT;
+    QImage frame = source.image_->pixels.copy(toQRect(sourceRect));
+    const QRect onScreen = toQRect(target);
+    if (frame.size() != onScreen.size())
+        frame = frame.scaled(onScreen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    presenter->frame = std::move(frame);
+    presenter->offset = onScreen.topLeft() - presenter->window->mapToGlobal(QPoint(0, 0));
+    presenter->window->update();
+    return DD_OK;
+}
+
+void DirectDrawSurface7::SetColorKey(int32_t, const DDCOLORKEY& key) {
+    QImage keyed = image_->pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            const QRgb pixel = line[x];
+            const int32_t colour = RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
+            if (colour >= key.low && colour <= key.high)
+                line[x] = 0;
+        }
+    }
+    image_->keyed = std::move(keyed);
+}
+
+void DirectDrawSurface7::GetSurfaceDesc(DDSURFACEDESC2& desc) const {
+    desc.lFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    desc.ddsCaps.lCaps = image_->primary ? DDSCAPS_PRIMARYSURFACE : DDSCAPS_OFFSCREENPLAIN;
+    desc.lWidth = image_->pixels.width();
+    desc.lHeight = image_->pixels.height();
+}
+
+void DirectDrawSurface7::SetClipper(const ObjectRef<DirectDrawClipper>& clipper) {
+    clipper_ = clipper;
+}
+
+void DirectDrawSurface7::SetForeColor(int32_t colour) {
+    foreColor_ = colour;
+}
+
+void DirectDrawSurface7::SetFont(const StdFont& font) {
+    font_ = font;
+}
+
+void DirectDrawSurface7::DrawText(int32_t x, int32_t y, const std::string& text, bool) {
+    if (image_->primary)
+        return;
+    QPainter painter(&image_->pixels);
+    const QFont font = toQFont(font_);
+    painter.setFont(font);
+    painter.setPen(toQColor(foreColor_));
+    // The text's cell, not its baseline, has its top-left corner at (x, y).
+    painter.drawText(QPointF(x, y + QFontMetricsF(font).ascent()), QString::fromStdString(text));
+}
+
+int32_t DirectDrawSurface7::GetPixel(int32_t x, int32_t y) const {
+    if (!image_->pixels.valid(x, y))
+        return 0;
+    const QRgb pixel = image_->pixels.pixel(x, y);
+    return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+void DirectDraw7::SetCooperativeLevel(HWND, int32_t) {}
+
+ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurface(DDSURFACEDESC2& desc) {
+    if (desc.ddsCaps.lCaps & DDSCAPS_PRIMARYSURFACE)
+        return ObjectRef<DirectDrawSurface7>::Make(makeImage(QImage(), true));
+    if (!(desc.lFlags & DDSD_WIDTH) || !(desc.lFlags & DDSD_HEIGHT) || desc.lWidth <= 0 ||
+        desc.lHeight <= 0)
+        throw RuntimeError("Invalid surface description");
+    QImage pixels(desc.lWidth, desc.lHeight, QImage::Format_RGB32);
+    if (pixels.isNull())
+        throw RuntimeError("Out of memory");
+    pixels.fill(Qt::black);
+    return ObjectRef<DirectDrawSurface7>::Make(makeImage(std::move(pixels)));
+}
+
+ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std::string& path,
+                                                                 DDSURFACEDESC2& desc) {
+    const QString file = QString::fromStdString(path);
+    if (!QFile::exists(file))
+        throw RuntimeError("File not found: " + path);
+    QImageReader reader(file, "BMP");
+    QImage pixels = reader.read();
+    if (pixels.isNull())
+        throw RuntimeError("Invalid bitmap file (" + reader.errorString().toStdString() +
+                           "): " + path);
+    auto surface = ObjectRef<DirectDrawSurface7>::Make(
+        makeImage(pixels.convertToFormat(QImage::Format_RGB32)));
+    surface->GetSurfaceDesc(desc);
+    return surface;
+}
+
+ObjectRef<DirectDrawClipper> DirectDraw7::CreateClipper(int32_t) {
+    return ObjectRef<DirectDrawClipper>::Make();
+}
+
+ObjectRef<DirectDraw7> DirectX7::DirectDrawCreate(const std::string&) {
+    return ObjectRef<DirectDraw7>::Make();
+}
+
+int32_t DirectX7::TickCount() {
+    return glintrow::TickCount();
+}
+
+void DirectX7::GetWindowRect(HWND window, RECT& rect) {
+    QWidget* widget = widgetOf(window);
+    if (!widget) {
+        rect = RECT{};
+        return;
+    }
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    rect = RECT{topLeft.x(), topLeft.y(), topLeft.x() + widget->width(),
+                topLeft.y() + widget->height()};
+}
+
+double TextWidth(const StdFont& font, const std::string& text) {
+    return QFontMetricsF(toQFont(font)).horizontalAdvance(QString::fromStdString(text)) *
+           TwipsPerPixel;
+}
+
+double TextHeight(const StdFont& font, const std::string&) {
+    return QFontMetricsF(toQFont(font)).height() * TwipsPerPixel;
+}
+
+} // namespace glintrow

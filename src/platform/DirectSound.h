@@ -1,0 +1,73 @@
+// Our stand-ins for the sound service: the sound device and one buffer per loaded wave file,
+// each playing on a channel of its own.
+#pragma once
+
+#include "ObjectRef.h"
+#include "Window.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace glintrow {
+
+struct WAVEFORMATEX {
+    int16_t nFormatTag = 0;
+    int16_t nChannels = 0;
+    int32_t lSamplesPerSec = 0;
+    int32_t lAvgBytesPerSec = 0;
+    int16_t nBlockAlign = 0;
+    int16_t nBitsPerSample = 0;
+    int16_t nSize = 0;
+};
+
+struct DSBUFFERDESC {
+    int32_t lFlags = 0;
+    int32_t lBufferBytes = 0;
+};
+
+constexpr int32_t DSSCL_NORMAL = 1;
+constexpr int32_t DSBCAPS_PRIMARYBUFFER = 1;
+constexpr int32_t DSBCAPS_CTRLFREQUENCY = 32;
+constexpr int32_t DSBCAPS_CTRLPAN = 64;
+constexpr int32_t DSBPLAY_DEFAULT = 0;
+
+class DirectSoundBuffer {
+public:
+    struct Voice;
+
+    explicit DirectSoundBuffer(std::unique_ptr<Voice> voice);
+    ~DirectSoundBuffer();
+
+    void SetCurrentPosition(int32_t position);
+    // Plays the whole sound once from its current position and returns at once.
+    void Play(int32_t flags);
+    // True while the buffer's sound is audible; for tests.
+    bool IsPlaying() const;
+    // How often Play has started the sound; for tests.
+    int32_t PlayCount() const { return playCount_; }
+
+private:
+    std::unique_ptr<Voice> voice_;
+    int32_t playCount_ = 0;
+};
+
+class DirectSound {
+public:
+    struct Device;
+
+    explicit DirectSound(std::shared_ptr<Device> device);
+    ~DirectSound();
+
+    void SetCooperativeLevel(HWND window, int32_t level);
+    ObjectRef<DirectSoundBuffer> CreateSoundBuffer(DSBUFFERDESC& desc, WAVEFORMATEX& format);
+    // Loads a wave file; the format record is filled in from the file.
+    ObjectRef<DirectSoundBuffer>
+    CreateSoundBufferFromFile(const std::string& path, DSBUFFERDESC& desc, WAVEFORMATEX& format);
+
+private:
+    std::shared_ptr<Device> device_;
+    int nextChannel_ = 0;
+};
+
+} // namespace glintrow

@@ -1,0 +1,74 @@
+// Run-time and window services that need the toolkit: events, message boxes, the program's
+// folder, the end of the program and the fonts.
+#include "Runtime.h"
+#include "Window.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace glintrow {
+
+void DoEvents() {
+    if (Hooks().doEvents) {
+        Hooks().doEvents();
+        return;
+    }
+    if (!QCoreApplication::instance())
+        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title) {
+    if (Hooks().msgBox) {
+        Hooks().msgBox(prompt, icon, title);
+        return;
+    }
+    const QString caption =
+        title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
+    QString text = QString::fromStdString(prompt);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+        return;
+    }
+    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+    if (icon == MsgBoxIcon::Information)
+        boxIcon = QMessageBox::Information;
+    else if (icon == MsgBoxIcon::Exclamation)
+        boxIcon = QMessageBox::Warning;
+    QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+std::string AppPath() {
+    if (Hooks().appPath)
+        return Hooks().appPath();
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void EndProgram(int status) {
+    if (Hooks().endProgram) {
+        Hooks().endProgram(status);
+        throw ProgramEnded{};
+    }
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+void RegisterFallbackFonts() {
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
+        return;
+    const QString wineTahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    if (QFile::exists(wineTahoma))
+        QFontDatabase::addApplicationFont(wineTahoma);
+}
+
+} // namespace glintrow

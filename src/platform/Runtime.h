@@ -1,0 +1,68 @@
+// The run-time library the game leans on: run-time errors, number conversion, the millisecond
+// tick, the time of day, the random source, event processing, message boxes and the program's
+// folder. Tests replace time, events and boxes through RuntimeHooks.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace glintrow {
+
+// A run-time error; what() is the description the failure boxes show.
+class RuntimeError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Thrown by EndProgram when a test has taken over the end of the program; not a run-time error,
+// so no failure handler of the game catches it.
+struct ProgramEnded {};
+
+// Nearest whole number, halves to even; "Overflow" when it does not fit in 16 bits.
+int16_t CInt(double value);
+
+// Milliseconds on a monotonic clock; the count wraps around at 32 bits.
+int32_t TickCount();
+// Milliseconds from one tick reading to a later one, correct across the wrap.
+int32_t TicksBetween(int32_t earlier, int32_t later);
+// Sleeps until TickCount() first reaches the given tick (returns at once if it has).
+void WaitForTick(int32_t tick);
+
+// Seconds since midnight, with their fraction.
+float Timer();
+// Mixes a clock value into the random source's state; the same value twice still moves on.
+void Randomize(double seed);
+// A uniform fraction in [0, 1).
+float Rnd();
+// Puts the random source into a known state (tests and benchmarks).
+void SetRandomState(uint64_t state);
+
+// Handles every pending window event.
+void DoEvents();
+
+enum class MsgBoxIcon { None, Information, Exclamation };
+// A modal box with one OK button; an empty title shows the application's title. Line breaks in
+// the prompt are CR LF.
+void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title);
+
+// The folder of the running program, without a trailing separator.
+std::string AppPath();
+// Ends the program at once with the given status.
+[[noreturn]] void EndProgram(int status);
+
+// Test stand-ins for time, events, boxes and the end of the program; an empty member means the
+// real service.
+struct RuntimeHooks {
+    std::function<int32_t()> tickCount;
+    std::function<void(int32_t)> waitForTick;
+    std::function<float()> timeOfDay;
+    std::function<void()> doEvents;
+    std::function<void(const std::string&, MsgBoxIcon, const std::string&)> msgBox;
+    std::function<void(int)> endProgram;
+    std::function<std::string()> appPath;
+};
+RuntimeHooks& Hooks();
+
+} // namespace glintrow

@@ -1,0 +1,169 @@
+// Test helpers over the game tables.
+#include "GameTables.h"
+
+#include "platform/Runtime.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <fstream>
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace glintrow::testing {
+
+void ResetGameTables() {
+    for (auto& column : Board)
+        for (auto& cell : column)
+            cell = BoardCell{};
+    Gems.fill(CGem{});
+    GameState = StateStarting;
+    MatchedGems.clear();
+    DroppingGems.clear();
+    SelectedGem = SecondGem = ClickCount = 0;
+    SwapCounter = ClearCounter = FallCounter = GameOverCounter = ExplosionCounter = 0;
+    DropInCounter = TargetCounter = TargetPhase = ComboCount = SwapPhase = 0;
+    BoardBitmapPath.clear();
+    GemSheetPath.clear();
+    TargetBitmapPath.clear();
+    SoundOn = false;
+    QuitRequested = false;
+    FormFont = StdFont{};
+    FormHandle = BoardHandle = nullptr;
+    PrimarySurface = BackBuffer = BoardSurface = GemSheetSurface = TargetSurface = nullptr;
+    BoardClipper = nullptr;
+    DD = nullptr;
+    BackBufferRect = BoardBitmapRect = RECT{};
+    SoundBuffers.fill(nullptr);
+    PrimarySoundBuffer = nullptr;
+    DS = nullptr;
+    DX = nullptr;
+    Hooks() = RuntimeHooks{};
+    SetRandomState(12345);
+}
+
+void LayBoard(const BoardText& rows) {
+    for (int16_t r = 0; r < BoardSize; ++r) {
+        for (int16_t c = 0; c < BoardSize; ++c) {
+            const int16_t id = static_cast<int16_t>(8 * r + c);
+            CGem& gem = Gems[id];
+            gem = CGem{};
+            gem.GemID = id;
+            gem.GemType = static_cast<int16_t>(rows[r].at(c) - '0');
+            gem.SourceTop = static_cast<int16_t>(CellSize * gem.GemType);
+            gem.XCoord = c;
+            gem.YCoord = r;
+            gem.XPos = static_cast<int16_t>(CellSize * c);
+            gem.YPos = static_cast<int16_t>(CellSize * r);
+            Board[c][r] = BoardCell{&gem, id, gem.GemType};
+        }
+    }
+}
+
+BoardText BoardKinds() {
+    BoardText rows;
+    for (int16_t r = 0; r < BoardSize; ++r)
+        for (int16_t c = 0; c < BoardSize; ++c)
+            rows[r] += Board[c][r].GemType < 0 ? '-' : static_cast<char>('0' + Board[c][r].GemType);
+    return rows;
+}
+
+std::string DescribeDisagreement() {
+    std::set<int> seen;
+    for (int16_t r = 0; r < BoardSize; ++r) {
+        for (int16_t c = 0; c < BoardSize; ++c) {
+            const BoardCell& cell = Board[c][r];
+            std::ostringstream where;
+            where << "cell (" << c << ", " << r << ") with id " << cell.GemID << ": ";
+            if (cell.GemID < 0 || cell.GemID >= GemCount)
+                return where.str() + "id out of range";
+            if (!seen.insert(cell.GemID).second)
+                return where.str() + "id held by two cells";
+            const CGem& gem = Gems[cell.GemID];
+            if (cell.Gem != &gem)
+                return where.str() + "reference is not the gem of its id";
+            if (gem.GemID != cell.GemID)
+                return where.str() + "gem's own id differs";
+            if (gem.XCoord != c || gem.YCoord != r)
+                return where.str() + "gem's coordinates differ";
+            if (cell.GemType < 0 || cell.GemType >= GemKinds || gem.GemType != cell.GemType)
+                return where.str() + "kinds differ";
+            if (gem.SourceTop != CellSize * gem.GemType)
+                return where.str() + "sheet row differs from the kind";
+            if (gem.XPos != CellSize * c || gem.YPos != CellSize * r)
+                return where.str() + "gem is not at rest on its cell";
+        }
+    }
+    return {};
+}
+
+void LayRandomBoardWithoutLines(uint64_t seed) {
+    std::mt19937_64 random(seed);
+    std::uniform_int_distribution<int> kind(0, GemKinds - 1);
+    BoardText rows;
+    for (int r = 0; r < BoardSize; ++r) {
+        rows[r].assign(BoardSize, '0');
+        for (int c = 0; c < BoardSize; ++c) {
+            char k;
+            do {
+                k = static_cast<char>('0' + kind(random));
+            } while ((c >= 2 && rows[r][c - 1] == k && rows[r][c - 2] == k) ||
+                     (r >= 2 && rows[r - 1][c] == k && rows[r - 2][c] == k));
+            rows[r][c] = k;
+        }
+    }
+    LayBoard(rows);
+}
+
+namespace {
+
+void writeSilentWave(const std::string& path) {
+    const uint32_t samples = 441;
+    const uint32_t dataBytes = samples * 2;
+    std::ofstream out(path, std::ios::binary);
+    auto put32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto put16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    put32(36 + dataBytes);
+    out.write("WAVEfmt ", 8);
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(44100);
+    put32(88200);
+    put16(2);
+    put16(16);
+    out.write("data", 4);
+    put32(dataBytes);
+    const std::string silence(dataBytes, '\0');
+    out.write(silence.data(), dataBytes);
+}
+
+} // namespace
+
+void LoadTestSounds() {
+    static QTemporaryDir folder;
+    static const char* names[SoundEffectCount] = {
+        "select", "badswap", "gotset", "gotsetbig", "combo2",  "combo3",  "combo4",
+        "combo5", "combo6",  "combo7", "excellent", "gemdrop", "explode", "gameover"};
+    if (!DX)
+        DX = ObjectRef<DirectX7>::Make();
+    DS = DX->DirectSoundCreate("");
+    for (int effect = 0; effect < SoundEffectCount; ++effect) {
+        const std::string path = folder.filePath(names[effect]).toStdString() + ".wav";
+        writeSilentWave(path);
+        DSBUFFERDESC desc;
+        WAVEFORMATEX format;
+        SoundBuffers[effect] = DS->CreateSoundBufferFromFile(path, desc, format);
+    }
+    SoundOn = true;
+}
+
+std::array<int, SoundEffectCount> SoundPlayCounts() {
+    std::array<int, SoundEffectCount> counts{};
+    for (int effect = 0; effect < SoundEffectCount; ++effect)
+        counts[effect] = SoundBuffers[effect] ? SoundBuffers[effect]->PlayCount() : 0;
+    return counts;
+}
+
+} // namespace glintrow::testing

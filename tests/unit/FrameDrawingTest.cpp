@@ -1,0 +1,239 @@
+// Drawing the gems and the cursor into the back buffer: edge cuts, shrinking, layering and the
+// cursor's frames, read back pixel by pixel from sheets whose every pixel names its origin.
+#include "GameTables.h"
+#include "basDisplayingGemsAndTarget.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace glintrow::testing {
+namespace {
+
+constexpr int32_t BoardColour = RGB(30, 30, 30);
+
+// A sheet pixel says where it came from: red is 1 + its row in the cell, green 1 + its column,
+// blue 1 + 16 × kind + frame. The top-left 2 × 2 pixels of every cell are black, transparent.
+QImage MakeGemSheet() {
+    QImage sheet(780, 364, QImage::Format_RGB32);
+    for (int y = 0; y < 364; ++y)
+        for (int x = 0; x < 780; ++x)
+            sheet.setPixelColor(x, y, QColor(1 + y % 52, 1 + x % 52, 1 + 16 * (y / 52) + x / 52));
+    for (int y = 0; y < 364; y += 52)
+        for (int x = 0; x < 780; x += 52)
+            for (int corner = 0; corner < 4; ++corner)
+                sheet.setPixelColor(x + corner % 2, y + corner / 2, Qt::black);
+    return sheet;
+}
+
+// Each cursor frame is a ring of its own colour around a black, transparent middle.
+QImage MakeTargetSheet() {
+    QImage sheet(312, 52, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    for (int frame = 0; frame < 6; ++frame)
+        for (int y = 0; y < 52; ++y)
+            for (int x = 0; x < 52; ++x)
+                if (x < 4 || y < 4 || x >= 48 || y >= 48)
+                    sheet.setPixelColor(52 * frame + x, y, QColor(100 + 20 * frame, 50, 60));
+    return sheet;
+}
+
+int32_t SheetPixel(int kind, int frame, int row, int column) {
+    return RGB(1 + row, 1 + column, 1 + 16 * kind + frame);
+}
+
+int32_t TargetColour(int frame) {
+    return RGB(100 + 20 * frame, 50, 60);
+}
+
+class FrameDrawingTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        DX = ObjectRef<DirectX7>::Make();
+        DD = DX->DirectDrawCreate("");
+        DDSURFACEDESC2 desc;
+        desc.lFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+        desc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
+        desc.lWidth = desc.lHeight = 416;
+        BackBuffer = DD->CreateSurface(desc);
+        QImage board(416, 416, QImage::Format_RGB32);
+        board.fill(QColor(30, 30, 30));
+        BoardSurface = Load(board, "board.bmp");
+        GemSheetSurface = Load(MakeGemSheet(), "sheet.bmp");
+        TargetSurface = Load(MakeTargetSheet(), "target.bmp");
+        GemSheetSurface->SetColorKey(DDCKEY_SRCBLT, DDCOLORKEY{});
+        TargetSurface->SetColorKey(DDCKEY_SRCBLT, DDCOLORKEY{});
+        LayBoard({"01234560", "12345601", "23456012", "34560123", "45601234", "56012345",
+                  "60123456", "01234560"});
+        ClearBackBuffer();
+    }
+
+    ObjectRef<DirectDrawSurface7> Load(const QImage& image, const char* name) {
+        const QString path = folder_.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(image.save(path, "BMP"));
+        DDSURFACEDESC2 desc;
+        return DD->CreateSurfaceFromFile(path.toStdString(), desc);
+    }
+
+    void ClearBackBuffer() {
+        BackBuffer->Blt(RECT{0, 0, 416, 416}, *BoardSurface, RECT{0, 0, 416, 416}, DDBLT_WAIT);
+    }
+
+    // Moves every gem far off the board so one gem can be drawn alone.
+    void ParkAllGemsOffTheBoard() {
+        for (CGem& gem : Gems)
+            gem.YPos = -1000;
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(FrameDrawingTest, GemsAtRestAreDrawnOnTheirCellsFromTheirKindAndFrame) {
+    Gems[9].RotFrame = 7;
+    DisplayGems();
+    EXPECT_EQ(BackBuffer->GetPixel(0, 0), BoardColour);
+    EXPECT_EQ(BackBuffer->GetPixel(2, 2), SheetPixel(0, 0, 2, 2));
+    EXPECT_EQ(BackBuffer->GetPixel(52 + 10, 52 + 20), SheetPixel(2, 7, 20, 10));
+    EXPECT_EQ(BackBuffer->GetPixel(415, 415), SheetPixel(0, 0, 51, 51));
+}
+
+TEST_F(FrameDrawingTest, GemHangingOverTheTopShowsItsLowerRowsAtTheTop) {
+    ParkAllGemsOffTheBoard();
+    Gems[3].YPos = -20;
+    DisplayGems();
+    EXPECT_EQ(BackBuffer->GetPixel(156, 0), SheetPixel(3, 0, 20, 0));
+    EXPECT_EQ(BackBuffer->GetPixel(156 + 51, 31), SheetPixel(3, 0, 51, 51));
+    EXPECT_EQ(BackBuffer->GetPixel(156, 32), BoardColour);
+}
+
+TEST_F(FrameDrawingTest, GemHangingOverTheBottomShowsItsUpperRows) {
+    ParkAllGemsOffTheBoard();
+    Gems[3].YPos = 400;
+    DisplayGems();
+    EXPECT_EQ(BackBuffer->GetPixel(156, 400), SheetPixel(3, 0, 0, 0));
+    EXPECT_EQ(BackBuffer->GetPixel(156, 415), SheetPixel(3, 0, 15, 0));
+    EXPECT_EQ(BackBuffer->GetPixel(156, 399), BoardColour);
+}
+
+TEST_F(FrameDrawingTest, GemHangingOverTheSidesIsCutThere) {
+    ParkAllGemsOffTheBoard();
+    Gems[3].XPos = -30;
+    Gems[3].YPos = 100;
+    Gems[4].XPos = 390;
+    Gems[4].YPos = 200;
+    DisplayGems();
+    EXPECT_EQ(BackBuffer->GetPixel(0, 100), SheetPixel(3, 0, 0, 30));
+    EXPECT_EQ(BackBuffer->GetPixel(21, 100), SheetPixel(3, 0, 0, 51));
+    EXPECT_EQ(BackBuffer->GetPixel(415, 200), SheetPixel(4, 0, 0, 25));
+}
+
+TEST_F(FrameDrawingTest, GemsWhollyOffTheBoardDrawNothing) {
+    const std::pair<int16_t, int16_t> outside[] = {{0, -52}, {0, 416},      {-52, 0},
+                                                   {416, 0}, {-3000, 5000}, {30000, -30000}};
+    for (auto [x, y] : outside) {
+        for (CGem& gem : Gems) {
+            gem.XPos = x;
+            gem.YPos = y;
+        }
+        ASSERT_NO_THROW(DisplayGems());
+    }
+    for (int y = 0; y < 416; y += 5)
+        for (int x = 0; x < 416; x += 5)
+            ASSERT_EQ(BackBuffer->GetPixel(x, y), BoardColour) << x << ", " << y;
+}
+
+TEST_F(FrameDrawingTest, LaterCellsLieOnTopWhereGemsOverlap) {
+    ParkAllGemsOffTheBoard();
+    Gems[0].XPos = 100;
+    Gems[0].YPos = 100;
+    Gems[63].XPos = 120;
+    Gems[63].YPos = 100;
+    DisplayGems();
+    EXPECT_EQ(BackBuffer->GetPixel(130, 110), SheetPixel(0, 0, 10, 10));
+    EXPECT_EQ(BackBuffer->GetPixel(110, 110), SheetPixel(0, 0, 10, 10));
+    EXPECT_EQ(BackBuffer->GetPixel(105, 110), SheetPixel(0, 0, 10, 5));
+}
+
+// The smallest rectangle holding every pixel that differs from the board.
+RECT DrawnBox() {
+    RECT box{416, 416, -1, -1};
+    for (int y = 0; y < 416; ++y)
+        for (int x = 0; x < 416; ++x)
+            if (BackBuffer->GetPixel(x, y) != BoardColour) {
+                box.Left = std::min(box.Left, x);
+                box.Top = std::min(box.Top, y);
+                box.Right = std::max(box.Right, x + 1);
+                box.Bottom = std::max(box.Bottom, y + 1);
+            }
+    return box;
+}
+
+TEST_F(FrameDrawingTest, ShrinkingGemsAreDrawnInsideTheirCellsUntilNothingIsLeft) {
+    ParkAllGemsOffTheBoard();
+    CGem& gem = Gems[10];
+    gem.XPos = 104;
+    gem.YPos = 52;
+    const std::pair<int16_t, int32_t> steps[] = {{0, 52}, {4, 44}, {24, 4}};
+    for (auto [shrink, size] : steps) {
+        ClearBackBuffer();
+        gem.ShrinkStep = shrink;
+        for (CGem& other : Gems)
+            if (&other != &gem)
+                other.ShrinkStep = 26;
+        DisplayClearingGems();
+        const RECT box = DrawnBox();
+        EXPECT_EQ(box.Left, 104 + shrink) << "shrink " << shrink;
+        EXPECT_EQ(box.Top, 52 + shrink) << "shrink " << shrink;
+        EXPECT_EQ(box.Right - box.Left, size) << "shrink " << shrink;
+        EXPECT_EQ(box.Bottom - box.Top, size) << "shrink " << shrink;
+    }
+    for (int16_t shrink : {26, 30, 52}) {
+        ClearBackBuffer();
+        for (CGem& each : Gems)
+            each.ShrinkStep = shrink;
+        DisplayClearingGems();
+        EXPECT_EQ(DrawnBox().Right, -1) << "shrink " << shrink << " drew something";
+    }
+}
+
+TEST_F(FrameDrawingTest, CursorFrameAdvancesOnEveryThirdDrawWhileSelected) {
+    GameState = StateSelected;
+    std::vector<int> shown;
+    for (int draw = 0; draw < 20; ++draw) {
+        DisplayTarget(18);
+        const int32_t edge = BackBuffer->GetPixel(Gems[18].XPos + 1, Gems[18].YPos + 1);
+        int frame = -1;
+        for (int f = 0; f < 6; ++f)
+            if (edge == TargetColour(f))
+                frame = f;
+        shown.push_back(frame);
+    }
+    const std::vector<int> expected = {0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 0, 0, 0};
+    EXPECT_EQ(shown, expected);
+}
+
+TEST_F(FrameDrawingTest, CursorShowsTheStillFrameOutsideTheSelectionWhileCountersRun) {
+    GameState = StateSwapping;
+    for (int draw = 0; draw < 7; ++draw) {
+        DisplayTarget(5);
+        EXPECT_EQ(BackBuffer->GetPixel(Gems[5].XPos, Gems[5].YPos), TargetColour(0));
+    }
+    EXPECT_EQ(TargetCounter, 2);
+    EXPECT_EQ(TargetPhase, 1);
+}
+
+TEST_F(FrameDrawingTest, CursorLiesUnderTheGemAndShowsThroughItsBlackPixels) {
+    GameState = StateSelected;
+    DisplayTarget(0);
+    DisplayGems();
+    EXPECT_EQ(BackBuffer->GetPixel(1, 1), TargetColour(0));
+    EXPECT_EQ(BackBuffer->GetPixel(2, 2), SheetPixel(0, 0, 2, 2));
+}
+
+TEST_F(FrameDrawingTest, CellWithoutAGemRaisesObjectVariableNotSet) {
+    Board[4][4].Gem = nullptr;
+    EXPECT_THROW(DisplayGems(), RuntimeError);
+}
+
+} // namespace
+} // namespace glintrow::testing

@@ -1,0 +1,205 @@
+// The platform stand-ins: copies between surfaces, colour keys, bitmaps from files, number
+// conversion, the random source and the millisecond tick.
+#include "GameTables.h"
+#include "platform/DirectDraw.h"
+#include "platform/Runtime.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <set>
+
+namespace glintrow::testing {
+namespace {
+
+class SurfaceTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        DX = ObjectRef<DirectX7>::Make();
+        DD = DX->DirectDrawCreate("");
+    }
+
+    ObjectRef<DirectDrawSurface7> CreatePlainSurface(int32_t width, int32_t height) {
+        DDSURFACEDESC2 desc;
+        desc.lFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+        desc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
+        desc.lWidth = width;
+        desc.lHeight = height;
+        return DD->CreateSurface(desc);
+    }
+
+    // A bitmap file holding the image, loaded back as a surface.
+    ObjectRef<DirectDrawSurface7> LoadSurface(const QImage& image) {
+        const QString path = folder_.filePath(QStringLiteral("picture%1.bmp").arg(++files_));
+        EXPECT_TRUE(image.save(path, "BMP"));
+        DDSURFACEDESC2 desc;
+        return DD->CreateSurfaceFromFile(path.toStdString(), desc);
+    }
+
+    static QImage Filled(int width, int height, QColor colour) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+
+    QTemporaryDir folder_;
+    int files_ = 0;
+};
+
+TEST_F(SurfaceTest, KeyedCopySkipsBlackButNotNearlyBlack) {
+    auto target = LoadSurface(Filled(8, 8, QColor(10, 20, 30)));
+    QImage sprite = Filled(4, 1, Qt::black);
+    sprite.setPixelColor(1, 0, QColor(1, 1, 1));
+    sprite.setPixelColor(2, 0, QColor(200, 0, 0));
+    auto source = LoadSurface(sprite);
+    source->SetColorKey(DDCKEY_SRCBLT, DDCOLORKEY{});
+
+    target->BltFast(2, 3, *source, RECT{0, 0, 4, 1}, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
+
+    EXPECT_EQ(target->GetPixel(2, 3), RGB(10, 20, 30));
+    EXPECT_EQ(target->GetPixel(3, 3), RGB(1, 1, 1));
+    EXPECT_EQ(target->GetPixel(4, 3), RGB(200, 0, 0));
+    EXPECT_EQ(target->GetPixel(5, 3), RGB(10, 20, 30));
+}
+
+TEST_F(SurfaceTest, CopyWithoutTheKeyFlagDrawsBlackToo) {
+    auto target = LoadSurface(Filled(4, 4, Qt::white));
+    auto source = LoadSurface(Filled(2, 2, Qt::black));
+    source->SetColorKey(DDCKEY_SRCBLT, DDCOLORKEY{});
+
+    target->Blt(RECT{0, 0, 2, 2}, *source, RECT{0, 0, 2, 2}, DDBLT_WAIT);
+
+    EXPECT_EQ(target->GetPixel(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(target->GetPixel(2, 2), RGB(255, 255, 255));
+}
+
+TEST_F(SurfaceTest, StretchedCopyFillsTheWholeTarget) {
+    auto target = CreatePlainSurface(416, 416);
+    auto board = LoadSurface(Filled(100, 30, QColor(40, 80, 120)));
+
+    target->Blt(RECT{0, 0, 416, 416}, *board, RECT{0, 0, 100, 30}, DDBLT_WAIT);
+
+    for (auto [x, y] : {std::pair{0, 0}, {415, 415}, {0, 415}, {415, 0}, {200, 200}})
+        EXPECT_EQ(target->GetPixel(x, y), RGB(40, 80, 120)) << x << ", " << y;
+}
+
+TEST_F(SurfaceTest, EmptyInvertedOrOutsideRectanglesDrawNothing) {
+    auto target = LoadSurface(Filled(10, 10, Qt::white));
+    auto source = LoadSurface(Filled(10, 10, Qt::red));
+    const RECT whole{0, 0, 10, 10};
+    const RECT cases[] = {{5, 5, 5, 9}, {6, 2, 3, 8}, {2, 6, 8, 3}, {-1, 0, 4, 4}, {7, 7, 11, 9}};
+
+    for (const RECT& rect : cases) {
+        EXPECT_NE(target->Blt(rect, *source, whole, DDBLT_WAIT), DD_OK);
+        EXPECT_NE(target->Blt(whole, *source, rect, DDBLT_WAIT), DD_OK);
+    }
+    EXPECT_NE(target->BltFast(-3, 0, *source, RECT{0, 0, 4, 4}, DDBLTFAST_WAIT), DD_OK);
+    EXPECT_NE(target->BltFast(8, 8, *source, RECT{0, 0, 4, 4}, DDBLTFAST_WAIT), DD_OK);
+
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            ASSERT_EQ(target->GetPixel(x, y), RGB(255, 255, 255)) << x << ", " << y;
+}
+
+TEST_F(SurfaceTest, BitmapSurfaceTakesTheFilesSize) {
+    auto surface = LoadSurface(Filled(780, 364, Qt::blue));
+    DDSURFACEDESC2 desc;
+    surface->GetSurfaceDesc(desc);
+    EXPECT_EQ(desc.lWidth, 780);
+    EXPECT_EQ(desc.lHeight, 364);
+}
+
+TEST_F(SurfaceTest, MissingOrBrokenBitmapRaisesAnErrorNamingTheFile) {
+    DDSURFACEDESC2 desc;
+    const std::string missing = folder_.filePath("missing.bmp").toStdString();
+    try {
+        DD->CreateSurfaceFromFile(missing, desc);
+        FAIL() << "a missing bitmap loaded";
+    } catch (const RuntimeError& error) {
+        EXPECT_NE(std::string(error.what()).find("missing.bmp"), std::string::npos);
+    }
+
+    const std::string broken = folder_.filePath("broken.bmp").toStdString();
+    std::ofstream(broken) << "BM this is no bitmap";
+    EXPECT_THROW(DD->CreateSurfaceFromFile(broken, desc), RuntimeError);
+}
+
+TEST_F(SurfaceTest, UsingAnEmptySurfaceRaisesObjectVariableNotSet) {
+    try {
+        BackBuffer->GetPixel(0, 0);
+        FAIL() << "an empty surface was used";
+    } catch (const RuntimeError& error) {
+        EXPECT_STREQ(error.what(), "Object variable not set");
+    }
+}
+
+TEST(NumberConversion, RoundsHalvesToEvenAndRaisesOverflow) {
+    EXPECT_EQ(CInt(2.5), 2);
+    EXPECT_EQ(CInt(3.5), 4);
+    EXPECT_EQ(CInt(-2.5), -2);
+    EXPECT_EQ(CInt(-0.6), -1);
+    EXPECT_EQ(CInt(32767.4), 32767);
+    EXPECT_EQ(CInt(-32768.0), -32768);
+    for (double outside : {32767.5, -32768.6, 1e9, std::nan("")}) {
+        try {
+            CInt(outside);
+            FAIL() << outside << " fitted in 16 bits";
+        } catch (const RuntimeError& error) {
+            EXPECT_STREQ(error.what(), "Overflow");
+        }
+    }
+}
+
+TEST(RandomSource, DrawsLieInTheUnitIntervalAndCoverEveryKind) {
+    SetRandomState(99);
+    std::array<int, 7> kinds{};
+    for (int i = 0; i < 70000; ++i) {
+        const float draw = Rnd();
+        ASSERT_GE(draw, 0.0f);
+        ASSERT_LT(draw, 1.0f);
+        ++kinds[static_cast<int>(std::floor(7.0 * draw))];
+    }
+    for (int count : kinds)
+        EXPECT_NEAR(count, 10000, 500);
+}
+
+TEST(RandomSource, ReseedingWithAnUnchangedClockStillMovesOn) {
+    SetRandomState(7);
+    std::set<float> draws;
+    for (int i = 0; i < 64; ++i) {
+        Randomize(4321.5);
+        draws.insert(Rnd());
+    }
+    EXPECT_EQ(draws.size(), 64u);
+}
+
+TEST(RandomSource, SameStateAndClockGiveTheSameDraws) {
+    SetRandomState(7);
+    Randomize(100.25);
+    const float first = Rnd();
+    SetRandomState(7);
+    Randomize(100.25);
+    EXPECT_EQ(Rnd(), first);
+    SetRandomState(7);
+    Randomize(100.5);
+    EXPECT_NE(Rnd(), first);
+}
+
+TEST(Tick, DifferenceIsRightAcrossTheWrap) {
+    EXPECT_EQ(TicksBetween(2147483640, -2147483635), 21);
+    EXPECT_EQ(TicksBetween(-1, 20), 21);
+    EXPECT_EQ(TicksBetween(100, 121), 21);
+}
+
+TEST(Tick, WaitingForATickReachesIt) {
+    Hooks() = RuntimeHooks{};
+    const int32_t start = TickCount();
+    WaitForTick(start + 5);
+    EXPECT_GE(TicksBetween(start, TickCount()), 5);
+}
+
+} // namespace
+} // namespace glintrow::testing

@@ -1,0 +1,322 @@
+// The real window driven as a player would: menus, shortcuts, boxes, closing and start-up
+// failures, with the frame loop running on a tick the test controls.
+#include "GameTables.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+namespace glintrow::testing {
+namespace {
+
+struct ShownBox {
+    std::string text;
+    MsgBoxIcon icon;
+    std::string title;
+};
+
+// Runs the real window on a test-controlled tick: each frame's event processing first runs the
+// script for that frame, which may press, choose menu items or close the window.
+class WindowTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        Hooks().appPath = [this] { return appPath_; };
+        Hooks().tickCount = [this] { return tick_; };
+        Hooks().waitForTick = [this](int32_t tick) { tick_ = tick; };
+        Hooks().doEvents = [this] {
+            frameTicks_.push_back(tick_);
+            if (script_)
+                script_(static_cast<int>(frameTicks_.size()));
+            QCoreApplication::processEvents();
+        };
+    }
+
+    void RecordBoxes() {
+        Hooks().msgBox = [this](const std::string& text, MsgBoxIcon icon,
+                                const std::string& title) {
+            boxes_.push_back({text, icon, title});
+        };
+    }
+
+    // Runs start-up; the script closes the window after the given frame if nothing else does.
+    void RunGame(frmMain& window, int closeAfterFrame, std::function<void(int)> script = {}) {
+        script_ = [&window, closeAfterFrame, script](int frame) {
+            if (script)
+                script(frame);
+            if (frame == closeAfterFrame)
+                window.close();
+        };
+        window.Form_Load();
+    }
+
+    // A copy of the program's folder with one file taken away.
+    void UseFolderWithout(const QString& missing) {
+        const QDir assets(QStringLiteral(ASSET_DIR));
+        for (const char* sub : {"images", "sounds"}) {
+            const QString folder = QString::fromLatin1(sub);
+            QDir().mkpath(copy_.filePath(folder));
+            for (const QString& file : QDir(assets.filePath(folder)).entryList(QDir::Files)) {
+                const QString name = folder + "/" + file;
+                if (name != missing)
+                    QFile::copy(assets.filePath(name), copy_.filePath(name));
+            }
+        }
+        appPath_ = copy_.path().toStdString();
+    }
+
+    static bool EverythingReleased() {
+        bool released = !DX && !DD && !PrimarySurface && !BackBuffer && !BoardSurface &&
+                        !GemSheetSurface && !TargetSurface && !BoardClipper && !DS &&
+                        !PrimarySoundBuffer && MatchedGems.empty() && DroppingGems.empty();
+        for (const auto& buffer : SoundBuffers)
+            released = released && !buffer;
+        for (int c = 0; c < 8; ++c)
+            for (int r = 0; r < 8; ++r)
+                released = released && Board[c][r].Gem == nullptr;
+        for (const CGem& gem : Gems)
+            released = released && gem.GemID == 0 && gem.XPos == 0 && gem.YPos == 0;
+        return released;
+    }
+
+    std::string appPath_ = ASSET_DIR;
+    int32_t tick_ = 1000;
+    std::vector<int32_t> frameTicks_;
+    std::function<void(int)> script_;
+    std::vector<ShownBox> boxes_;
+    QTemporaryDir copy_;
+};
+
+struct MenuEntry {
+    QString text;
+    QKeySequence shortcut;
+};
+
+std::vector<MenuEntry> EntriesOf(QMenu* menu) {
+    std::vector<MenuEntry> entries;
+    for (QAction* action : menu->actions())
+        entries.push_back(
+            {action->isSeparator() ? QStringLiteral("-") : action->text(), action->shortcut()});
+    return entries;
+}
+
+TEST_F(WindowTest, MenusHoldEveryItemSeparatorAndShortcutInOrder) {
+    frmMain window;
+    const QList<QAction*> menus = window.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), "&Game");
+    EXPECT_EQ(menus[1]->text(), "&Help");
+
+    const std::vector<MenuEntry> game = EntriesOf(window.mnuGame);
+    const std::vector<MenuEntry> expectedGame = {{"&New Game", QKeySequence(Qt::Key_F2)},
+                                                 {"&Play Sound", QKeySequence("Ctrl+P")},
+                                                 {"-", {}},
+                                                 {"&Hint", QKeySequence(Qt::Key_F3)},
+                                                 {"-", {}},
+                                                 {"&Quit", QKeySequence("Ctrl+Q")}};
+    ASSERT_EQ(game.size(), expectedGame.size());
+    for (size_t i = 0; i < game.size(); ++i) {
+        EXPECT_EQ(game[i].text, expectedGame[i].text);
+        EXPECT_EQ(game[i].shortcut, expectedGame[i].shortcut) << game[i].text.toStdString();
+    }
+    const std::vector<MenuEntry> help = EntriesOf(window.mnuHelp);
+    const std::vector<MenuEntry> expectedHelp = {{"&How to play...", QKeySequence(Qt::Key_F1)},
+                                                 {"-", {}},
+                                                 {"&About...", QKeySequence("Ctrl+A")}};
+    ASSERT_EQ(help.size(), expectedHelp.size());
+    for (size_t i = 0; i < help.size(); ++i) {
+        EXPECT_EQ(help[i].text, expectedHelp[i].text);
+        EXPECT_EQ(help[i].shortcut, expectedHelp[i].shortcut) << help[i].text.toStdString();
+    }
+    EXPECT_TRUE(window.mnuPlaySound->isCheckable());
+    EXPECT_FALSE(window.mnuPlaySound->isChecked());
+}
+
+TEST_F(WindowTest, WindowIsFittedToTheBoardBelowTheMenuBarAndKeepsItsSize) {
+    frmMain window;
+    QSize fitted;
+    RunGame(window, 3, [&](int frame) {
+        if (frame == 1)
+            fitted = window.size();
+        if (frame == 2)
+            window.resize(800, 700);
+    });
+    EXPECT_EQ(window.windowTitle(), "Ombra Glintrow ");
+    EXPECT_EQ(window.picBoard->size(), QSize(416, 416));
+    EXPECT_EQ(window.picBoard->pos(), QPoint(0, window.menuBar()->height()));
+    EXPECT_EQ(fitted, QSize(416, 416 + window.menuBar()->height()));
+    EXPECT_EQ(window.size(), fitted);
+}
+
+TEST_F(WindowTest, PlaySoundFlipsTheFlagAndTheCheckMarkByMenuAndShortcut) {
+    frmMain window;
+    std::vector<std::pair<bool, bool>> seen;
+    RunGame(window, 6, [&](int frame) {
+        if (frame == 2)
+            window.mnuPlaySound->trigger();
+        if (frame == 4) {
+            window.activateWindow();
+            QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+        }
+        if (frame == 1 || frame == 3 || frame == 5)
+            seen.emplace_back(SoundOn, window.mnuPlaySound->isChecked());
+    });
+    const std::vector<std::pair<bool, bool>> expected = {
+        {false, false}, {true, true}, {false, false}};
+    EXPECT_EQ(seen, expected);
+}
+
+// Closes the box that is open once the event loop runs, after noting what it shows.
+void CloseBoxWhenShown(ShownBox& shown, int& framesWhileOpen, const std::vector<int32_t>& ticks) {
+    QTimer::singleShot(0, [&shown, &framesWhileOpen, &ticks] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        const size_t framesAtOpen = ticks.size();
+        QTest::qWait(50);
+        framesWhileOpen = static_cast<int>(ticks.size() - framesAtOpen);
+        shown.text = box->text().toStdString();
+        shown.title = box->windowTitle().toStdString();
+        shown.icon = box->icon() == QMessageBox::Information ? MsgBoxIcon::Information
+                     : box->icon() == QMessageBox::Warning   ? MsgBoxIcon::Exclamation
+                                                             : MsgBoxIcon::None;
+        box->accept();
+    });
+}
+
+TEST_F(WindowTest, AboutAndHowToPlayShowTheirBoxesAndHoldTheGame) {
+    frmMain window;
+    ShownBox about, instructions;
+    int framesDuringAbout = -1, framesDuringInstructions = -1;
+    int16_t dropInBefore = -1, dropInAfter = -1;
+    RunGame(window, 9, [&](int frame) {
+        if (frame == 3) {
+            CloseBoxWhenShown(about, framesDuringAbout, frameTicks_);
+            dropInBefore = DropInCounter;
+            window.mnuAbout->trigger();
+            dropInAfter = DropInCounter;
+        }
+        if (frame == 6) {
+            CloseBoxWhenShown(instructions, framesDuringInstructions, frameTicks_);
+            window.mnuHowToPlay->trigger();
+        }
+    });
+    EXPECT_EQ(about.title, "About this game...");
+    EXPECT_EQ(about.text, "This version of the popular Glintrow game was created by Talbeck.");
+    EXPECT_EQ(about.icon, MsgBoxIcon::Information);
+    EXPECT_EQ(instructions.title, "Instructions.");
+    EXPECT_EQ(instructions.text,
+              "Instructions:\nLine up three of the same gem to make them disapear. You can not\n"
+              "move a pice unless you are moving it to line it up with three\nidentical pices");
+    EXPECT_EQ(instructions.icon, MsgBoxIcon::Information);
+    EXPECT_EQ(framesDuringAbout, 0);
+    EXPECT_EQ(framesDuringInstructions, 0);
+    EXPECT_EQ(dropInBefore, dropInAfter);
+}
+
+TEST_F(WindowTest, QuitEndsTheLoopAndReleasesEverythingWithNoFurtherFrame) {
+    frmMain window;
+    RunGame(window, 1000, [&](int frame) {
+        if (frame == 40) {
+            window.activateWindow();
+            QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+        }
+    });
+    EXPECT_EQ(frameTicks_.size(), 40u);
+    EXPECT_TRUE(QuitRequested);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(EverythingReleased());
+}
+
+TEST_F(WindowTest, CloseBoxBehavesLikeQuit) {
+    frmMain window;
+    RunGame(window, 12);
+    EXPECT_EQ(frameTicks_.size(), 12u);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(EverythingReleased());
+}
+
+TEST_F(WindowTest, FramesAreTwentyOneTicksApartAcrossTheWrapOfTheTick) {
+    tick_ = 2147483647 - 50;
+    frmMain window;
+    RunGame(window, 10);
+    ASSERT_EQ(frameTicks_.size(), 10u);
+    for (size_t i = 1; i < frameTicks_.size(); ++i)
+        EXPECT_EQ(TicksBetween(frameTicks_[i - 1], frameTicks_[i]), 21) << "frame " << i;
+}
+
+TEST_F(WindowTest, BoardShowsTheDroppedInGemsOnScreen) {
+    frmMain window;
+    QImage shown;
+    RunGame(window, 40, [&](int frame) {
+        if (frame == 39)
+            shown = window.picBoard->grab().toImage();
+    });
+    ASSERT_EQ(shown.size(), QSize(416, 416));
+    EXPECT_EQ(GameState, StateIdle);
+    const QImage board(QStringLiteral(ASSET_DIR "/images/Board.bmp"));
+    int cellsWithGem = 0;
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 8; ++c) {
+            const QPoint centre(52 * c + 26, 52 * r + 26);
+            cellsWithGem += shown.pixel(centre) != board.pixel(centre);
+        }
+    EXPECT_EQ(cellsWithGem, 64) << "gems do not show in their cells";
+}
+
+TEST_F(WindowTest, MissingBitmapIsReportedAndTheFirstFrameFailsWithTheWindowLeftOpen) {
+    UseFolderWithout(QStringLiteral("images/GemSheet.bmp"));
+    RecordBoxes();
+    frmMain window;
+    RunGame(window, 100);
+    ASSERT_EQ(boxes_.size(), 2u);
+    EXPECT_EQ(boxes_[0].title, "This is uncalled-for!");
+    EXPECT_EQ(boxes_[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_EQ(boxes_[0].text.rfind("Unexpected error has occurred.\r\n", 0), 0u);
+    EXPECT_NE(boxes_[0].text.find("GemSheet.bmp"), std::string::npos);
+    EXPECT_EQ(boxes_[1].title, "This is uncalled-for!");
+    EXPECT_EQ(boxes_[1].icon, MsgBoxIcon::Exclamation);
+    EXPECT_EQ(boxes_[1].text, "Some error has occurred!\r\nObject variable not set");
+    EXPECT_TRUE(frameTicks_.empty());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(BackBuffer && BoardSurface && !GemSheetSurface && !TargetSurface);
+
+    window.mnuAbout->trigger();
+    EXPECT_EQ(boxes_.size(), 3u);
+    window.close();
+}
+
+TEST_F(WindowTest, MissingWaveFileEndsTheProgramWithTheSoundMessage) {
+    UseFolderWithout(QStringLiteral("sounds/gameover.wav"));
+    RecordBoxes();
+    int endStatus = -1;
+    bool visibleAtEnd = false;
+    frmMain window;
+    Hooks().endProgram = [&](int status) {
+        endStatus = status;
+        visibleAtEnd = window.isVisible();
+    };
+    EXPECT_THROW(RunGame(window, 5), ProgramEnded);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "Unable to create Direct Sound object.\r\nCheck to ensure that a "
+                              "sound card is installed and working properly.");
+    EXPECT_EQ(boxes_[0].icon, MsgBoxIcon::None);
+    EXPECT_EQ(boxes_[0].title, "");
+    EXPECT_NE(endStatus, -1);
+    EXPECT_TRUE(visibleAtEnd);
+    EXPECT_TRUE(frameTicks_.empty());
+    EXPECT_TRUE(EverythingReleased());
+    window.hide();
+}
+
+} // namespace
+} // namespace glintrow::testing

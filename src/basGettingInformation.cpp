@@ -1,0 +1,53 @@
+// Board queries: the kind in a cell, the gem under a point, and whether two gems are neighbours.
+#include "basGettingInformation.h"
+
+#include "basDeclarations.h"
+#include "platform/Runtime.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace glintrow {
+namespace {
+
+bool IsOnBoard(int16_t x, int16_t y) {
+    return x >= 0 && x < BoardSize && y >= 0 && y < BoardSize;
+}
+
+// The outermost pixel on either side takes no press; a position that is not a number fails too.
+bool IsInsidePressArea(float position) {
+    return position > 0.0f && position < static_cast<float>(BoardPixels - 1);
+}
+
+const CGem& GemOfId(int16_t id) {
+    if (id < 0 || id >= GemCount)
+        throw RuntimeError("Gem id " + std::to_string(id) + " is not on the board");
+    return Gems[id];
+}
+
+} // namespace
+
+int16_t GemTypeAt(int16_t x, int16_t y) {
+    if (!IsOnBoard(x, y))
+        return -1;
+    return Board[x][y].GemType;
+}
+
+int16_t GemAtPoint(float X, float Y) {
+    if (!IsInsidePressArea(X) || !IsInsidePressArea(Y))
+        return -1;
+    const auto column = static_cast<int16_t>(std::floor(static_cast<double>(X) / CellSize));
+    const auto row = static_cast<int16_t>(std::floor(static_cast<double>(Y) / CellSize));
+    return Board[column][row].GemID;
+}
+
+bool AreAdjacent(int16_t a, int16_t b) {
+    const CGem& first = GemOfId(a);
+    const CGem& second = GemOfId(b);
+    if (first.YCoord == second.YCoord && std::abs(first.XCoord - second.XCoord) == 1)
+        return true;
+    return first.XCoord == second.XCoord && std::abs(first.YCoord - second.YCoord) == 1;
+}
+
+} // namespace glintrow

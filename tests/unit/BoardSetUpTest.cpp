@@ -1,0 +1,174 @@
+// Tests of the board set-up: no line but a move, every gem above its own cell, counters reset and
+// everything else left alone.
+#include "GameTables.h"
+#include "basInitializingGameBoard.h"
+#include "basMiscelFunctions.h"
+#include "platform/Runtime.h"
+
+#include <functional>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace glintrow::testing {
+namespace {
+
+class BoardSetUpTest : public GameTest {
+protected:
+    // A clock standing still, so a set-up depends only on the random state; counts its reads.
+    void SetUp() override {
+        GameTest::SetUp();
+        Hooks().timeOfDay = [this] {
+            ++clockReads;
+            if (onClockRead)
+                onClockRead();
+            return 43200.5f;
+        };
+    }
+
+    void SetUpBoardFrom(uint64_t randomState) {
+        SetRandomState(randomState);
+        clockReads = 0;
+        InitializeGameBoard();
+    }
+
+    int clockReads = 0;
+    std::function<void()> onClockRead;
+};
+
+std::string DescribeGem(const CGem& gem) {
+    std::ostringstream text;
+    text << "GemID " << gem.GemID << ", GemType " << gem.GemType << ", XCoord " << gem.XCoord
+         << ", YCoord " << gem.YCoord << ", XPos " << gem.XPos << ", YPos " << gem.YPos
+         << ", XDirection " << gem.XDirection << ", YDirection " << gem.YDirection << ", YDest "
+         << gem.YDest << ", SourceTop " << gem.SourceTop << ", ShrinkStep " << gem.ShrinkStep
+         << ", RotFrame " << gem.RotFrame << ", Speed " << gem.Speed << ", XInitial "
+         << gem.XInitial << ", YInitial " << gem.YInitial << ", Velocity " << gem.Velocity
+         << ", Angle " << gem.Angle;
+    return text.str();
+}
+
+void ExpectGemsAboveTheirCells() {
+    for (int16_t id = 0; id < GemCount; ++id) {
+        SCOPED_TRACE("gem " + std::to_string(id));
+        const int16_t column = id % 8;
+        const int16_t row = id / 8;
+        const CGem& gem = Gems[id];
+        const BoardCell& cell = Board[column][row];
+        EXPECT_EQ(cell.GemID, id);
+        EXPECT_EQ(cell.Gem, &gem);
+        EXPECT_GE(cell.GemType, 0);
+        EXPECT_LT(cell.GemType, GemKinds);
+        CGem expected;
+        expected.GemID = id;
+        expected.GemType = cell.GemType;
+        expected.SourceTop = static_cast<int16_t>(52 * cell.GemType);
+        expected.XCoord = column;
+        expected.YCoord = row;
+        expected.XPos = static_cast<int16_t>(52 * column);
+        expected.YPos = static_cast<int16_t>(52 * row - 416);
+        expected.Speed = row;
+        EXPECT_EQ(DescribeGem(gem), DescribeGem(expected));
+    }
+}
+
+TEST_F(BoardSetUpTest, NewBoardsHoldNoLineButAMove) {
+    std::set<int16_t> kindsDealt;
+    for (uint64_t state = 1; state <= 500; ++state) {
+        SCOPED_TRACE("random state " + std::to_string(state));
+        SetUpBoardFrom(state);
+        ASSERT_FALSE(BoardHasMatch());
+        ASSERT_TRUE(MoveExists());
+        for (const auto& column : Board)
+            for (const BoardCell& cell : column)
+                kindsDealt.insert(cell.GemType);
+    }
+    EXPECT_EQ(kindsDealt, (std::set<int16_t>{0, 1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(BoardSetUpTest, EveryGemStartsOneBoardHeightAboveItsOwnCell) {
+    for (CGem& gem : Gems) {
+        gem.GemID = 3;
+        gem.RotFrame = 7;
+        gem.ShrinkStep = 24;
+        gem.XDirection = -1;
+        gem.YDirection = 1;
+        gem.YDest = 5;
+        gem.Speed = 9;
+        gem.XInitial = 12.5f;
+        gem.YInitial = 300.0f;
+        gem.Velocity = 21.0f;
+        gem.Angle = 120.0f;
+    }
+    for (uint64_t state = 1; state <= 20; ++state) {
+        SCOPED_TRACE("random state " + std::to_string(state));
+        SetUpBoardFrom(state);
+        ExpectGemsAboveTheirCells();
+    }
+}
+
+TEST_F(BoardSetUpTest, CountersStartAtZeroWhateverTheLastGameLeft) {
+    int16_t value = 1;
+    for (int16_t* counter :
+         {&ClickCount, &SwapCounter, &ClearCounter, &FallCounter, &GameOverCounter,
+          &ExplosionCounter, &DropInCounter, &TargetCounter, &ComboCount, &SwapPhase, &TargetPhase})
+        *counter = value++;
+    SetUpBoardFrom(99);
+    EXPECT_EQ(ClickCount, 0);
+    EXPECT_EQ(SwapCounter, 0);
+    EXPECT_EQ(ClearCounter, 0);
+    EXPECT_EQ(FallCounter, 0);
+    EXPECT_EQ(GameOverCounter, 0);
+    EXPECT_EQ(ExplosionCounter, 0);
+    EXPECT_EQ(DropInCounter, 0);
+    EXPECT_EQ(TargetCounter, 0);
+    EXPECT_EQ(ComboCount, 0);
+    EXPECT_EQ(SwapPhase, 0);
+    EXPECT_EQ(TargetPhase, 0);
+}
+
+TEST_F(BoardSetUpTest, SelectionStateWorkListsAndFlagsAreLeftAlone) {
+    SelectedGem = 17;
+    SecondGem = 18;
+    GameState = StateGameOverShown;
+    MatchedGems = {1, 2, 3};
+    DroppingGems = {4, 5};
+    SoundOn = true;
+    GemSheetPath = "sheet.bmp";
+    SetUpBoardFrom(7);
+    EXPECT_EQ(SelectedGem, 17);
+    EXPECT_EQ(SecondGem, 18);
+    EXPECT_EQ(GameState, StateGameOverShown);
+    EXPECT_EQ(MatchedGems, (GemList{1, 2, 3}));
+    EXPECT_EQ(DroppingGems, (GemList{4, 5}));
+    EXPECT_TRUE(SoundOn);
+    EXPECT_EQ(GemSheetPath, "sheet.bmp");
+}
+
+TEST_F(BoardSetUpTest, ClockIsReadToDealAndAgainForEveryGemPlaced) {
+    SetUpBoardFrom(1);
+    EXPECT_EQ(clockReads, 1 + GemCount);
+}
+
+// From this random state (and the clock standing still) the repair ends on a board with no line
+// and no move, which no pass would ever change; the set-up must deal a fresh board, reading the
+// clock once more to seed it. Should the random source ever change, the clock count shows it.
+TEST_F(BoardSetUpTest, BoardWithoutLineOrMoveIsDealtAfresh) {
+    bool stuckBoardSeen = false;
+    onClockRead = [&] {
+        if (clockReads != 2)
+            return;
+        stuckBoardSeen = true;
+        EXPECT_FALSE(BoardHasMatch()) << "dealt afresh while the board had a line";
+        EXPECT_FALSE(MoveExists()) << "dealt afresh while the board had a move";
+    };
+    SetUpBoardFrom(8811);
+    EXPECT_TRUE(stuckBoardSeen);
+    EXPECT_EQ(clockReads, 2 + GemCount);
+    EXPECT_FALSE(BoardHasMatch());
+    EXPECT_TRUE(MoveExists());
+    ExpectGemsAboveTheirCells();
+}
+
+} // namespace
+} // namespace glintrow::testing

@@ -273,6 +273,60 @@ TEST_F(WindowTest, BoardShowsTheDroppedInGemsOnScreen) {
     EXPECT_EQ(cellsWithGem, 64) << "gems do not show in their cells";
 }
 
+TEST_F(WindowTest, NewGameIsRefusedDuringTheDropInAndRestartsTheBoardOnceIdle) {
+    frmMain window;
+    int16_t dropInCounterAfterRefusal = -1;
+    size_t framesBeforeNewGame = 0, framesAfterNewGame = 0;
+    RunGame(window, 60, [&](int frame) {
+        if (frame == 10) {
+            window.mnuNewGame->trigger();
+            dropInCounterAfterRefusal = DropInCounter;
+        }
+        if (frame == 40) {
+            ASSERT_EQ(GameState, StateIdle);
+            ComboCount = 4;
+            framesBeforeNewGame = frameTicks_.size();
+            QTest::keyClick(&window, Qt::Key_F2);
+            framesAfterNewGame = frameTicks_.size();
+            EXPECT_EQ(GameState, StateDropIn);
+            EXPECT_EQ(ComboCount, 0);
+            EXPECT_LT(Gems[0].YPos, 0);
+        }
+        if (frame == 50) {
+            EXPECT_EQ(GameState, StateDropIn) << "the new board is still dropping in";
+        }
+    });
+    EXPECT_EQ(dropInCounterAfterRefusal, 10);
+    EXPECT_EQ(framesAfterNewGame, framesBeforeNewGame) << "a second frame loop ran inside";
+    EXPECT_EQ(frameTicks_.size(), 60u);
+}
+
+TEST_F(WindowTest, NewGameAfterAFailureStartsTheFrameLoopAgain) {
+    RecordBoxes();
+    frmMain window;
+    ObjectRef<DirectDrawSurface7> board;
+    RunGame(window, 1000, [&](int frame) {
+        if (frame == 35) {
+            board = BoardSurface;
+            BoardSurface = nullptr;
+        }
+    });
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "Some error has occurred!\r\nObject variable not set");
+    EXPECT_EQ(frameTicks_.size(), 35u);
+    EXPECT_EQ(GameState, StateIdle);
+
+    BoardSurface = board;
+    script_ = [&window](int frame) {
+        if (frame == 45)
+            window.close();
+    };
+    window.mnuNewGame->trigger();
+    EXPECT_EQ(frameTicks_.size(), 45u);
+    EXPECT_EQ(boxes_.size(), 1u);
+    EXPECT_FALSE(window.isVisible());
+}
+
 TEST_F(WindowTest, MissingBitmapIsReportedAndTheFirstFrameFailsWithTheWindowLeftOpen) {
     UseFolderWithout(QStringLiteral("images/GemSheet.bmp"));
     RecordBoxes();

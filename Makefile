@@ -1,9 +1,12 @@
-# Entry points: set-up, build, run and test the game with one command each.
+# Entry points: set-up, build, run, test, benchmark and install the game with one command each.
 BUILD ?= build
-GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
+SANITIZE_BUILD ?= build-sanitize
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
+GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
+HEADLESS = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test test-sanitize bench install package clean
 
 all: build
 
@@ -11,7 +14,8 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G "$(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo 'Unix Makefiles')" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -19,8 +23,27 @@ build: configure
 run: build
 	@$(BUILD)/glintrow
 
-test: build
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+test: build test-sanitize
+	@cd $(BUILD) && $(HEADLESS) ctest --output-on-failure -j $(JOBS)
+
+# The unit and window tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug \
+		-DGLINTROW_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target unit_tests window_tests
+	@cd $(SANITIZE_BUILD) && $(HEADLESS) ASAN_OPTIONS=detect_leaks=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS) -L core
+
+bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	@bench/run $(BUILD)
+
+install: build
+	@cmake --install $(BUILD)
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(SANITIZE_BUILD)

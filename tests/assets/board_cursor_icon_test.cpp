@@ -1,0 +1,116 @@
+// Checks the board, the selection cursor and the icons.
+#include "asset_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace glintrow::assets::testing {
+
+namespace {
+
+constexpr int kCursorFrames = 6;
+constexpr int kBoardCells = 8;
+
+QImage cursorFrame(int frame) {
+    static const QImage target = loadBuiltPicture("images/Target.bmp");
+    return cutCell(target, frame, 0);
+}
+
+double measureMeanLuminance(const QImage& picture, bool skipBlack) {
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            if (!skipBlack || (p & 0xffffff) != 0) {
+                sum += measureLuminance(p);
+                ++count;
+            }
+        }
+    }
+    return sum / count;
+}
+
+int distanceToBorder(int x, int y) {
+    return std::min({x, y, kCell - 1 - x, kCell - 1 - y});
+}
+
+} // namespace
+
+TEST(Cursor, TheMarkLiesInTheOuterBandOfTheCellAroundTheGem) {
+    for (int frame = 0; frame < kCursorFrames; ++frame) {
+        const QImage cell = cursorFrame(frame);
+        for (int y = 0; y < kCell; ++y) {
+            for (int x = 0; x < kCell; ++x) {
+                if ((cell.pixel(x, y) & 0xffffff) != 0) {
+                    ASSERT_LT(distanceToBorder(x, y), 8)
+                        << "frame " << frame << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(Cursor, TheMarkShowsAtAllFourCornersOfTheCell) {
+    for (int frame = 0; frame < kCursorFrames; ++frame) {
+        const QImage cell = cursorFrame(frame);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(40, 0), QPoint(0, 40), QPoint(40, 40)}) {
+            EXPECT_FALSE(boundShown(cell.copy(QRect(corner, QSize(12, 12)))).isEmpty())
+                << "frame " << frame << " corner " << corner.x() << "," << corner.y();
+        }
+    }
+}
+
+TEST(Cursor, EveryMarkPixelThatShowsIsNotPureBlack) {
+    for (int frame = 0; frame < kCursorFrames; ++frame) {
+        const Mask enclosed = findEnclosed(cursorFrame(frame));
+        const Mask shown = findShown(cursorFrame(frame));
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            ASSERT_TRUE(!enclosed[i] || shown[i]) << "frame " << frame << " pixel " << i;
+        }
+    }
+}
+
+TEST(Cursor, EveryFrameOfThePulseDiffersFromItsNeighbours) {
+    for (int frame = 0; frame < kCursorFrames; ++frame) {
+        EXPECT_GT(measureDifference(cursorFrame(frame), cursorFrame((frame + 1) % kCursorFrames)),
+                  0.5)
+            << "frame " << frame;
+    }
+}
+
+TEST(Board, EveryCellIsDarkEnoughForEveryGemToStandOut) {
+    const QImage board = loadBuiltPicture("images/Board.bmp");
+    const QImage gems = loadBuiltPicture("images/GemSheet.bmp");
+    double dimmestGem = 255;
+    for (int kind = 0; kind < 7; ++kind) {
+        dimmestGem = std::min(dimmestGem, measureMeanLuminance(cutCell(gems, 0, kind), true));
+    }
+    for (int row = 0; row < kBoardCells; ++row) {
+        for (int column = 0; column < kBoardCells; ++column) {
+            EXPECT_LT(measureMeanLuminance(cutCell(board, column, row), false), 0.4 * dimmestGem)
+                << "cell " << column << "," << row;
+        }
+    }
+}
+
+TEST(Board, HasNoPureBlackPatches) {
+    const QImage board = loadBuiltPicture("images/Board.bmp").convertToFormat(QImage::Format_RGB32);
+    const Mask shown = findShown(board);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), false), 0);
+}
+
+TEST(Icons, EverySizeIsASquareGemOnATransparentGround) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage icon =
+            loadBuiltPicture("images/icons/glintrow-" + std::to_string(size) + ".png");
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        ASSERT_TRUE(icon.hasAlphaChannel()) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    }
+}
+
+} // namespace glintrow::assets::testing

@@ -1,0 +1,215 @@
+// Checks the gem sheet: layout, colour key, size and place of the gems, and how they spin.
+#include "asset_files.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <fstream>
+
+namespace glintrow::assets::testing {
+
+namespace {
+
+constexpr int kKinds = 7;
+constexpr int kFrames = 15;
+constexpr int kSilverKind = 4;
+
+const QImage& gemSheet() {
+    static const QImage sheet = loadBuiltPicture("images/GemSheet.bmp");
+    return sheet;
+}
+
+QImage gemFrame(int kind, int frame) {
+    return cutCell(gemSheet(), frame, kind);
+}
+
+int readBitsPerPixel(const std::string& picture) {
+    std::ifstream in(builtAsset(picture), std::ios::binary);
+    char header[30] = {};
+    in.read(header, sizeof header);
+    if (header[0] != 'B' || header[1] != 'M') {
+        return 0;
+    }
+    return static_cast<unsigned char>(header[28]) | static_cast<unsigned char>(header[29]) << 8;
+}
+
+// The hue, in degrees, that most of the gem's strongly coloured pixels share.
+double findDominantHue(const QImage& frame) {
+    std::array<double, 36> weight{};
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            const QColor c = QColor::fromRgb(frame.pixel(x, y));
+            if (c.hsvSaturationF() > 0.3 && c.valueF() > 0.2) {
+                weight[static_cast<std::size_t>(c.hsvHueF() * 36) % 36] +=
+                    c.hsvSaturationF() * c.valueF();
+            }
+        }
+    }
+    return 10.0 * (std::max_element(weight.begin(), weight.end()) - weight.begin()) + 5;
+}
+
+double measureMedianSaturation(const QImage& frame) {
+    std::vector<double> saturations;
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            if ((frame.pixel(x, y) & 0xffffff) != 0) {
+                saturations.push_back(QColor::fromRgb(frame.pixel(x, y)).hsvSaturationF());
+            }
+        }
+    }
+    std::nth_element(saturations.begin(), saturations.begin() + saturations.size() / 2,
+                     saturations.end());
+    return saturations[saturations.size() / 2];
+}
+
+double measureOverlap(const Mask& a, const Mask& b) {
+    int both = 0;
+    int either = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        both += a[i] && b[i];
+        either += a[i] || b[i];
+    }
+    return static_cast<double>(both) / either;
+}
+
+} // namespace
+
+TEST(GemSheet, PicturesAreTwentyFourBitBitmapsOfTheirFixedSizes) {
+    for (const auto& [name, width, height] : {std::tuple{"images/GemSheet.bmp", 780, 364},
+                                              {"images/Board.bmp", 416, 416},
+                                              {"images/Target.bmp", 312, 52}}) {
+        EXPECT_EQ(readBitsPerPixel(name), 24) << name;
+        const QImage picture = loadBuiltPicture(name);
+        EXPECT_EQ(picture.size(), QSize(width, height)) << name;
+        EXPECT_FALSE(picture.hasAlphaChannel()) << name;
+    }
+}
+
+TEST(GemSheet, EveryGemPixelThatShowsIsNotPureBlack) {
+    for (int kind = 0; kind < kKinds; ++kind) {
+        for (int frame = 0; frame < kFrames; ++frame) {
+            const QImage cell = gemFrame(kind, frame);
+            const Mask enclosed = findEnclosed(cell);
+            const Mask shown = findShown(cell);
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                ASSERT_TRUE(!enclosed[i] || shown[i]) << "kind " << kind << " frame " << frame
+                                                      << " pixel " << i % kCell << "," << i / kCell;
+            }
+        }
+    }
+}
+
+TEST(GemSheet, NoGemFrameReachesTheBorderOfItsCell) {
+    for (int kind = 0; kind < kKinds; ++kind) {
+        for (int frame = 0; frame < kFrames; ++frame) {
+            const QRect inside(1, 1, kCell - 2, kCell - 2);
+            EXPECT_TRUE(inside.contains(boundShown(gemFrame(kind, frame))))
+                << "kind " << kind << " frame " << frame;
+        }
+    }
+}
+
+TEST(GemSheet, EveryGemAtRestSpansMostOfItsCellAndIsCentred) {
+    for (int kind = 0; kind < kKinds; ++kind) {
+        const QRect bounds = boundShown(gemFrame(kind, 0));
+        const double extent = std::max(bounds.width(), bounds.height()) / double(kCell);
+        EXPECT_GE(extent, 0.80) << "kind " << kind;
+        EXPECT_LE(extent, 0.90) << "kind " << kind;
+        const double centreX = bounds.left() + bounds.width() / 2.0;
+        const double centreY = bounds.top() + bounds.height() / 2.0;
+        EXPECT_NEAR(centreX, kCell / 2.0, 1.5) << "kind " << kind;
+        EXPECT_NEAR(centreY, kCell / 2.0, 1.5) << "kind " << kind;
+    }
+}
+
+TEST(GemSheet, EveryColouredKindHasItsOwnHue) {
+    for (int a = 0; a < kKinds; ++a) {
+        for (int b = a + 1; b < kKinds; ++b) {
+            if (a == kSilverKind || b == kSilverKind) {
+                continue;
+            }
+            const double apart =
+                std::abs(findDominantHue(gemFrame(a, 0)) - findDominantHue(gemFrame(b, 0)));
+            EXPECT_GE(std::min(apart, 360 - apart), 20) << "kinds " << a << " and " << b;
+        }
+    }
+}
+
+TEST(GemSheet, TheSilverGemIsPaleAndEveryOtherIsStronglyColoured) {
+    EXPECT_LT(measureMedianSaturation(gemFrame(kSilverKind, 0)), 0.25);
+    for (int kind = 0; kind < kKinds; ++kind) {
+        if (kind != kSilverKind) {
+            EXPECT_GT(measureMedianSaturation(gemFrame(kind, 0)), 0.5) << "kind " << kind;
+        }
+    }
+}
+
+TEST(GemSheet, EveryKindHasItsOwnOutline) {
+    for (int a = 0; a < kKinds; ++a) {
+        for (int b = a + 1; b < kKinds; ++b) {
+            const double overlap =
+                measureOverlap(findEnclosed(gemFrame(a, 0)), findEnclosed(gemFrame(b, 0)));
+            EXPECT_LT(overlap, 0.9) << "kinds " << a << " and " << b;
+        }
+    }
+}
+
+TEST(GemSheet, TheGemsRimIsDarkerThanItsBody) {
+    for (int kind = 0; kind < kKinds; ++kind) {
+        const QImage cell = gemFrame(kind, 0);
+        const Mask shown = findShown(cell);
+        double rim = 0;
+        double body = 0;
+        int rimCount = 0;
+        int bodyCount = 0;
+        for (int y = 1; y < kCell - 1; ++y) {
+            for (int x = 1; x < kCell - 1; ++x) {
+                if (!shown[y * kCell + x]) {
+                    continue;
+                }
+                const bool edge = !shown[y * kCell + x - 1] || !shown[y * kCell + x + 1] ||
+                                  !shown[(y - 1) * kCell + x] || !shown[(y + 1) * kCell + x];
+                (edge ? rim : body) += measureLuminance(cell.pixel(x, y));
+                ++(edge ? rimCount : bodyCount);
+            }
+        }
+        EXPECT_LT(rim / rimCount, 0.8 * body / bodyCount) << "kind " << kind;
+    }
+}
+
+TEST(GemSheet, EveryFrameOfTheSpinMovesOnFromTheLast) {
+    for (int kind = 0; kind < kKinds; ++kind) {
+        for (int frame = 0; frame < kFrames; ++frame) {
+            EXPECT_GT(
+                measureDifference(gemFrame(kind, frame), gemFrame(kind, (frame + 1) % kFrames)), 1)
+                << "kind " << kind << " frame " << frame;
+        }
+    }
+}
+
+TEST(GemSheet, TheSpinLoopsFromTheLastFrameToTheFirstWithoutAJump) {
+    for (int kind = 0; kind < kKinds; ++kind) {
+        double largestStep = 0;
+        for (int frame = 0; frame + 1 < kFrames; ++frame) {
+            largestStep = std::max(
+                largestStep, measureDifference(gemFrame(kind, frame), gemFrame(kind, frame + 1)));
+        }
+        EXPECT_LE(measureDifference(gemFrame(kind, kFrames - 1), gemFrame(kind, 0)),
+                  1.25 * largestStep)
+            << "kind " << kind;
+    }
+}
+
+TEST(GemSheet, EveryGemNarrowsWhenTurnedSideOn) {
+    for (int kind = 0; kind < kKinds; ++kind) {
+        const int atRest = boundShown(gemFrame(kind, 0)).width();
+        const int sideOn = boundShown(gemFrame(kind, kFrames / 2)).width();
+        EXPECT_LT(sideOn, 0.9 * atRest) << "kind " << kind;
+    }
+}
+
+} // namespace glintrow::assets::testing

@@ -1,0 +1,255 @@
+// Lights and paints a gem's facets back to front at a high resolution, then shrinks the result.
+#include "gem_painter.h"
+
+#include "gem_kinds.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+namespace glintrow::assets {
+
+namespace {
+
+// The light comes from the upper left, in front of the gem; the viewer looks along -z.
+const Vec3 kLight = normalized({-0.62, 0.72, 0.45});
+const Vec3 kHalfway = normalized(kLight + Vec3{0, 0, 1});
+// Light that crossed the gem leaves it through the lower right of the back facets.
+const Vec3 kThroughLight = normalized({0.45, -0.55, -0.70});
+
+struct Scene {
+    const GemKind& kind;
+    GemSolid solid;
+    std::vector<QPointF> points;
+    std::vector<Vec3> normals;
+    QPolygonF hull;
+    double pixelsPerUnit;
+    int factor;
+    int size;
+};
+
+int chooseSupersampling(int size) {
+    return std::clamp(2048 / size, 2, 8);
+}
+
+// A fixed pseudo-random offset per facet, so neighbouring facets never shade exactly alike.
+double computeFacetJitter(int id) {
+    std::uint32_t h = static_cast<std::uint32_t>(id) * 2654435761u;
+    h ^= h >> 15;
+    h *= 2246822519u;
+    h ^= h >> 13;
+    return (h % 1001) / 500.0 - 1;
+}
+
+Rgb pickShade(const GemPalette& palette, double level) {
+    const double t = std::clamp(level, 0.0, 1.1);
+    if (t < 0.45) {
+        return mix(palette.deep, palette.body, t / 0.45);
+    }
+    if (t < 0.8) {
+        return mix(palette.body, palette.lit, (t - 0.45) / 0.35);
+    }
+    return mix(palette.lit, palette.glare, (t - 0.8) / 0.3);
+}
+
+double computeSurfaceLevel(Vec3 normal, int id, double fire) {
+    const double diffuse = std::max(0.0, dot(normal, kLight));
+    const double flash = std::pow(std::max(0.0, dot(normal, kHalfway)), 40);
+    return 0.06 + 0.95 * diffuse + fire * computeFacetJitter(id) + 0.5 * flash;
+}
+
+double computeInteriorLevel(Vec3 normal, int id, double fire) {
+    const double through = std::max(0.0, dot(normal, kThroughLight));
+    return 0.08 + 1.0 * through + 1.5 * fire * computeFacetJitter(id + 97);
+}
+
+QPolygonF computeHull(std::vector<QPointF> points) {
+    std::sort(points.begin(), points.end(), [](QPointF a, QPointF b) {
+        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+    });
+    const auto turnsLeft = [](QPointF o, QPointF a, QPointF b) {
+        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x()) > 0;
+    };
+    std::vector<QPointF> hull(2 * points.size());
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        while (k >= 2 && !turnsLeft(hull[k - 2], hull[k - 1], points[i])) {
+            --k;
+        }
+        hull[k++] = points[i];
+    }
+    for (std::size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
+        while (k >= lower && !turnsLeft(hull[k - 2], hull[k - 1], points[i])) {
+            --k;
+        }
+        hull[k++] = points[i];
+    }
+    hull.resize(k - 1);
+    return QPolygonF(QList<QPointF>(hull.begin(), hull.end()));
+}
+
+Scene buildScene(int kind, double turn, int size) {
+    Scene scene{gemKind(kind), buildSolid(gemKind(kind).cut), {}, {}, {}, 0, 0, size};
+    scene.factor = chooseSupersampling(size);
+    const double centre = size * scene.factor / 2.0;
+    scene.pixelsPerUnit = centre * kGemFill;
+    for (const Vec3& v : scene.solid.vertices) {
+        const Vec3 p = turnAboutVertical(v, turn);
+        scene.points.emplace_back(centre + p.x * scene.pixelsPerUnit,
+                                  centre - p.y * scene.pixelsPerUnit);
+    }
+    for (const Facet& facet : scene.solid.facets) {
+        scene.normals.push_back(turnAboutVertical(facet.normal, turn));
+    }
+    scene.hull = computeHull(scene.points);
+    return scene;
+}
+
+QPolygonF outlineFacet(const Scene& scene, const Facet& facet) {
+    QPolygonF polygon;
+    for (int corner : facet.corners) {
+        polygon << scene.points[corner];
+    }
+    return polygon;
+}
+
+void paintInterior(QPainter& painter, const Scene& scene) {
+    for (const Facet& facet : scene.solid.facets) {
+        const Vec3 normal = scene.normals[facet.id];
+        if (normal.z >= 0) {
+            continue;
+        }
+        const Rgb shade =
+            pickShade(scene.kind.palette, computeInteriorLevel(normal, facet.id, scene.kind.fire));
+        painter.setBrush(toQColor(shade));
+        painter.drawPolygon(outlineFacet(scene, facet));
+    }
+}
+
+// Front facets are partly see-through, so the lit back facets show through them as in glass.
+void paintSurface(QPainter& painter, const Scene& scene) {
+    const QRectF box = scene.hull.boundingRect();
+    for (const Facet& facet : scene.solid.facets) {
+        const Vec3 normal = scene.normals[facet.id];
+        if (normal.z <= 0) {
+            continue;
+        }
+        const double level = computeSurfaceLevel(normal, facet.id, scene.kind.fire);
+        const double opacity = facet.table ? 0.35 : 0.7;
+        const double spread = facet.table ? 0.25 : 0.1;
+        QLinearGradient sheen(box.topLeft(), box.bottomRight());
+        sheen.setColorAt(0, toQColor(pickShade(scene.kind.palette, level + spread), opacity));
+        sheen.setColorAt(1, toQColor(pickShade(scene.kind.palette, level - spread), opacity));
+        painter.setBrush(sheen);
+        painter.drawPolygon(outlineFacet(scene, facet));
+    }
+}
+
+void paintRim(QPainter& painter, const Scene& scene) {
+    const double width = 0.075 * scene.size * scene.factor;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(toQColor(scene.kind.palette.deep, 0.55), width));
+    painter.drawPolygon(scene.hull);
+    painter.setPen(Qt::NoPen);
+}
+
+Vec2 findUpperLeftOfOutline(const std::vector<Vec2>& outline) {
+    const Vec2 direction = normalized(Vec2{-1, 1});
+    return *std::max_element(outline.begin(), outline.end(), [direction](Vec2 a, Vec2 b) {
+        return dot(normalized(a), direction) < dot(normalized(b), direction);
+    });
+}
+
+void paintStar(QPainter& painter, QPointF centre, double reach, double strength) {
+    QPainterPath star;
+    for (int i = 0; i < 8; ++i) {
+        const double angle = i * std::numbers::pi / 4;
+        const double r = i % 2 == 0 ? reach : reach * 0.1;
+        const QPointF p = centre + QPointF(std::cos(angle) * r, std::sin(angle) * r);
+        i == 0 ? star.moveTo(p) : star.lineTo(p);
+    }
+    star.closeSubpath();
+    QRadialGradient glow(centre, reach);
+    glow.setColorAt(0, QColor(255, 255, 255, static_cast<int>(255 * strength)));
+    glow.setColorAt(0.25, QColor(255, 255, 255, static_cast<int>(180 * strength)));
+    glow.setColorAt(1, QColor(255, 255, 255, 0));
+    painter.setBrush(glow);
+    painter.drawPath(star);
+    painter.drawEllipse(centre, reach * 0.16, reach * 0.16);
+}
+
+// The glint sits on the upper left of the crown and rides along as the gem turns; its mirror
+// image on the back takes over in the second half of the turn, so the loop closes smoothly.
+void paintGlint(QPainter& painter, const Scene& scene, double turn) {
+    const Vec2 corner = findUpperLeftOfOutline(scene.kind.cut.outline) * 0.55;
+    const double height = scene.kind.cut.crown.back().height * 0.8;
+    const Vec3 normal = normalized({-0.35, 0.45, 0.82});
+    const double centre = scene.size * scene.factor / 2.0;
+    for (double side : {1.0, -1.0}) {
+        const Vec3 facing = turnAboutVertical({normal.x * side, normal.y, normal.z * side}, turn);
+        const double strength = std::pow(std::max(0.0, dot(facing, kHalfway)), 6);
+        if (facing.z <= 0 || strength < 0.02) {
+            continue;
+        }
+        const Vec3 at = turnAboutVertical({corner.x * side, corner.y, height * side}, turn);
+        const QPointF point(centre + at.x * scene.pixelsPerUnit,
+                            centre - at.y * scene.pixelsPerUnit);
+        paintStar(painter, point, 0.3 * scene.size * scene.factor * std::sqrt(strength), strength);
+    }
+}
+
+} // namespace
+
+QImage paintGem(int kind, double turn, int size) {
+    const Scene scene = buildScene(kind, turn, size);
+    QImage big(size * scene.factor, size * scene.factor, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
+    QPainter painter(&big);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(scene.kind.palette.deep));
+    painter.drawPolygon(scene.hull);
+    QPainterPath inside;
+    inside.addPolygon(scene.hull);
+    painter.setClipPath(inside);
+    paintInterior(painter, scene);
+    paintSurface(painter, scene);
+    paintRim(painter, scene);
+    paintGlint(painter, scene, turn);
+    painter.end();
+    return shrinkBoxes(big, scene.factor);
+}
+
+QImage shrinkBoxes(const QImage& big, int factor) {
+    const QImage source = big.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage small(source.width() / factor, source.height() / factor,
+                 QImage::Format_ARGB32_Premultiplied);
+    const int area = factor * factor;
+    for (int y = 0; y < small.height(); ++y) {
+        for (int x = 0; x < small.width(); ++x) {
+            int sum[4] = {0, 0, 0, 0};
+            for (int dy = 0; dy < factor; ++dy) {
+                const auto* row =
+                    reinterpret_cast<const QRgb*>(source.constScanLine(y * factor + dy));
+                for (int dx = 0; dx < factor; ++dx) {
+                    const QRgb p = row[x * factor + dx];
+                    sum[0] += qRed(p);
+                    sum[1] += qGreen(p);
+                    sum[2] += qBlue(p);
+                    sum[3] += qAlpha(p);
+                }
+            }
+            const auto average = [area](int s) { return (s + area / 2) / area; };
+            small.setPixel(
+                x, y, qRgba(average(sum[0]), average(sum[1]), average(sum[2]), average(sum[3])));
+        }
+    }
+    return small;
+}
+
+} // namespace glintrow::assets

@@ -1,0 +1,75 @@
+// Saves the rendered pictures as BMP and PNG files and the synthesised sounds as WAV files.
+#include "outputs.h"
+
+#include "sheets.h"
+#include "sounds.h"
+#include "wav.h"
+
+#include <QImage>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace glintrow::assets {
+
+namespace {
+
+bool saveImage(const QImage& image, const std::filesystem::path& file, const char* format) {
+    if (image.save(QString::fromStdString(file.string()), format)) {
+        return true;
+    }
+    std::fprintf(stderr, "make-assets: cannot write %s\n", file.c_str());
+    return false;
+}
+
+bool saveBytes(const std::vector<std::uint8_t>& bytes, const std::filesystem::path& file) {
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (out.good()) {
+        return true;
+    }
+    std::fprintf(stderr, "make-assets: cannot write %s\n", file.c_str());
+    return false;
+}
+
+bool writePictures(const std::filesystem::path& images) {
+    bool ok = saveImage(makeGemSheet(), images / "GemSheet.bmp", "BMP");
+    ok = saveImage(makeBoard(), images / "Board.bmp", "BMP") && ok;
+    ok = saveImage(makeTarget(), images / "Target.bmp", "BMP") && ok;
+    for (int size : kIconSizes) {
+        const std::string name = "glintrow-" + std::to_string(size) + ".png";
+        ok = saveImage(makeIcon(size), images / "icons" / name, "PNG") && ok;
+    }
+    return ok;
+}
+
+bool writeSounds(const std::filesystem::path& sounds) {
+    bool ok = true;
+    for (const SoundRecipe& recipe : soundRecipes()) {
+        ok =
+            saveBytes(encodeWav(recipe.make()), sounds / (std::string(recipe.name) + ".wav")) && ok;
+    }
+    return ok;
+}
+
+} // namespace
+
+bool writeAllAssets(const std::filesystem::path& outdir) {
+    std::error_code error;
+    std::filesystem::create_directories(outdir / "images" / "icons", error);
+    std::filesystem::create_directories(outdir / "sounds", error);
+    if (error) {
+        std::fprintf(stderr, "make-assets: cannot create folders in %s\n", outdir.c_str());
+        return false;
+    }
+    const bool pictures = writePictures(outdir / "images");
+    return writeSounds(outdir / "sounds") && pictures;
+}
+
+bool writeContactSheet(const std::filesystem::path& file) {
+    return saveImage(makeContactSheet(), file, "PNG");
+}
+
+} // namespace glintrow::assets

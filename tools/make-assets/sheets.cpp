@@ -1,0 +1,218 @@
+// Lays out the gem frames, board cells, cursor frames and icons into the pictures the game loads.
+#include "sheets.h"
+
+#include "gem_kinds.h"
+#include "gem_painter.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+namespace glintrow::assets {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+// Pixels covered less than this are left to the colour key: blending such faint coverage toward
+// the board tone would only grow a dull fringe.
+constexpr int kKeyAlpha = 77;
+
+QImage paintCursor(int frame) {
+    constexpr int factor = 8;
+    const double pulse = 0.5 - 0.5 * std::cos(2 * kPi * frame / kCursorFrames);
+    QImage big(kCell * factor, kCell * factor, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
+    QPainter painter(&big);
+    painter.scale(factor, factor);
+    const double margin = 2.5;
+    const double arm = 12 + 3 * pulse;
+    QPainterPath brackets;
+    for (const QPointF corner : {QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1), QPointF(-1, -1)}) {
+        const auto place = [&](double x, double y) {
+            return QPointF(kCell / 2.0 + corner.x() * (x - kCell / 2.0),
+                           kCell / 2.0 + corner.y() * (y - kCell / 2.0));
+        };
+        brackets.moveTo(place(margin, margin + arm));
+        brackets.lineTo(place(margin, margin));
+        brackets.lineTo(place(margin + arm, margin));
+    }
+    const auto stroke = [&](QColor colour, double width) {
+        painter.strokePath(brackets,
+                           QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    };
+    stroke(QColor(255, 160, 50, static_cast<int>(90 + 60 * pulse)), 5 + 1.5 * pulse);
+    stroke(QColor(255, 214, 110), 2.6);
+    stroke(QColor(255, 250, 225, static_cast<int>(150 + 105 * pulse)), 1.1);
+    painter.end();
+    return shrinkBoxes(big, factor);
+}
+
+// A fixed-seed hash, so the board's faint grain is the same on every run.
+int computeGrain(int x, int y) {
+    std::uint32_t h =
+        static_cast<std::uint32_t>(x * 73856093) ^ static_cast<std::uint32_t>(y * 19349663);
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return static_cast<int>(h % 3) - 1;
+}
+
+void paintBoardCell(QPainter& painter, int column, int row) {
+    const bool light = (column + row) % 2 == 0;
+    const Rgb base = light ? rgb255(36, 33, 55) : rgb255(30, 27, 45);
+    const QRectF cell(column * kCell, row * kCell, kCell, kCell);
+    QRadialGradient glow(cell.center(), kCell * 0.75);
+    glow.setColorAt(0, toQColor(base + rgb255(4, 4, 6)));
+    glow.setColorAt(1, toQColor(base));
+    painter.fillRect(cell, glow);
+    painter.fillRect(QRectF(cell.left(), cell.top(), kCell, 1), toQColor(base + rgb255(9, 9, 12)));
+    painter.fillRect(QRectF(cell.left(), cell.top(), 1, kCell), toQColor(base + rgb255(6, 6, 8)));
+    painter.fillRect(QRectF(cell.left(), cell.bottom() - 1, kCell, 1), toQColor(base * 0.78));
+    painter.fillRect(QRectF(cell.right() - 1, cell.top(), 1, kCell), toQColor(base * 0.84));
+}
+
+void addGrain(QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const int g = computeGrain(x, y);
+            image.setPixel(x, y, qRgb(qRed(p) + g, qGreen(p) + g, qBlue(p) + g));
+        }
+    }
+}
+
+void drawKeyed(QImage& target, const QImage& keyed, QPoint at) {
+    for (int y = 0; y < keyed.height(); ++y) {
+        for (int x = 0; x < keyed.width(); ++x) {
+            const QRgb p = keyed.pixel(x, y);
+            if ((p & 0xffffff) != 0) {
+                target.setPixel(at.x() + x, at.y() + y, p);
+            }
+        }
+    }
+}
+
+QImage paintIconGems(int size) {
+    if (size < 64) {
+        return paintGem(0, 0, size);
+    }
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    const int small = static_cast<int>(size * 0.62);
+    painter.drawImage(QPoint(0, 0), paintGem(2, 0, small));
+    painter.drawImage(QPoint(size - small, 0), paintGem(1, 0, small));
+    painter.drawImage(QPoint((size - small) / 2, size - small), paintGem(0, 0, small));
+    painter.end();
+    return icon;
+}
+
+} // namespace
+
+QImage keyOntoBoardTone(const QImage& soft) {
+    QImage keyed(soft.size(), QImage::Format_RGB888);
+    const QImage source = soft.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb p = source.pixel(x, y);
+            const int alpha = qAlpha(p);
+            if (alpha < kKeyAlpha) {
+                keyed.setPixel(x, y, qRgb(0, 0, 0));
+                continue;
+            }
+            const double uncovered = 1 - alpha / 255.0;
+            const auto blend = [uncovered](int premultiplied, double tone) {
+                return std::max(
+                    1, static_cast<int>(std::lround(premultiplied + uncovered * tone * 255)));
+            };
+            keyed.setPixel(x, y,
+                           qRgb(blend(qRed(p), kBoardTone.r), blend(qGreen(p), kBoardTone.g),
+                                blend(qBlue(p), kBoardTone.b)));
+        }
+    }
+    return keyed;
+}
+
+QImage makeGemSheet() {
+    QImage sheet(kCell * kSpinFrames, kCell * kGemKinds, QImage::Format_RGB888);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    for (int kind = 0; kind < kGemKinds; ++kind) {
+        for (int frame = 0; frame < kSpinFrames; ++frame) {
+            const QImage soft = paintGem(kind, frame * kPi / kSpinFrames, kCell);
+            painter.drawImage(QPoint(frame * kCell, kind * kCell), keyOntoBoardTone(soft));
+        }
+    }
+    return sheet;
+}
+
+QImage makeBoard() {
+    QImage board(kCell * kBoardCells, kCell * kBoardCells, QImage::Format_RGB888);
+    QPainter painter(&board);
+    for (int row = 0; row < kBoardCells; ++row) {
+        for (int column = 0; column < kBoardCells; ++column) {
+            paintBoardCell(painter, column, row);
+        }
+    }
+    painter.end();
+    addGrain(board);
+    return board;
+}
+
+QImage makeTarget() {
+    QImage target(kCell * kCursorFrames, kCell, QImage::Format_RGB888);
+    QPainter painter(&target);
+    for (int frame = 0; frame < kCursorFrames; ++frame) {
+        painter.drawImage(QPoint(frame * kCell, 0), keyOntoBoardTone(paintCursor(frame)));
+    }
+    return target;
+}
+
+QImage makeIcon(int size) {
+    return paintIconGems(size).convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage makeContactSheet() {
+    constexpr int margin = 8;
+    const QImage board = makeBoard();
+    const QImage gems = makeGemSheet();
+    const QImage cursor = makeTarget();
+    QImage sheet(kCell * kSpinFrames + 2 * margin, kCell * (kGemKinds + 1) + 2 * margin,
+                 QImage::Format_RGB888);
+    sheet.fill(toQColor(kBoardTone * 0.6));
+    QPainter painter(&sheet);
+    for (int row = 0; row <= kGemKinds; ++row) {
+        for (int column = 0; column < kSpinFrames; ++column) {
+            const QRect cell((column % 2) * kCell, (row % 2) * kCell, kCell, kCell);
+            painter.drawImage(QPoint(margin + column * kCell, margin + row * kCell), board, cell);
+        }
+    }
+    painter.end();
+    for (int kind = 0; kind < kGemKinds; ++kind) {
+        for (int frame = 0; frame < kSpinFrames; ++frame) {
+            const QImage cell = gems.copy(frame * kCell, kind * kCell, kCell, kCell);
+            drawKeyed(sheet, cell, {margin + frame * kCell, margin + kind * kCell});
+        }
+    }
+    const int cursorRow = margin + kGemKinds * kCell;
+    for (int frame = 0; frame < kCursorFrames; ++frame) {
+        const QImage mark = cursor.copy(frame * kCell, 0, kCell, kCell);
+        const QImage gem = gems.copy(0, frame * kCell, kCell, kCell);
+        drawKeyed(sheet, mark, {margin + frame * kCell, cursorRow});
+        drawKeyed(sheet, gem, {margin + (frame + kCursorFrames) * kCell, cursorRow});
+        drawKeyed(sheet, mark, {margin + (frame + kCursorFrames) * kCell, cursorRow});
+    }
+    QPainter icons(&sheet);
+    int x = margin + 2 * kCursorFrames * kCell;
+    for (int size : {16, 32, 48}) {
+        icons.drawImage(QPoint(x + (kCell - size) / 2, cursorRow + (kCell - size) / 2),
+                        makeIcon(size));
+        x += kCell;
+    }
+    return sheet;
+}
+
+} // namespace glintrow::assets

@@ -130,7 +130,11 @@ TEST_F(HintTest, FirstAnchorInScanOrderWins) {
 
 TEST_F(HintTest, LowerNumberedPatternOfOneAnchorWins) {
     LaySixesAt({{2, 3}, {4, 3}, {5, 3}, {3, 4}, {4, 4}});
-    EXPECT_EQ(FindHint(), IdOf(3, 3));
+    EXPECT_EQ(FindHint(), IdOf(3, 3)) << "1 before 4a";
+    LaySixesAt({{2, 3}, {3, 2}, {4, 2}, {3, 4}, {4, 4}});
+    EXPECT_EQ(FindHint(), IdOf(2, 2)) << "3a before 4a";
+    LaySixesAt({{2, 3}, {3, 2}, {4, 3}, {3, 4}, {4, 4}});
+    EXPECT_EQ(FindHint(), IdOf(3, 3)) << "3b before 4a";
 }
 
 TEST_F(HintTest, BoardWithoutMovesHasNoHint) {

@@ -99,7 +99,17 @@ void addCrown(GemSolid& solid, const GemCut& cut, const Ring& girdle, double sid
         stitchRings(solid, below, ring);
         below = std::move(ring);
     }
-    addFacet(solid, below.vertices, true);
+    if (cut.dome <= 0) {
+        addFacet(solid, below.vertices, true);
+        return;
+    }
+    const Vec3 middle = computeCentroid(solid, below.vertices);
+    const int apex = static_cast<int>(solid.vertices.size());
+    solid.vertices.push_back({middle.x, middle.y, middle.z + cut.dome * side});
+    for (std::size_t i = 0; i < below.vertices.size(); ++i) {
+        const int next = below.vertices[(i + 1) % below.vertices.size()];
+        addFacet(solid, {below.vertices[i], next, apex}, true);
+    }
 }
 
 } // namespace

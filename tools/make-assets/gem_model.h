@@ -17,12 +17,14 @@ struct CrownRing {
 };
 
 // A gem's cut. The outline is a convex polygon, counter-clockwise with y up, fitting -1..1 with
-// its bounding box centred on the origin; the back of the gem mirrors its front.
+// its bounding box centred on the origin; the back of the gem mirrors its front. A table with a
+// dome rises to a point in its middle, which splits it into a star of shallow facets.
 struct GemCut {
     std::vector<Vec2> outline;
     int girdleCount;
     double girdleHalfHeight;
     std::vector<CrownRing> crown;
+    double dome = 0;
 };
 
 struct Facet {

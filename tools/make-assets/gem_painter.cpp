@@ -18,7 +18,7 @@ namespace glintrow::assets {
 namespace {
 
 // The light comes from the upper left, in front of the gem; the viewer looks along -z.
-const Vec3 kLight = normalized({-0.62, 0.72, 0.45});
+const Vec3 kLight = normalized({-0.3, 0.8, 0.5});
 const Vec3 kHalfway = normalized(kLight + Vec3{0, 0, 1});
 // Light that crossed the gem leaves it through the lower right of the back facets.
 const Vec3 kThroughLight = normalized({0.45, -0.55, -0.70});
@@ -130,6 +130,13 @@ void paintInterior(QPainter& painter, const Scene& scene) {
         painter.setBrush(toQColor(shade));
         painter.drawPolygon(outlineFacet(scene, facet));
     }
+    const QRectF box = scene.hull.boundingRect();
+    const QPointF exit = box.center() + QPointF(box.width() * 0.18, box.height() * 0.22);
+    QRadialGradient glow(exit, std::max(box.width(), box.height()) * 0.45);
+    glow.setColorAt(0, toQColor(scene.kind.palette.lit, 0.55));
+    glow.setColorAt(1, toQColor(scene.kind.palette.lit, 0));
+    painter.setBrush(glow);
+    painter.drawPolygon(scene.hull);
 }
 
 // Front facets are partly see-through, so the lit back facets show through them as in glass.

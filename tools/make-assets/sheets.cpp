@@ -20,32 +20,44 @@ constexpr double kPi = std::numbers::pi;
 // the board tone would only grow a dull fringe.
 constexpr int kKeyAlpha = 77;
 
+QPointF mirrorIntoCorner(QPointF p, QPointF corner) {
+    const double middle = kCell / 2.0;
+    return {middle + corner.x() * (p.x() - middle), middle + corner.y() * (p.y() - middle)};
+}
+
+// Four L-shaped brackets hugging the cell's corners, outside the square the gem fills.
+QPainterPath traceBrackets(double margin, double arm) {
+    QPainterPath arms;
+    for (const QPointF corner : {QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1), QPointF(-1, -1)}) {
+        arms.moveTo(mirrorIntoCorner({margin, margin + arm}, corner));
+        arms.lineTo(mirrorIntoCorner({margin, margin}, corner));
+        arms.lineTo(mirrorIntoCorner({margin + arm, margin}, corner));
+    }
+    return arms;
+}
+
+// The cursor breathes: its arms reach further and its halo swells, then both settle back.
 QImage paintCursor(int frame) {
     constexpr int factor = 8;
+    constexpr double margin = 3.2;
     const double pulse = 0.5 - 0.5 * std::cos(2 * kPi * frame / kCursorFrames);
     QImage big(kCell * factor, kCell * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     QPainter painter(&big);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(factor, factor);
-    const double margin = 2.5;
-    const double arm = 12 + 3 * pulse;
-    QPainterPath brackets;
-    for (const QPointF corner : {QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1), QPointF(-1, -1)}) {
-        const auto place = [&](double x, double y) {
-            return QPointF(kCell / 2.0 + corner.x() * (x - kCell / 2.0),
-                           kCell / 2.0 + corner.y() * (y - kCell / 2.0));
-        };
-        brackets.moveTo(place(margin, margin + arm));
-        brackets.lineTo(place(margin, margin));
-        brackets.lineTo(place(margin + arm, margin));
-    }
-    const auto stroke = [&](QColor colour, double width) {
-        painter.strokePath(brackets,
-                           QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPainterPath arms = traceBrackets(margin, 11 + 4 * pulse);
+    const auto stroke = [&painter, &arms](QColor colour, double width) {
+        painter.strokePath(arms, QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     };
-    stroke(QColor(255, 160, 50, static_cast<int>(90 + 60 * pulse)), 5 + 1.5 * pulse);
-    stroke(QColor(255, 214, 110), 2.6);
+    stroke(QColor(255, 150, 40, static_cast<int>(120 + 80 * pulse)), 5.2 + 1.2 * pulse);
+    stroke(QColor(255, 208, 100), 2.6);
     stroke(QColor(255, 250, 225, static_cast<int>(150 + 105 * pulse)), 1.1);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, static_cast<int>(90 + 165 * pulse)));
+    for (const QPointF corner : {QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1), QPointF(-1, -1)}) {
+        painter.drawEllipse(mirrorIntoCorner({margin, margin}, corner), 1.3, 1.3);
+    }
     painter.end();
     return shrinkBoxes(big, factor);
 }
@@ -102,10 +114,11 @@ QImage paintIconGems(int size) {
     QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
-    const int small = static_cast<int>(size * 0.62);
-    painter.drawImage(QPoint(0, 0), paintGem(2, 0, small));
-    painter.drawImage(QPoint(size - small, 0), paintGem(1, 0, small));
-    painter.drawImage(QPoint((size - small) / 2, size - small), paintGem(0, 0, small));
+    const int back = static_cast<int>(size * 0.56);
+    const int front = static_cast<int>(size * 0.66);
+    painter.drawImage(QPoint(0, size / 32), paintGem(2, 0, back));
+    painter.drawImage(QPoint(size - back, size / 32), paintGem(1, 0, back));
+    painter.drawImage(QPoint((size - front) / 2, size - front), paintGem(0, 0, front));
     painter.end();
     return icon;
 }

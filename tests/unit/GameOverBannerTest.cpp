@@ -151,17 +151,6 @@ TEST_F(GameOverBannerTest, NothingIsDrawnOutsideTheTextAndItsShadow) {
     EXPECT_EQ(outside, 0);
 }
 
-TEST_F(GameOverBannerTest, BannerIsTheSameOnEveryFrame) {
-    ShowGameOver();
-    std::vector<int32_t> first;
-    ForEachPixel([&](int32_t, int32_t, int32_t pixel) { first.push_back(pixel); });
-    FillBackBuffer();
-    ShowGameOver();
-    std::vector<int32_t> second;
-    ForEachPixel([&](int32_t, int32_t, int32_t pixel) { second.push_back(pixel); });
-    EXPECT_EQ(first, second);
-}
-
 TEST_F(GameOverBannerTest, TextTakesTheWindowsFontAndTheGivenColour) {
     const int32_t green = RGB(0, 255, 0);
     FormFont = StdFont{"Tahoma", 12};

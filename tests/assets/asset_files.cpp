@@ -72,6 +72,16 @@ Mask findEnclosed(const QImage& keyed) {
     return enclosed;
 }
 
+int countHoles(const QImage& keyed) {
+    const Mask shown = findShown(keyed);
+    const Mask enclosed = findEnclosed(keyed);
+    int holes = 0;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        holes += enclosed[i] && !shown[i];
+    }
+    return holes;
+}
+
 QRect boundShown(const QImage& keyed) {
     QRect bounds;
     for (int y = 0; y < keyed.height(); ++y) {

@@ -21,6 +21,8 @@ using Mask = std::vector<bool>;
 Mask findShown(const QImage& keyed);
 // Pixels that black cannot reach from the picture's border: the inside of every shape.
 Mask findEnclosed(const QImage& keyed);
+// Pure black pixels inside a shape, where the colour key would punch a hole.
+int countHoles(const QImage& keyed);
 QRect boundShown(const QImage& keyed);
 double measureDifference(const QImage& a, const QImage& b);
 double measureLuminance(QRgb pixel);

@@ -64,11 +64,7 @@ TEST(Cursor, TheMarkShowsAtAllFourCornersOfTheCell) {
 
 TEST(Cursor, EveryMarkPixelThatShowsIsNotPureBlack) {
     for (int frame = 0; frame < kCursorFrames; ++frame) {
-        const Mask enclosed = findEnclosed(cursorFrame(frame));
-        const Mask shown = findShown(cursorFrame(frame));
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            ASSERT_TRUE(!enclosed[i] || shown[i]) << "frame " << frame << " pixel " << i;
-        }
+        EXPECT_EQ(countHoles(cursorFrame(frame)), 0) << "frame " << frame;
     }
 }
 

@@ -92,13 +92,8 @@ TEST(GemSheet, PicturesAreTwentyFourBitBitmapsOfTheirFixedSizes) {
 TEST(GemSheet, EveryGemPixelThatShowsIsNotPureBlack) {
     for (int kind = 0; kind < kKinds; ++kind) {
         for (int frame = 0; frame < kFrames; ++frame) {
-            const QImage cell = gemFrame(kind, frame);
-            const Mask enclosed = findEnclosed(cell);
-            const Mask shown = findShown(cell);
-            for (std::size_t i = 0; i < shown.size(); ++i) {
-                ASSERT_TRUE(!enclosed[i] || shown[i]) << "kind " << kind << " frame " << frame
-                                                      << " pixel " << i % kCell << "," << i / kCell;
-            }
+            EXPECT_EQ(countHoles(gemFrame(kind, frame)), 0)
+                << "kind " << kind << " frame " << frame;
         }
     }
 }

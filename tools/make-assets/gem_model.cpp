@@ -20,16 +20,16 @@ Vec2 sampleOutline(const std::vector<Vec2>& outline, double position) {
     return lerp(outline[edge], outline[(edge + 1) % outline.size()], along - std::floor(along));
 }
 
-Ring addRing(GemSolid& solid, const std::vector<Vec2>& outline, const CrownRing& spec,
+Ring addRing(GemSolid& solid, const std::vector<Vec2>& outline, const CrownRing& shape,
              double side) {
-    const std::vector<Vec2> pulledIn = insetOutline(outline, spec.inset);
+    const std::vector<Vec2> pulledIn = insetOutline(outline, shape.inset);
     Ring ring;
-    for (int i = 0; i < spec.count; ++i) {
-        const double position = (i + spec.phase) / spec.count;
+    for (int i = 0; i < shape.count; ++i) {
+        const double position = (i + shape.phase) / shape.count;
         const Vec2 p = sampleOutline(pulledIn, position);
         ring.vertices.push_back(static_cast<int>(solid.vertices.size()));
         ring.positions.push_back(position);
-        solid.vertices.push_back({p.x, p.y, spec.height * side});
+        solid.vertices.push_back({p.x, p.y, shape.height * side});
     }
     return ring;
 }
@@ -94,8 +94,8 @@ void stitchRings(GemSolid& solid, const Ring& lower, const Ring& upper) {
 
 void addCrown(GemSolid& solid, const GemCut& cut, const Ring& girdle, double side) {
     Ring below = girdle;
-    for (const CrownRing& spec : cut.crown) {
-        Ring ring = addRing(solid, cut.outline, spec, side);
+    for (const CrownRing& shape : cut.crown) {
+        Ring ring = addRing(solid, cut.outline, shape, side);
         stitchRings(solid, below, ring);
         below = std::move(ring);
     }
@@ -193,9 +193,9 @@ std::vector<Vec2> insetOutline(const std::vector<Vec2>& outline, double distance
 
 GemSolid buildSolid(const GemCut& cut) {
     GemSolid solid;
-    const CrownRing girdleSpec{0, cut.girdleHalfHeight, cut.girdleCount, 0};
-    const Ring front = addRing(solid, cut.outline, girdleSpec, 1);
-    const Ring back = addRing(solid, cut.outline, girdleSpec, -1);
+    const CrownRing girdleShape{0, cut.girdleHalfHeight, cut.girdleCount, 0};
+    const Ring front = addRing(solid, cut.outline, girdleShape, 1);
+    const Ring back = addRing(solid, cut.outline, girdleShape, -1);
     stitchRings(solid, front, back);
     addCrown(solid, cut, front, 1);
     addCrown(solid, cut, back, -1);

@@ -66,7 +66,7 @@ double computeSurfaceLevel(Vec3 normal, int id, double fire) {
 
 double computeInteriorLevel(Vec3 normal, int id, double fire) {
     const double through = std::max(0.0, dot(normal, kThroughLight));
-    return 0.08 + 1.0 * through + 1.5 * fire * computeFacetJitter(id + 97);
+    return 0.08 + through + 1.5 * fire * computeFacetJitter(id + 97);
 }
 
 QPolygonF computeHull(std::vector<QPointF> points) {

@@ -65,7 +65,7 @@ QImage paintCursor(int frame) {
 // A fixed-seed hash, so the board's faint grain is the same on every run.
 int computeGrain(int x, int y) {
     std::uint32_t h =
-        static_cast<std::uint32_t>(x * 73856093) ^ static_cast<std::uint32_t>(y * 19349663);
+        static_cast<std::uint32_t>(x) * 73856093u ^ static_cast<std::uint32_t>(y) * 19349663u;
     h ^= h >> 13;
     h *= 0x5bd1e995u;
     h ^= h >> 15;
@@ -73,8 +73,7 @@ int computeGrain(int x, int y) {
 }
 
 void paintBoardCell(QPainter& painter, int column, int row) {
-    const bool light = (column + row) % 2 == 0;
-    const Rgb base = light ? rgb255(36, 33, 55) : rgb255(30, 27, 45);
+    const Rgb base = (column + row) % 2 == 0 ? kLightCellTone : kDarkCellTone;
     const QRectF cell(column * kCell, row * kCell, kCell, kCell);
     QRadialGradient glow(cell.center(), kCell * 0.75);
     glow.setColorAt(0, toQColor(base + rgb255(4, 4, 6)));

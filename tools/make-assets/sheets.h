@@ -12,9 +12,11 @@ inline constexpr int kSpinFrames = 15;
 inline constexpr int kCursorFrames = 6;
 inline constexpr int kBoardCells = 8;
 
-// The board's average colour: soft edges blend into it, since the game draws gems and cursor with
-// black as a hard transparent key.
-inline const Rgb kBoardTone = rgb255(33, 30, 50);
+// The board's two checker tones and their average. Soft edges blend into the average, since the
+// game draws gems and cursor with black as a hard transparent key.
+inline const Rgb kLightCellTone = rgb255(36, 33, 55);
+inline const Rgb kDarkCellTone = rgb255(30, 27, 45);
+inline const Rgb kBoardTone = mix(kLightCellTone, kDarkCellTone, 0.5);
 
 QImage keyOntoBoardTone(const QImage& soft);
 QImage makeGemSheet();

@@ -110,7 +110,7 @@ TEST_F(FrameDrawingTest, GemHangingOverTheBottomShowsItsUpperRows) {
     ParkAllGemsOffTheBoard();
     Gems[3].YPos = 400;
     DisplayGems();
-    EXPECT_EQ(BackBuffer->GetPixel(156, 400), SheetPixel(3, 0, 0, 0));
+    EXPECT_EQ(BackBuffer->GetPixel(158, 400), SheetPixel(3, 0, 0, 2));
     EXPECT_EQ(BackBuffer->GetPixel(156, 415), SheetPixel(3, 0, 15, 0));
     EXPECT_EQ(BackBuffer->GetPixel(156, 399), BoardColour);
 }

@@ -133,8 +133,8 @@ void paintInterior(QPainter& painter, const Scene& scene) {
     const QRectF box = scene.hull.boundingRect();
     const QPointF exit = box.center() + QPointF(box.width() * 0.18, box.height() * 0.22);
     QRadialGradient glow(exit, std::max(box.width(), box.height()) * 0.45);
-    glow.setColorAt(0, toQColor(scene.kind.palette.lit, 0.55));
-    glow.setColorAt(1, toQColor(scene.kind.palette.lit, 0));
+    glow.setColorAt(0, toQColor(scene.kind.palette.body, 0.6));
+    glow.setColorAt(1, toQColor(scene.kind.palette.body, 0));
     painter.setBrush(glow);
     painter.drawPolygon(scene.hull);
 }

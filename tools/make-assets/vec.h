@@ -28,9 +28,6 @@ inline Vec2 operator*(Vec2 a, double k) {
 inline double dot(Vec2 a, Vec2 b) {
     return a.x * b.x + a.y * b.y;
 }
-inline double cross(Vec2 a, Vec2 b) {
-    return a.x * b.y - a.y * b.x;
-}
 inline Vec2 lerp(Vec2 a, Vec2 b, double t) {
     return a + (b - a) * t;
 }
@@ -42,17 +39,11 @@ inline Vec2 normalized(Vec2 a) {
 inline Vec3 operator+(Vec3 a, Vec3 b) {
     return {a.x + b.x, a.y + b.y, a.z + b.z};
 }
-inline Vec3 operator-(Vec3 a, Vec3 b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
 inline Vec3 operator*(Vec3 a, double k) {
     return {a.x * k, a.y * k, a.z * k};
 }
 inline double dot(Vec3 a, Vec3 b) {
     return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-inline Vec3 cross(Vec3 a, Vec3 b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 inline Vec3 normalized(Vec3 a) {
     return a * (1.0 / std::sqrt(dot(a, a)));

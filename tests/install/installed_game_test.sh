@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# Installs the game into a scratch prefix and starts it from its link under a private X server.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+build=$(realpath "$1")
+require_built_game "$build"
+scratch=$(mktemp -d)
+# The prefix ends in usr/ so that appstreamcli can check the tree as a system root.
+prefix=$scratch/root/usr
+game_pid=
+xvfb_pid=
+
+clean_up() {
+    [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+    restore_install_manifest "$build" "$scratch/install_manifest.txt"
+    rm -rf "$scratch"
+}
+trap clean_up EXIT
+
+check_installed_tree() {
+    list_expected_files "$build" >"$scratch/expected"
+    (cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$scratch/installed"
+    expect_same_files "$scratch/expected" "$scratch/installed" "the installed tree"
+    [[ -x "$prefix/lib/ombra-glintrow/glintrow" ]] || fail "the installed program is not executable"
+    local target
+    target=$(readlink "$prefix/bin/glintrow") || fail "bin/glintrow is not a link"
+    [[ "$target" == ../lib/ombra-glintrow/glintrow ]] ||
+        fail "bin/glintrow points to '$target', not to ../lib/ombra-glintrow/glintrow"
+}
+
+validate_desktop_files() {
+    if command -v desktop-file-validate >/dev/null; then
+        desktop-file-validate "$prefix/share/applications/$APP_ID.desktop" ||
+            fail "desktop-file-validate rejects the menu entry"
+    else
+        echo "desktop-file-validate not found: menu entry not validated"
+    fi
+    if command -v appstreamcli >/dev/null; then
+        appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml" ||
+            fail "appstreamcli rejects the metainfo file"
+        appstreamcli validate-tree --no-net "$scratch/root" ||
+            fail "appstreamcli rejects the installed tree"
+    else
+        echo "appstreamcli not found: metainfo not validated"
+    fi
+}
+
+start_x_server() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+        3>"$scratch/display" 2>"$scratch/xvfb.log" &
+    xvfb_pid=$!
+    local tries
+    for ((tries = 0; tries < 300; tries++)); do
+        if [[ $(wc -l <"$scratch/display") -gt 0 ]]; then
+            export DISPLAY=":$(head -n 1 "$scratch/display")"
+            return
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+        sleep 0.1
+    done
+    fail "Xvfb gave no display number"
+}
+
+# Runs the game as a person would after installing it: by name from the PATH, in a folder that
+# holds none of its files, on the X server rather than Qt's off-screen stand-in.
+start_installed_game() {
+    mkdir -p "$scratch/elsewhere" "$scratch/runtime"
+    chmod 700 "$scratch/runtime"
+    (cd "$scratch/elsewhere" &&
+        exec env PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+            XDG_RUNTIME_DIR="$scratch/runtime" glintrow) >"$scratch/game.log" 2>&1 &
+    game_pid=$!
+}
+
+report_game() {
+    echo "--- the game's output:" >&2
+    cat "$scratch/game.log" >&2
+    echo "--- windows on the display:" >&2
+    xdotool search --onlyvisible --name . getwindowname %@ >&2 2>/dev/null || true
+}
+
+wait_for_game_window() {
+    local tries window
+    for ((tries = 0; tries < 600; tries++)); do
+        window=$(xdotool search --onlyvisible --name "Ombra Glintrow" 2>/dev/null | head -n 1) || true
+        if [[ -n "$window" ]]; then
+            echo "$window"
+            return
+        fi
+        if ! kill -0 "$game_pid" 2>/dev/null; then
+            report_game
+            fail "the installed game ended before its window appeared"
+        fi
+        sleep 0.1
+    done
+    report_game
+    fail "the installed game's window did not appear"
+}
+
+# The window icon comes from images/icons beside the real program, so an icon on the window shows
+# the game found its folders through the link.
+expect_window_icon() {
+    local window=$1
+    command -v xprop >/dev/null || return 0
+    [[ $(xprop -id "$window" _NET_WM_ICON) == *"Icon ("* ]] ||
+        fail "the window has no icon: the game did not find images/ beside its program"
+}
+
+# Qt may take the first key before it has handled the focus change, so the quit key is sent again
+# until the game has gone; a game that shows a failure box instead never goes.
+quit_game_with_ctrl_q() {
+    local window=$1 attempt tries
+    for ((attempt = 0; attempt < 5; attempt++)); do
+        timeout 20 xdotool windowfocus --sync "$window" 2>/dev/null || true
+        xdotool key ctrl+q 2>/dev/null || true
+        for ((tries = 0; tries < 50; tries++)); do
+            kill -0 "$game_pid" 2>/dev/null || return 0
+            sleep 0.1
+        done
+    done
+    report_game
+    fail "the game did not close on Ctrl+Q"
+}
+
+save_install_manifest "$build" "$scratch/install_manifest.txt"
+cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" ||
+    fail "cmake --install failed: $(cat "$scratch/install.log")"
+check_installed_tree
+validate_desktop_files
+
+start_x_server
+start_installed_game
+window=$(wait_for_game_window)
+expect_window_icon "$window"
+quit_game_with_ctrl_q "$window"
+status=0
+wait "$game_pid" || status=$?
+game_pid=
+if [[ $status -ne 0 ]]; then
+    report_game
+    fail "the game ended with status $status after Ctrl+Q"
+fi
+echo "the installed game started from $prefix/bin/glintrow and quit cleanly"

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombra Glintrow"));
-    QApplication::setDesktopFileName(QStringLiteral("ombra-glintrow"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.ombraglintrow.glintrow"));
     glintrow::RegisterFallbackFonts();
 
     glintrow::frmMain window;

@@ -1,0 +1,253 @@
+"""Runs a copy of the game whose pictures or sounds are missing or damaged, one case a run."""
+
+import os
+import shutil
+import time
+
+from e2e_harness import (BOARD, CELLS, EXIT_TIMEOUT, START_TIMEOUT, Picture, StillBoard,
+                         TestFailure, check, encode_bmp, encode_bmp_header,
+                         find_cells_showing_gems, read_bmp, run_test, wait_until)
+
+DRAWING_FAILURE = "This is uncalled-for!"
+SOUND_FAILURE = "Ombra Glintrow"
+BITMAPS = ("Board.bmp", "GemSheet.bmp", "Target.bmp")
+WAVES = ("select.wav", "badswap.wav", "gotset.wav", "gotsetbig.wav", "combo2.wav", "combo3.wav",
+         "combo4.wav", "combo5.wav", "combo6.wav", "combo7.wav", "excellent.wav", "gemdrop.wav",
+         "explode.wav", "gameover.wav")
+TEXT = b"These lines are words, not a picture and not a sound.\n" * 40
+
+# A board picture of another size, in six bands that show where each part of it is drawn.
+ODD_BOARD_SIZE = (200, 300)
+ODD_BOARD_COLOURS = ((90, 20, 20), (20, 90, 20), (20, 20, 90), (90, 90, 20), (90, 20, 90),
+                     (20, 90, 90))
+
+
+def locate_band(x, y):
+    """Band of a pixel of the odd board picture: three rows of two columns."""
+    width, height = ODD_BOARD_SIZE
+    return (3 * y // height) * 2 + 2 * x // width
+
+
+def paint_odd_board():
+    width, height = ODD_BOARD_SIZE
+    rgb = bytearray()
+    for y in range(height):
+        for x in range(width):
+            rgb += bytes(ODD_BOARD_COLOURS[locate_band(x, y)])
+    return Picture(width, height, rgb)
+
+
+def stretch_odd_board():
+    """The odd board as the game should show it: stretched over the whole 416 x 416 board."""
+    width, height = ODD_BOARD_SIZE
+    rgb = bytearray()
+    for y in range(BOARD):
+        for x in range(BOARD):
+            rgb += bytes(ODD_BOARD_COLOURS[locate_band(x * width // BOARD, y * height // BOARD)])
+    return Picture(BOARD, BOARD, rgb)
+
+
+def make_bitmap_claiming(width, height):
+    """A well-formed bitmap header claiming a size, over a few bytes of pixels."""
+    pixels = b"\x40" * 3000
+    return encode_bmp_header(width, height, len(pixels)) + pixels
+
+
+def damage(path, fault):
+    """Makes the file missing, empty, cut in half, text, claiming a huge size or oddly sized."""
+    with open(path, "rb") as source:
+        whole = source.read()
+    faults = {
+        "missing": None,
+        "empty": b"",
+        "truncated": whole[: len(whole) // 2],
+        "text": TEXT,
+    }
+    if path.endswith(".bmp"):
+        faults["enormous"] = make_bitmap_claiming(100000, 100000)
+        faults["large"] = make_bitmap_claiming(8000, 8000)
+    if path.endswith("Board.bmp"):
+        faults["200x300"] = encode_bmp(paint_odd_board())
+    if fault not in faults:
+        raise TestFailure(f"no such fault {fault!r} for {os.path.basename(path)}")
+    os.remove(path)
+    if faults[fault] is not None:
+        with open(path, "wb") as out:
+            out.write(faults[fault])
+
+
+def copy_game(executable, folder):
+    """The program with its pictures and sounds in a folder of its own: it reads them from there."""
+    source = os.path.dirname(executable)
+    os.makedirs(folder)
+    shutil.copy2(executable, folder)
+    for part in ("images", "sounds"):
+        shutil.copytree(os.path.join(source, part), os.path.join(folder, part))
+    return os.path.join(folder, os.path.basename(executable))
+
+
+def check_main_window_visible(session, main, when):
+    check(main in session.x.find_windows(".*"), f"the game's window is gone {when}")
+
+
+def press_gems_until_box(session, view):
+    """Presses a gem now and then until the failure box shows: a selection needs the cursor."""
+    x = session.x
+    last_press = [0.0]
+
+    def box_or_press():
+        boxes = x.find_message_boxes(DRAWING_FAILURE)
+        if boxes:
+            return boxes[0]
+        if time.monotonic() - last_press[0] > 0.4:
+            x.click(*view.locate_cell_centre(2, 5))
+            last_press[0] = time.monotonic()
+        return None
+
+    return wait_until(box_or_press, START_TIMEOUT, "the failure box after pressing a gem",
+                      game=session.game)
+
+
+def expect_drawing_failure(session, main, bitmap):
+    """Two failure boxes, the set-up's and a frame's, then a window whose menus still work."""
+    session.step("wait for the drawing set-up's failure box")
+    setup_box = session.wait_for_box(DRAWING_FAILURE)
+    check_main_window_visible(session, main, "while the drawing set-up's failure box shows")
+    setup_picture = session.x.capture_window(setup_box)
+    session.close_box(setup_box, "drawing-setup-failure-box")
+
+    if bitmap == "Target.bmp":
+        # Without the cursor picture the game runs until a gem is selected and drawn with it.
+        session.step("press a gem until a frame needs the cursor")
+        frame_box = press_gems_until_box(session, session.locate_board(main))
+    else:
+        session.step("wait for the first frame's failure box")
+        frame_box = session.wait_for_box(DRAWING_FAILURE)
+    check(session.x.capture_window(frame_box) != setup_picture,
+          "the frame's failure box looks just like the drawing set-up's")
+    session.close_box(frame_box, "frame-failure-box")
+
+    session.step("the window stays open and its Help menu works")
+    # Long enough for a few frames, had the frame loop wrongly gone on and failed once more.
+    time.sleep(0.3)
+    check_main_window_visible(session, main, "after the failure boxes")
+    check(not session.x.find_message_boxes(DRAWING_FAILURE), "a third failure box showed")
+    session.x.press_keys(main, "F1")
+    session.close_box(session.wait_for_box("Instructions."), "instructions-box")
+    expect_quit(session, main)
+
+
+def expect_quit(session, main):
+    session.step("quit with Ctrl+Q")
+    session.x.press_keys(main, "ctrl+q")
+    status = session.game.wait_for_exit(EXIT_TIMEOUT)
+    check(status == 0, f"Ctrl+Q ended the game with status {status}, not 0")
+
+
+def expect_sound_failure(session, main, box):
+    """The sound box, captioned with the game's title; closing it ends the program at once."""
+    check_main_window_visible(session, main, "while the sound failure box shows")
+    session.step("close the sound failure box")
+    session.close_box(box, "sound-failure-box")
+    status = session.game.wait_for_exit(EXIT_TIMEOUT)
+    check(status == 1, f"the game ended with status {status} after the sound failure, not 1")
+
+
+def wait_for_play_or_sound_failure(session, view, background):
+    """The sound failure box, or else a board of gems standing still: the game plays."""
+    every_cell = CELLS * CELLS
+    still = StillBoard(session.x, view,
+                       lambda board: len(find_cells_showing_gems(board, background)) == every_cell)
+
+    def find_outcome():
+        boxes = session.x.find_message_boxes(SOUND_FAILURE)
+        if boxes:
+            return "box", boxes[0]
+        shot = still()
+        return ("plays", view.crop_board(shot)) if shot else None
+
+    return wait_until(find_outcome, START_TIMEOUT, "the sound failure box or a board of gems",
+                      interval=0.12, game=session.game)
+
+
+def check_odd_board_stretched(board):
+    """Each band of the odd board lies where stretching puts it, in its own colour only."""
+    width, height = ODD_BOARD_SIZE
+    margin = 3
+    columns = [2 * (x * width // BOARD) // width for x in range(BOARD)]
+    rows = [3 * (y * height // BOARD) // height for y in range(BOARD)]
+
+    def inside(bands, i):
+        # Smoothing blends colours across a band's edge, so only pixels clear of it count.
+        return margin <= i < BOARD - margin and bands[i - margin] == bands[i + margin]
+
+    own = [0] * len(ODD_BOARD_COLOURS)
+    total = [0] * len(ODD_BOARD_COLOURS)
+    for y in range(BOARD):
+        if not inside(rows, y):
+            continue
+        for x in range(BOARD):
+            if not inside(columns, x):
+                continue
+            band = rows[y] * 2 + columns[x]
+            seen = board.pixel(x, y)
+            total[band] += 1
+            if seen == ODD_BOARD_COLOURS[band]:
+                own[band] += 1
+            else:
+                check(seen not in ODD_BOARD_COLOURS,
+                      f"pixel {x}, {y} of the board shows another band's colour {seen}")
+    for band, colour in enumerate(ODD_BOARD_COLOURS):
+        check(own[band] * 5 >= total[band], f"band {band} of the odd board shows its colour "
+                                            f"{colour} in only {own[band]} of {total[band]} pixels")
+
+
+def expect_stretched_board(session, main):
+    view = session.locate_board(main)
+    session.step("wait for the gems on the stretched board")
+    kind, board = wait_for_play_or_sound_failure(session, view, stretch_odd_board())
+    check(kind == "plays", "the odd board picture stopped the sound set-up")
+    session.run.record("stretched-board", board, keep=True)
+    check(not session.x.find_message_boxes(DRAWING_FAILURE), "an odd board size failed the game")
+    check_odd_board_stretched(board)
+    expect_quit(session, main)
+
+
+def expect_truncated_wave(session, main, folder):
+    """A cut wave may be refused with the sound box or played as far as it goes."""
+    view = session.locate_board(main)
+    background = read_bmp(os.path.join(folder, "images", "Board.bmp"))
+    session.step("wait for the sound failure box or the game")
+    kind, found = wait_for_play_or_sound_failure(session, view, background)
+    if kind == "box":
+        print("the cut wave file was refused")
+        expect_sound_failure(session, main, found)
+    else:
+        print("the cut wave file was taken and the game plays")
+        session.run.record("board-with-cut-wave", found, keep=True)
+        expect_quit(session, main)
+
+
+def run_case(session, executable, case):
+    check(case is not None and "-" in case, "give a case: <file>-<fault>, e.g. Board.bmp-missing")
+    name, fault = case.rsplit("-", 1)
+    check(name in BITMAPS or name in WAVES, f"no such file of the game: {name}")
+    folder = os.path.join(session.run.temp, "game")
+    game = copy_game(executable, folder)
+    damage(os.path.join(folder, "images" if name in BITMAPS else "sounds", name), fault)
+
+    session.step(f"start the game with {name} {fault}")
+    session.start_game(game)
+    main = session.wait_for_main_window()
+    if fault == "200x300":
+        expect_stretched_board(session, main)
+    elif name in BITMAPS:
+        expect_drawing_failure(session, main, name)
+    elif fault == "truncated":
+        expect_truncated_wave(session, main, folder)
+    else:
+        expect_sound_failure(session, main, session.wait_for_box(SOUND_FAILURE))
+
+
+if __name__ == "__main__":
+    run_test(run_case)

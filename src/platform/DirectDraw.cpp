@@ -82,6 +82,31 @@ void copyImage(QImage& target, const QRect& targetRect, const QImage& source,
     }
 }
 
+uint32_t readLittleEndian(const QByteArray& bytes, int offset, int size) {
+    uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<uint8_t>(bytes[offset + i]);
+    return value;
+}
+
+// The bitmap reader takes a file cut short as whole and leaves the missing rows unset, so an
+// uncompressed bitmap must hold every row its header announces.
+bool isCutShort(QFile& file) {
+    const QByteArray header = file.peek(34);
+    if (header.size() < 34 || !header.startsWith("BM"))
+        return false;
+    const uint32_t pixelsAt = readLittleEndian(header, 10, 4);
+    const auto width = static_cast<int32_t>(readLittleEndian(header, 18, 4));
+    const auto height = static_cast<int32_t>(readLittleEndian(header, 22, 4));
+    const uint32_t bitsPerPixel = readLittleEndian(header, 28, 2);
+    const uint32_t compression = readLittleEndian(header, 30, 4);
+    const bool uncompressed = compression == 0 || compression == 3;
+    if (!uncompressed || width <= 0 || height == 0)
+        return false;
+    const int64_t rowBytes = (static_cast<int64_t>(width) * bitsPerPixel + 31) / 32 * 4;
+    return file.size() < pixelsAt + rowBytes * std::abs(static_cast<int64_t>(height));
+}
+
 std::unique_ptr<DirectDrawSurface7::Image> makeImage(QImage pixels, bool primary = false) {
     auto image = std::make_unique<DirectDrawSurface7::Image>();
     image->pixels = std::move(pixels);
@@ -215,7 +240,12 @@ ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std::stri
     const QString file = QString::fromStdString(path);
     if (!QFile::exists(file))
         throw RuntimeError("File not found: " + path);
-    QImageReader reader(file, "BMP");
+    QFile bitmap(file);
+    if (!bitmap.open(QIODevice::ReadOnly))
+        throw RuntimeError("Permission denied: " + path);
+    if (isCutShort(bitmap))
+        throw RuntimeError("Invalid bitmap file (cut short): " + path);
+    QImageReader reader(&bitmap, "BMP");
     QImage pixels = reader.read();
     if (pixels.isNull())
         throw RuntimeError("Invalid bitmap file (" + reader.errorString().toStdString() +

@@ -4,6 +4,7 @@
 #include "platform/DirectDraw.h"
 #include "platform/Runtime.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <cmath>
@@ -125,6 +126,20 @@ TEST_F(SurfaceTest, MissingOrBrokenBitmapRaisesAnErrorNamingTheFile) {
     const std::string broken = folder_.filePath("broken.bmp").toStdString();
     std::ofstream(broken) << "BM this is no bitmap";
     EXPECT_THROW(DD->CreateSurfaceFromFile(broken, desc), RuntimeError);
+}
+
+TEST_F(SurfaceTest, BitmapCutShortIsRefusedRatherThanShownHalfUnset) {
+    const QString whole = folder_.filePath("whole.bmp");
+    ASSERT_TRUE(Filled(52, 40, Qt::red).save(whole, "BMP"));
+    QFile file(whole);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const std::string cut = folder_.filePath("cut.bmp").toStdString();
+    std::ofstream(cut, std::ios::binary).write(bytes.constData(), bytes.size() - 100);
+
+    DDSURFACEDESC2 desc;
+    EXPECT_NO_THROW(DD->CreateSurfaceFromFile(whole.toStdString(), desc));
+    EXPECT_THROW(DD->CreateSurfaceFromFile(cut, desc), RuntimeError);
 }
 
 TEST_F(SurfaceTest, UsingAnEmptySurfaceRaisesObjectVariableNotSet) {

@@ -1,101 +1,20 @@
 // The real window driven as a player would: menus, shortcuts, boxes, closing and start-up
 // failures, with the frame loop running on a tick the test controls.
-#include "GameTables.h"
-#include "frmMain.h"
+#include "WindowDriver.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <vector>
 
 namespace glintrow::testing {
 namespace {
 
-struct ShownBox {
-    std::string text;
-    MsgBoxIcon icon;
-    std::string title;
-};
-
-// Runs the real window on a test-controlled tick: each frame's event processing first runs the
-// script for that frame, which may press, choose menu items or close the window.
-class WindowTest : public GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Hooks().appPath = [this] { return appPath_; };
-        Hooks().tickCount = [this] { return tick_; };
-        Hooks().waitForTick = [this](int32_t tick) { tick_ = tick; };
-        Hooks().doEvents = [this] {
-            frameTicks_.push_back(tick_);
-            if (script_)
-                script_(static_cast<int>(frameTicks_.size()));
-            QCoreApplication::processEvents();
-        };
-    }
-
-    void RecordBoxes() {
-        Hooks().msgBox = [this](const std::string& text, MsgBoxIcon icon,
-                                const std::string& title) {
-            boxes_.push_back({text, icon, title});
-        };
-    }
-
-    // Runs start-up; the script closes the window after the given frame if nothing else does.
-    void RunGame(frmMain& window, int closeAfterFrame, std::function<void(int)> script = {}) {
-        script_ = [&window, closeAfterFrame, script](int frame) {
-            if (script)
-                script(frame);
-            if (frame == closeAfterFrame)
-                window.close();
-        };
-        window.Form_Load();
-    }
-
-    // A copy of the program's folder with one file taken away.
-    void UseFolderWithout(const QString& missing) {
-        const QDir assets(QStringLiteral(ASSET_DIR));
-        for (const char* sub : {"images", "sounds"}) {
-            const QString folder = QString::fromLatin1(sub);
-            QDir().mkpath(copy_.filePath(folder));
-            for (const QString& file : QDir(assets.filePath(folder)).entryList(QDir::Files)) {
-                const QString name = folder + "/" + file;
-                if (name != missing)
-                    QFile::copy(assets.filePath(name), copy_.filePath(name));
-            }
-        }
-        appPath_ = copy_.path().toStdString();
-    }
-
-    static bool EverythingReleased() {
-        bool released = !DX && !DD && !PrimarySurface && !BackBuffer && !BoardSurface &&
-                        !GemSheetSurface && !TargetSurface && !BoardClipper && !DS &&
-                        !PrimarySoundBuffer && MatchedGems.empty() && DroppingGems.empty();
-        for (const auto& buffer : SoundBuffers)
-            released = released && !buffer;
-        for (int c = 0; c < 8; ++c)
-            for (int r = 0; r < 8; ++r)
-                released = released && Board[c][r].Gem == nullptr;
-        for (const CGem& gem : Gems)
-            released = released && gem.GemID == 0 && gem.XPos == 0 && gem.YPos == 0;
-        return released;
-    }
-
-    std::string appPath_ = ASSET_DIR;
-    int32_t tick_ = 1000;
-    std::vector<int32_t> frameTicks_;
-    std::function<void(int)> script_;
-    std::vector<ShownBox> boxes_;
-    QTemporaryDir copy_;
-};
+class WindowTest : public WindowDriver {};
 
 struct MenuEntry {
     QString text;

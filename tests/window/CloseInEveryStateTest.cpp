@@ -1,0 +1,157 @@
+// Closing the window, by its close box or by Quit, in every state of a game and while a box is
+// open: the frame loop ends at once, everything is released and nothing is drawn afterwards.
+#include "WindowDriver.h"
+#include "basHint.h"
+#include "basMiscelFunctions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace glintrow::testing {
+namespace {
+
+enum class CloseBy { CloseBox, QuitCommand };
+
+struct CloseCase {
+    GameStates state;
+    CloseBy by;
+};
+
+std::string NameOf(const ::testing::TestParamInfo<CloseCase>& info) {
+    static const char* states[] = {"Starting", "Idle",    "DropIn",   "Selected",  "Swapping",
+                                   "Clearing", "Falling", "GameOver", "Exploding", "GameOverShown"};
+    return std::string(states[info.param.state]) +
+           (info.param.by == CloseBy::CloseBox ? "ByCloseBox" : "ByQuit");
+}
+
+// The neighbour of a gem that makes a line when the two swap, or -1.
+int16_t PartnerMakingALine(int16_t gem) {
+    const CGem& moving = Gems[gem];
+    const std::pair<int, int> steps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (auto [dx, dy] : steps) {
+        const int column = moving.XCoord + dx;
+        const int row = moving.YCoord + dy;
+        if (column < 0 || column > 7 || row < 0 || row > 7)
+            continue;
+        std::swap(Board[moving.XCoord][moving.YCoord].GemType, Board[column][row].GemType);
+        const bool line = BoardHasMatch();
+        std::swap(Board[moving.XCoord][moving.YCoord].GemType, Board[column][row].GemType);
+        if (line)
+            return Board[column][row].GemID;
+    }
+    return -1;
+}
+
+void PressGem(frmMain& window, int16_t gem) {
+    QTest::mouseClick(window.picBoard, Qt::LeftButton, {},
+                      QPoint(Gems[gem].XPos + 26, Gems[gem].YPos + 26));
+}
+
+class CloseInEveryStateTest : public WindowDriver, public ::testing::WithParamInterface<CloseCase> {
+protected:
+    // Leads an idle game towards the wanted state, one command per frame.
+    void LeadTowards(frmMain& window, GameStates wanted) {
+        switch (wanted) {
+        case StateSelected:
+            PressGem(window, 27);
+            break;
+        case StateSwapping:
+            PressGem(window, 27);
+            PressGem(window, 28);
+            break;
+        case StateClearing:
+        case StateFalling: {
+            const int16_t gem = FindHint();
+            PressGem(window, gem);
+            PressGem(window, PartnerMakingALine(gem));
+            break;
+        }
+        case StateGameOver:
+        case StateExploding:
+        case StateGameOverShown:
+            // The board still has moves; the end of a game is entered as a fall with none would.
+            GameState = StateGameOver;
+            break;
+        default:
+            break;
+        }
+    }
+
+    void Close(frmMain& window) {
+        if (GetParam().by == CloseBy::CloseBox)
+            window.close();
+        else
+            window.mnuQuit->trigger();
+    }
+};
+
+TEST_P(CloseInEveryStateTest, LoopEndsAtOnceAndEverythingIsReleased) {
+    RecordBoxes();
+    frmMain window;
+    const GameStates wanted = GetParam().state;
+    size_t framesAtClose = 0;
+    bool ledOnce = false;
+    script_ = [&](int frame) {
+        if (framesAtClose)
+            return;
+        if (GameState == wanted && frame > 2) {
+            framesAtClose = frameTicks_.size();
+            Close(window);
+        } else if (GameState == StateIdle && !ledOnce) {
+            ledOnce = true;
+            LeadTowards(window, wanted);
+        }
+        ASSERT_LT(frame, 500) << "the game never reached the state";
+    };
+    window.Form_Load();
+
+    EXPECT_GT(framesAtClose, 0u);
+    EXPECT_EQ(frameTicks_.size(), framesAtClose) << "frames ran after the close";
+    EXPECT_TRUE(QuitRequested);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(EverythingReleased());
+    EXPECT_TRUE(boxes_.empty()) << boxes_.front().text;
+}
+
+std::vector<CloseCase> EveryStateAndWayToClose() {
+    std::vector<CloseCase> cases;
+    for (GameStates state : {StateDropIn, StateIdle, StateSelected, StateSwapping, StateClearing,
+                             StateFalling, StateGameOver, StateExploding, StateGameOverShown})
+        for (CloseBy by : {CloseBy::CloseBox, CloseBy::QuitCommand})
+            cases.push_back({state, by});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryState, CloseInEveryStateTest,
+                         ::testing::ValuesIn(EveryStateAndWayToClose()), NameOf);
+
+class CloseWhileABoxIsOpenTest : public WindowDriver {};
+
+TEST_F(CloseWhileABoxIsOpenTest, ClosingBehindTheAboutBoxEndsTheGameWhenTheBoxCloses) {
+    frmMain window;
+    size_t framesAtClose = 0;
+    script_ = [&](int frame) {
+        if (frame != 40)
+            return;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            framesAtClose = frameTicks_.size();
+            window.close();
+            box->accept();
+        });
+        window.mnuAbout->trigger();
+    };
+    window.Form_Load();
+
+    EXPECT_EQ(framesAtClose, 40u);
+    EXPECT_EQ(frameTicks_.size(), 40u) << "frames ran after the close";
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(EverythingReleased());
+}
+
+} // namespace
+} // namespace glintrow::testing

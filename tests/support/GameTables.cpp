@@ -1,6 +1,7 @@
 // Test helpers over the game tables.
 #include "GameTables.h"
 
+#include "basMiscelFunctions.h"
 #include "platform/Runtime.h"
 
 #include <QDir>
@@ -95,6 +96,23 @@ std::string DescribeDisagreement() {
         }
     }
     return {};
+}
+
+int16_t PartnerMakingALine(int16_t gem) {
+    const CGem& moving = Gems[gem];
+    const std::pair<int, int> steps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (auto [dx, dy] : steps) {
+        const int column = moving.XCoord + dx;
+        const int row = moving.YCoord + dy;
+        if (column < 0 || column > 7 || row < 0 || row > 7)
+            continue;
+        std::swap(Board[moving.XCoord][moving.YCoord].GemType, Board[column][row].GemType);
+        const bool line = BoardHasMatch();
+        std::swap(Board[moving.XCoord][moving.YCoord].GemType, Board[column][row].GemType);
+        if (line)
+            return Board[column][row].GemID;
+    }
+    return -1;
 }
 
 void LayRandomBoardWithoutLines(uint64_t seed) {

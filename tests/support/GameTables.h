@@ -25,6 +25,9 @@ BoardText BoardKinds();
 // description of the first disagreement.
 std::string DescribeDisagreement();
 
+// The neighbour of a gem that makes a line when the two swap, or -1.
+int16_t PartnerMakingALine(int16_t gem);
+
 // A random board without a line, from a seed (print the seed to rerun a failure).
 void LayRandomBoardWithoutLines(uint64_t seed);
 

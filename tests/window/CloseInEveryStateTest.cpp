@@ -2,7 +2,6 @@
 // open: the frame loop ends at once, everything is released and nothing is drawn afterwards.
 #include "WindowDriver.h"
 #include "basHint.h"
-#include "basMiscelFunctions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,24 +24,6 @@ std::string NameOf(const ::testing::TestParamInfo<CloseCase>& info) {
                                    "Clearing", "Falling", "GameOver", "Exploding", "GameOverShown"};
     return std::string(states[info.param.state]) +
            (info.param.by == CloseBy::CloseBox ? "ByCloseBox" : "ByQuit");
-}
-
-// The neighbour of a gem that makes a line when the two swap, or -1.
-int16_t PartnerMakingALine(int16_t gem) {
-    const CGem& moving = Gems[gem];
-    const std::pair<int, int> steps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (auto [dx, dy] : steps) {
-        const int column = moving.XCoord + dx;
-        const int row = moving.YCoord + dy;
-        if (column < 0 || column > 7 || row < 0 || row > 7)
-            continue;
-        std::swap(Board[moving.XCoord][moving.YCoord].GemType, Board[column][row].GemType);
-        const bool line = BoardHasMatch();
-        std::swap(Board[moving.XCoord][moving.YCoord].GemType, Board[column][row].GemType);
-        if (line)
-            return Board[column][row].GemID;
-    }
-    return -1;
 }
 
 void PressGem(frmMain& window, int16_t gem) {

@@ -15,37 +15,21 @@ constexpr int32_t FrameMilliseconds = 20;
 
 bool frameLoopRunning = false;
 
-void RunStateStep() {
-    switch (GameState) {
-    case StateStarting:
-    case StateIdle:
-        break;
-    case StateDropIn:
-        DropInGems();
-        break;
+// What the state step draws besides the gems: the cursor under the selected or swapping gems and
+// the banner once the game is over.
+void DrawStateExtras(GameStates state) {
+    switch (state) {
     case StateSelected:
-        AnimateTarget();
         DisplayTarget(SelectedGem);
         break;
     case StateSwapping:
-        AnimateSwap();
         DisplayTarget(SelectedGem);
         DisplayTarget(SecondGem);
         break;
-    case StateClearing:
-        ClearMatchedGems();
-        break;
-    case StateFalling:
-        AnimateFalling();
-        break;
-    case StateGameOver:
-        StartGameOver();
-        break;
-    case StateExploding:
-        AnimateExplosion();
-        break;
     case StateGameOverShown:
         ShowGameOver();
+        break;
+    default:
         break;
     }
 }
@@ -61,7 +45,10 @@ void RunFrame() {
     DX->GetWindowRect(BoardHandle, boardWindow);
 
     BackBuffer->Blt(BackBufferRect, *BoardSurface, BoardBitmapRect, DDBLT_WAIT);
-    RunStateStep();
+    // The state is read once: the extras of a swap are drawn also in the frame that ends it.
+    const GameStates state = GameState;
+    AnimateGameState(state);
+    DrawStateExtras(state);
     if (GameState == StateClearing)
         DisplayClearingGems();
     else
@@ -73,6 +60,36 @@ void RunFrame() {
 }
 
 } // namespace
+
+void AnimateGameState(GameStates state) {
+    switch (state) {
+    case StateDropIn:
+        DropInGems();
+        break;
+    case StateSelected:
+        AnimateTarget();
+        break;
+    case StateSwapping:
+        AnimateSwap();
+        break;
+    case StateClearing:
+        ClearMatchedGems();
+        break;
+    case StateFalling:
+        AnimateFalling();
+        break;
+    case StateGameOver:
+        StartGameOver();
+        break;
+    case StateExploding:
+        AnimateExplosion();
+        break;
+    case StateStarting:
+    case StateIdle:
+    case StateGameOverShown:
+        break;
+    }
+}
 
 void MainGameLoop() {
     GameState = StateDropIn;

@@ -177,11 +177,24 @@ void LoadTestSounds() {
     SoundOn = true;
 }
 
-std::array<int, SoundEffectCount> SoundPlayCounts() {
-    std::array<int, SoundEffectCount> counts{};
+Sounds SoundPlayCounts() {
+    Sounds counts{};
     for (int effect = 0; effect < SoundEffectCount; ++effect)
         counts[effect] = SoundBuffers[effect] ? SoundBuffers[effect]->PlayCount() : 0;
     return counts;
+}
+
+Sounds SoundsSince(const Sounds& before) {
+    Sounds played = SoundPlayCounts();
+    for (int effect = 0; effect < SoundEffectCount; ++effect)
+        played[effect] -= before[effect];
+    return played;
+}
+
+Sounds OnlySound(SoundEffect effect) {
+    Sounds sounds{};
+    sounds[effect] = 1;
+    return sounds;
 }
 
 } // namespace glintrow::testing

@@ -31,11 +31,25 @@ int16_t PartnerMakingALine(int16_t gem);
 // A random board without a line, from a seed (print the seed to rerun a failure).
 void LayRandomBoardWithoutLines(uint64_t seed);
 
+// No two equal kinds side by side, diagonally or two apart: no line and no move.
+inline const BoardText NoMoveBoard = {"01234560", "34560123", "60123456", "23456012",
+                                      "56012345", "12345601", "45601234", "01234560"};
+
+// The id a gem has in a cell of a board laid with LayBoard.
+inline int16_t IdAt(int column, int row) {
+    return static_cast<int16_t>(8 * row + column);
+}
+
 // Loads fourteen short silent wave files through the real sound service (the dummy driver), with
 // sound switched on, so tests can count what each effect played.
 void LoadTestSounds();
 // How often each effect has been played since the sounds were loaded.
-std::array<int, SoundEffectCount> SoundPlayCounts();
+using Sounds = std::array<int, SoundEffectCount>;
+Sounds SoundPlayCounts();
+// The effects played since an earlier count.
+Sounds SoundsSince(const Sounds& before);
+// One play of one effect and nothing else.
+Sounds OnlySound(SoundEffect effect);
 
 // A fixture that starts each test from clean tables.
 class GameTest : public ::testing::Test {

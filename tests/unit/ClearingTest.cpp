@@ -9,15 +9,9 @@
 namespace glintrow {
 namespace {
 
-using Sounds = std::array<int, SoundEffectCount>;
-
-// No two equal kinds side by side, diagonally or two apart.
-const testing::BoardText NoMoveBoard = {"01234560", "34560123", "60123456", "23456012",
-                                        "56012345", "12345601", "45601234", "01234560"};
-
-int16_t IdAt(int column, int row) {
-    return static_cast<int16_t>(8 * row + column);
-}
+using testing::IdAt;
+using testing::NoMoveBoard;
+using testing::Sounds;
 
 class ClearingTest : public testing::GameTest {
 protected:

@@ -9,7 +9,7 @@
 namespace glintrow {
 namespace {
 
-using Sounds = std::array<int, SoundEffectCount>;
+using testing::Sounds;
 
 bool IsLaunchAngle(float angle) {
     return (angle >= 45.0f && angle < 70.0f) || (angle > 110.0f && angle <= 135.0f);

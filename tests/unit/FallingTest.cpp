@@ -8,28 +8,11 @@
 namespace glintrow {
 namespace {
 
-using Sounds = std::array<int, SoundEffectCount>;
-
-// No two equal kinds side by side, diagonally or two apart: no line and no move.
-const testing::BoardText NoMoveBoard = {"01234560", "34560123", "60123456", "23456012",
-                                        "56012345", "12345601", "45601234", "01234560"};
-
-int16_t IdAt(int column, int row) {
-    return static_cast<int16_t>(8 * row + column);
-}
-
-Sounds SoundsSince(const Sounds& before) {
-    Sounds played = testing::SoundPlayCounts();
-    for (int effect = 0; effect < SoundEffectCount; ++effect)
-        played[effect] -= before[effect];
-    return played;
-}
-
-Sounds OnlySound(SoundEffect effect) {
-    Sounds sounds{};
-    sounds[effect] = 1;
-    return sounds;
-}
+using testing::IdAt;
+using testing::NoMoveBoard;
+using testing::OnlySound;
+using testing::Sounds;
+using testing::SoundsSince;
 
 class FallingTest : public testing::GameTest {
 protected:

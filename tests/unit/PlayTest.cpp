@@ -3,7 +3,7 @@
 // GLINTROW_PLAY_SEED set to the printed seed.
 #include "GameTables.h"
 #include "basInitializingGameBoard.h"
-#include "basManipulatingGems.h"
+#include "basMainGameLoop.h"
 #include "basMiscelFunctions.h"
 #include "basPlayerInput.h"
 #include "platform/Runtime.h"
@@ -19,37 +19,6 @@ namespace {
 
 constexpr int MovesToPlay = 4000;
 constexpr int FramesAllowedPerMove = 2000;
-
-// The state step of one frame, chosen the way the frame loop chooses it.
-void StepFrame() {
-    switch (GameState) {
-    case StateDropIn:
-        DropInGems();
-        break;
-    case StateSelected:
-        AnimateTarget();
-        break;
-    case StateSwapping:
-        AnimateSwap();
-        break;
-    case StateClearing:
-        ClearMatchedGems();
-        break;
-    case StateFalling:
-        AnimateFalling();
-        break;
-    case StateGameOver:
-        StartGameOver();
-        break;
-    case StateExploding:
-        AnimateExplosion();
-        break;
-    case StateStarting:
-    case StateIdle:
-    case StateGameOverShown:
-        break;
-    }
-}
 
 uint64_t ChooseSeed() {
     if (const char* fixed = std::getenv("GLINTROW_PLAY_SEED"))
@@ -135,7 +104,7 @@ protected:
         const int16_t comboBefore = ComboCount;
         ++tally.frames;
         clock += 0.021f;
-        StepFrame();
+        AnimateGameState(GameState);
         ASSERT_GE(static_cast<int>(GameState), StateStarting);
         ASSERT_LE(static_cast<int>(GameState), StateGameOverShown);
         if (before == StateClearing && GameState == StateFalling) {

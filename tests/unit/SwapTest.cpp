@@ -9,24 +9,13 @@
 namespace glintrow {
 namespace {
 
-using Sounds = std::array<int, SoundEffectCount>;
-
-// No two equal kinds side by side, diagonally or two apart: no line and no move.
-const testing::BoardText NoMoveBoard = {"01234560", "34560123", "60123456", "23456012",
-                                        "56012345", "12345601", "45601234", "01234560"};
-
-int16_t IdAt(int column, int row) {
-    return static_cast<int16_t>(8 * row + column);
-}
+using testing::IdAt;
+using testing::NoMoveBoard;
+using testing::OnlySound;
+using testing::Sounds;
 
 int StepTowards(int from, int to) {
     return (to > from) - (to < from);
-}
-
-Sounds OnlySound(SoundEffect effect) {
-    Sounds sounds{};
-    sounds[effect] = 1;
-    return sounds;
 }
 
 class SwapTest : public testing::GameTest {

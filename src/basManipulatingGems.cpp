@@ -216,10 +216,11 @@ void TrembleGem(CGem& gem) {
 // tick still fly apart.
 void LaunchGem(CGem& gem) {
     Randomize(Timer());
-    if (RandomWhole(50.0f) >= 25)
-        gem.Angle = Rnd() * 25.0f + 45.0f;
-    else
-        gem.Angle = 180.0f - (Rnd() * 25.0f + 45.0f);
+    const bool rightwards = RandomWhole(50.0f) >= 25;
+    // The draws nearest 1 round up to exactly 70 degrees in single precision; a flight leaves at
+    // most just below it, never straight into the excluded band.
+    const float steepness = std::min(Rnd() * 25.0f + 45.0f, std::nextafter(70.0f, 0.0f));
+    gem.Angle = rightwards ? steepness : 180.0f - steepness;
     gem.XInitial = gem.XPos;
     gem.YInitial = static_cast<float>(BoardPixels - gem.YPos);
     gem.Velocity = Rnd() * 20.0f + 10.0f;

@@ -3,6 +3,7 @@
 #include "basManipulatingGems.h"
 #include "platform/Runtime.h"
 
+#include <cmath>
 #include <set>
 #include <utility>
 
@@ -31,6 +32,18 @@ protected:
         ASSERT_EQ(GameState, StateExploding);
     }
 };
+
+TEST_F(ExplosionTest, LaunchAngleNeverRoundsUpIntoTheExcludedBand) {
+    // In this random state one gem draws the fraction just below 1 for its angle, which single
+    // precision would round to 110 degrees exactly.
+    SetRandomState(93045);
+    GameOverCounter = 50;
+    StartGameOver();
+    ASSERT_EQ(GameState, StateExploding);
+    EXPECT_EQ(Gems[26].Angle, 180.0f - std::nextafter(70.0f, 0.0f));
+    for (const CGem& gem : Gems)
+        EXPECT_TRUE(IsLaunchAngle(gem.Angle)) << "gem " << gem.GemID << ": " << gem.Angle;
+}
 
 TEST_F(ExplosionTest, TremblingKeepsBothOffsetsOnOneSideOfTwoAndNeverDrifts) {
     std::set<std::pair<int, int>> offsetsSeen;

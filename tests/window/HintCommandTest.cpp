@@ -1,0 +1,89 @@
+// The Hint command on the real window: it selects the hinted gem exactly as a first press would,
+// by menu and by F3, and does nothing where presses do nothing.
+#include "GameTables.h"
+#include "basHint.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QTest>
+
+namespace glintrow::testing {
+namespace {
+
+// Row 0 holds A, B, A, A: the B at (1, 0) is the first hint in scan order.
+const BoardText HintedBoard = {"01004560", "34560123", "60123456", "23456012",
+                               "56012345", "12345601", "45601234", "01234560"};
+
+class HintCommandTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        LoadTestSounds();
+        window_.show();
+        window_.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+        LayBoard(HintedBoard);
+        GameState = StateIdle;
+    }
+
+    void PressF3() { QTest::keyClick(&window_, Qt::Key_F3); }
+
+    frmMain window_;
+};
+
+TEST_F(HintCommandTest, HintSelectsTheHintedGemAsAFirstPressWould) {
+    ASSERT_EQ(FindHint(), IdAt(1, 0));
+    ComboCount = 3;
+    PressF3();
+    EXPECT_EQ(SelectedGem, IdAt(1, 0));
+    EXPECT_EQ(GameState, StateSelected);
+    EXPECT_EQ(ClickCount, 1);
+    EXPECT_EQ(ComboCount, 0);
+    EXPECT_EQ(SoundsSince(Sounds{}), OnlySound(SoundSelect));
+
+    QTest::mouseClick(window_.picBoard, Qt::LeftButton, {}, QPoint(26, 26));
+    EXPECT_EQ(GameState, StateSwapping) << "the next press is the second press of a move";
+    EXPECT_EQ(SecondGem, IdAt(0, 0));
+}
+
+TEST_F(HintCommandTest, HintTwiceKeepsTheGemSpinningAndSoundsAgain) {
+    window_.mnuHint->trigger();
+    Gems[IdAt(1, 0)].RotFrame = 6;
+    window_.mnuHint->trigger();
+    EXPECT_EQ(SelectedGem, IdAt(1, 0));
+    EXPECT_EQ(Gems[IdAt(1, 0)].RotFrame, 6);
+    EXPECT_EQ(SoundPlayCounts()[SoundSelect], 2);
+}
+
+TEST_F(HintCommandTest, HintWhileAnotherGemIsSelectedStopsThatOnesSpin) {
+    QTest::mouseClick(window_.picBoard, Qt::LeftButton, {}, QPoint(52 * 5 + 26, 52 * 6 + 26));
+    Gems[IdAt(5, 6)].RotFrame = 9;
+    PressF3();
+    EXPECT_EQ(Gems[IdAt(5, 6)].RotFrame, 0);
+    EXPECT_EQ(SelectedGem, IdAt(1, 0));
+    EXPECT_EQ(ClickCount, 1);
+}
+
+TEST_F(HintCommandTest, HintDoesNothingInStatesThatTakeNoPress) {
+    for (GameStates state : {StateStarting, StateDropIn, StateSwapping, StateClearing, StateFalling,
+                             StateGameOver, StateExploding, StateGameOverShown}) {
+        GameState = state;
+        SelectedGem = 40;
+        PressF3();
+        EXPECT_EQ(GameState, state);
+        EXPECT_EQ(SelectedGem, 40);
+    }
+    EXPECT_EQ(SoundsSince(Sounds{}), Sounds{});
+}
+
+TEST_F(HintCommandTest, BoardWithoutAHintLeavesTheSelectionAlone) {
+    LayBoard(NoMoveBoard);
+    SelectedGem = 12;
+    PressF3();
+    EXPECT_EQ(SelectedGem, 12);
+    EXPECT_EQ(GameState, StateIdle);
+    EXPECT_EQ(SoundsSince(Sounds{}), Sounds{});
+}
+
+} // namespace
+} // namespace glintrow::testing

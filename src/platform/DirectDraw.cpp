@@ -1,5 +1,6 @@
 // The drawing service on Qt: surfaces are QImages, keyed copies skip black through an alpha copy
-// of the source, and the primary surface hands finished frames to the board's window.
+// of the source, and the primary surface hands finished frames to the board's window without
+// copying them.
 #include "DirectDraw.h"
 #include "DirectSound.h"
 
@@ -17,6 +18,11 @@ struct DirectDrawSurface7::Image {
     QImage pixels;
     // The same picture with the colour-key pixels made transparent, once a key is set.
     QImage keyed;
+    // The buffer the surface draws into next while the window still shows its last picture.
+    QImage spare;
+    // Kept open over a run of copies and texts onto the surface (a frame's gems), since opening a
+    // painter costs a third of drawing a gem; closed before the picture is shown.
+    QPainter painter;
     bool primary = false;
 };
 
@@ -28,7 +34,10 @@ struct DirectDrawClipper::Presenter : QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window && event->type() == QEvent::Paint) {
             QPainter painter(window);
-            painter.fillRect(window->rect(), Qt::black);
+            // Black only around the frame, so each pixel of the window is written once.
+            const QRegion around = QRegion(window->rect()).subtracted(QRect(offset, frame.size()));
+            for (const QRect& part : around)
+                painter.fillRect(part, Qt::black);
             painter.drawImage(offset, frame);
             return true;
         }
@@ -69,17 +78,43 @@ QFont toQFont(const StdFont& font) {
     return qfont;
 }
 
-void copyImage(QImage& target, const QRect& targetRect, const QImage& source,
+// Before a copy that replaces every pixel of the surface: while the window still holds the
+// surface's last picture, draw into the other buffer rather than copy that picture first.
+void takeUnsharedBuffer(DirectDrawSurface7::Image& image) {
+    if (image.pixels.isDetached())
+        return;
+    if (!image.spare.isDetached() || image.spare.size() != image.pixels.size() ||
+        image.spare.format() != image.pixels.format())
+        image.spare = QImage(image.pixels.size(), image.pixels.format());
+    std::swap(image.pixels, image.spare);
+}
+
+QPainter& openPainter(DirectDrawSurface7::Image& image, bool replacesEveryPixel) {
+    if (!image.painter.isActive()) {
+        if (replacesEveryPixel)
+            takeUnsharedBuffer(image);
+        image.painter.begin(&image.pixels);
+    }
+    return image.painter;
+}
+
+void closePainter(DirectDrawSurface7::Image& image) {
+    if (image.painter.isActive())
+        image.painter.end();
+}
+
+void copyImage(DirectDrawSurface7::Image& target, const QRect& targetRect, const QImage& source,
                const QRect& sourceRect, bool keyed) {
-    QPainter painter(&target);
+    const bool scaled = targetRect.size() != sourceRect.size();
+    const bool replacesEveryPixel = !keyed && !scaled && targetRect == target.pixels.rect();
+    QPainter& painter = openPainter(target, replacesEveryPixel);
     painter.setCompositionMode(keyed ? QPainter::CompositionMode_SourceOver
                                      : QPainter::CompositionMode_Source);
-    if (targetRect.size() == sourceRect.size()) {
-        painter.drawImage(targetRect.topLeft(), source, sourceRect);
-    } else {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
+    if (scaled)
         painter.drawImage(targetRect, source, sourceRect);
-    }
+    else
+        painter.drawImage(targetRect.topLeft(), source, sourceRect);
 }
 
 uint32_t readLittleEndian(const QByteArray& bytes, int offset, int size) {
@@ -138,8 +173,8 @@ int32_t DirectDrawSurface7::Blt(const RECT& target, DirectDrawSurface7& source,
     if (!isUsableIn(target, image_->pixels) || !isUsableIn(sourceRect, from.pixels))
         return DDERR_INVALIDRECT;
     const bool keyed = (flags & DDBLT_KEYSRC) && !from.keyed.isNull();
-    copyImage(image_->pixels, toQRect(target), keyed ? from.keyed : from.pixels,
-              toQRect(sourceRect), keyed);
+    copyImage(*image_, toQRect(target), keyed ? from.keyed : from.pixels, toQRect(sourceRect),
+              keyed);
     return DD_OK;
 }
 
@@ -159,8 +194,13 @@ int32_t DirectDrawSurface7::presentOnScreen(const RECT& target, DirectDrawSurfac
     if (!isUsableIn(sourceRect, source.image_->pixels) || target.Right <= target.Left ||
         target.Bottom <= target.Top)
         return DDERR_INVALIDRECT;
-    QImage frame = source.image_->pixels.copy(toQRect(sourceRect));
+    closePainter(*source.image_);
+    const QImage& picture = source.image_->pixels;
     const QRect onScreen = toQRect(target);
+    // The whole picture is shared, not copied; the next frame draws into the surface's other
+    // buffer.
+    QImage frame =
+        toQRect(sourceRect) == picture.rect() ? picture : picture.copy(toQRect(sourceRect));
     if (frame.size() != onScreen.size())
         frame = frame.scaled(onScreen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     presenter->frame = std::move(frame);
@@ -205,8 +245,9 @@ void DirectDrawSurface7::SetFont(const StdFont& font) {
 void DirectDrawSurface7::DrawText(int32_t x, int32_t y, const std::string& text, bool) {
     if (image_->primary)
         return;
-    QPainter painter(&image_->pixels);
+    QPainter& painter = openPainter(*image_, false);
     const QFont font = toQFont(font_);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setFont(font);
     painter.setPen(toQColor(foreColor_));
     // The text's cell, not its baseline, has its top-left corner at (x, y).

@@ -1,26 +1,51 @@
 // Run-time services that need no window: conversions, clocks and the random source.
 #include "Runtime.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <ctime>
 #include <limits>
-#include <thread>
+
+#include <time.h>
 
 namespace glintrow {
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
 
-const SteadyClock::time_point& tickEpoch() {
-    static const SteadyClock::time_point epoch = SteadyClock::now();
+// Tick 0 began here; the end of every wait moves it on by less than a millisecond (WaitForTick).
+SteadyClock::time_point& tickEpoch() {
+    static SteadyClock::time_point epoch = SteadyClock::now();
     return epoch;
 }
 
+int64_t millisecondsAt(SteadyClock::time_point time) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(time - tickEpoch()).count();
+}
+
 int64_t millisecondsSinceEpoch() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - tickEpoch())
-        .count();
+    return millisecondsAt(SteadyClock::now());
+}
+
+// Sleeps to an absolute moment on the clock behind the steady clock, so the sleep never ends
+// early and wakes no later than the system makes it.
+void sleepUntil(SteadyClock::time_point wake) {
+    const auto sinceClockStart = wake.time_since_epoch();
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(sinceClockStart);
+    timespec moment{};
+    moment.tv_sec = static_cast<time_t>(seconds.count());
+    moment.tv_nsec = static_cast<long>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceClockStart - seconds).count());
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &moment, nullptr) == EINTR) {
+    }
+}
+
+// Makes this moment the very start of the tick it falls in; the tick's value does not change and
+// the tick never runs backwards.
+void startTickHere(SteadyClock::time_point now) {
+    tickEpoch() = now - std::chrono::milliseconds(millisecondsAt(now));
 }
 
 uint64_t randomState = 0x853c49e6748fea9bULL;
@@ -61,13 +86,16 @@ void WaitForTick(int32_t tick) {
         Hooks().waitForTick(tick);
         return;
     }
-    // Sleep to the very moment the tick changes to the one wanted, so frames paced on whole
-    // ticks are also whole milliseconds apart in real time.
     const int64_t now = millisecondsSinceEpoch();
     const int32_t remaining = TicksBetween(static_cast<int32_t>(static_cast<uint32_t>(now)), tick);
     if (remaining <= 0)
         return;
-    std::this_thread::sleep_until(tickEpoch() + std::chrono::milliseconds(now + remaining));
+    sleepUntil(tickEpoch() + std::chrono::milliseconds(now + remaining));
+    // Count the ticks from the moment the sleep really ended. A frame that reads its tick soon
+    // after then begins at the start of that tick, and its wait for the tick 21 on ends 21 whole
+    // milliseconds after this one did; counted from the wanted moment instead, a late wake-up
+    // would shorten the next frame by the time it was late.
+    startTickHere(SteadyClock::now());
 }
 
 float Timer() {

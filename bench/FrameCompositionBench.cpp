@@ -1,0 +1,90 @@
+// Times the composition of one frame into the back buffer from the build's real images: the board
+// with every gem in its cell and two cursors, and a frame of shrinking gems.
+#include "BenchFigures.h"
+#include "basDeclarations.h"
+#include "basDirectDrawStuff.h"
+#include "basDisplayingGemsAndTarget.h"
+#include "basInitializingGameBoard.h"
+#include "platform/Runtime.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace glintrow::bench {
+namespace {
+
+constexpr int WarmUpFrames = 200;
+// From a shrink of 26 a gem is no longer drawn; steps up to 48 cover a whole clear.
+constexpr int ShrinkSteps = 13;
+constexpr int ShrinkPerStep = 4;
+
+void SetUpDrawing(const std::string& assets) {
+    BoardBitmapPath = assets + "/images/Board.bmp";
+    GemSheetPath = assets + "/images/GemSheet.bmp";
+    TargetBitmapPath = assets + "/images/Target.bmp";
+    InitDirectDraw();
+    if (!BackBuffer || !GemSheetSurface || !TargetSurface)
+        throw RuntimeError("the drawing surfaces could not be set up from " + assets);
+}
+
+void SettleGemsInTheirCells() {
+    SetRandomState(20240601);
+    InitializeGameBoard();
+    for (CGem& gem : Gems) {
+        gem.XPos = static_cast<int16_t>(CellSize * gem.XCoord);
+        gem.YPos = static_cast<int16_t>(CellSize * gem.YCoord);
+    }
+    SelectedGem = 27;
+    SecondGem = 28;
+    GameState = StateSwapping;
+}
+
+void ComposeBoardWithCursors(int) {
+    BackBuffer->Blt(BackBufferRect, *BoardSurface, BoardBitmapRect, DDBLT_WAIT);
+    DisplayTarget(SelectedGem);
+    DisplayTarget(SecondGem);
+    DisplayGems();
+}
+
+void ComposeShrinkingGems(int frame) {
+    for (CGem& gem : Gems)
+        gem.ShrinkStep = static_cast<int16_t>((frame + gem.GemID) % ShrinkSteps * ShrinkPerStep);
+    BackBuffer->Blt(BackBufferRect, *BoardSurface, BoardBitmapRect, DDBLT_WAIT);
+    DisplayClearingGems();
+}
+
+template <class Compose> void TimeFrames(const char* name, int frames, Compose compose) {
+    for (int frame = 0; frame < WarmUpFrames; ++frame)
+        compose(frame);
+    std::vector<double> times;
+    times.reserve(frames);
+    for (int frame = 0; frame < frames; ++frame) {
+        const Clock::time_point start = Clock::now();
+        compose(frame);
+        times.push_back(MillisecondsBetween(start, Clock::now()));
+    }
+    const std::string prefix = name;
+    PrintFigure((prefix + "_median_ms").c_str(), Quantile(times, 0.5));
+    PrintFigure((prefix + "_p99_ms").c_str(), Quantile(times, 0.99));
+    PrintFigure((prefix + "_worst_ms").c_str(), Quantile(times, 1.0));
+    PrintFigure((prefix + "_frames").c_str(), frames);
+}
+
+} // namespace
+} // namespace glintrow::bench
+
+int main(int argc, char** argv) {
+    using namespace glintrow::bench;
+    const std::string assets = argc > 1 ? argv[1] : ASSET_DIR;
+    const int frames = argc > 2 ? std::atoi(argv[2]) : 20000;
+    try {
+        SetUpDrawing(assets);
+        SettleGemsInTheirCells();
+        TimeFrames("compose_board", frames, ComposeBoardWithCursors);
+        TimeFrames("compose_shrinking", frames, ComposeShrinkingGems);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "frame_composition_bench: %s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}

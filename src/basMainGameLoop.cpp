@@ -36,7 +36,7 @@ void DrawStateExtras(GameStates state) {
 
 void WaitForFrameEnd(int32_t frameStart) {
     while (TicksBetween(frameStart, DX->TickCount()) <= FrameMilliseconds)
-        WaitForTick(frameStart + FrameMilliseconds + 1);
+        WaitForTick(TickAfter(frameStart, FrameMilliseconds + 1));
 }
 
 void RunFrame() {

@@ -81,6 +81,10 @@ int32_t TicksBetween(int32_t earlier, int32_t later) {
     return static_cast<int32_t>(static_cast<uint32_t>(later) - static_cast<uint32_t>(earlier));
 }
 
+int32_t TickAfter(int32_t tick, int32_t milliseconds) {
+    return static_cast<int32_t>(static_cast<uint32_t>(tick) + static_cast<uint32_t>(milliseconds));
+}
+
 void WaitForTick(int32_t tick) {
     if (Hooks().waitForTick) {
         Hooks().waitForTick(tick);

@@ -27,6 +27,8 @@ int16_t CInt(double value);
 int32_t TickCount();
 // Milliseconds from one tick reading to a later one, correct across the wrap.
 int32_t TicksBetween(int32_t earlier, int32_t later);
+// The tick a number of milliseconds after another, wrapping as the count does.
+int32_t TickAfter(int32_t tick, int32_t milliseconds);
 // Sleeps until TickCount() first reaches the given tick (returns at once if it has).
 void WaitForTick(int32_t tick);
 

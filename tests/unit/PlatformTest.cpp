@@ -207,6 +207,8 @@ TEST(Tick, DifferenceIsRightAcrossTheWrap) {
     EXPECT_EQ(TicksBetween(2147483640, -2147483635), 21);
     EXPECT_EQ(TicksBetween(-1, 20), 21);
     EXPECT_EQ(TicksBetween(100, 121), 21);
+    EXPECT_EQ(TickAfter(2147483640, 21), -2147483635);
+    EXPECT_EQ(TickAfter(-5, 21), 16);
 }
 
 TEST(Tick, WaitingForATickReachesIt) {

@@ -129,6 +129,16 @@ TEST_F(BoardPressTest, OutermostPixelsSelectNothingWhileTheNextOnesDo) {
     EXPECT_EQ(SelectedGem, 63);
 }
 
+TEST_F(BoardPressTest, NothingSoundsWhileSoundIsOff) {
+    SoundOn = false;
+    PressCell(3, 2);
+    PressCell(5, 5);
+    PressCell(4, 4);
+    PressCell(4, 5);
+    EXPECT_EQ(GameState, StateSwapping);
+    EXPECT_EQ(PlayedInAll(), 0);
+}
+
 TEST_F(BoardPressTest, PressesInStatesThatTakeNoneChangeNothing) {
     for (GameStates state : {StateStarting, StateDropIn, StateSwapping, StateClearing, StateFalling,
                              StateGameOver, StateExploding, StateGameOverShown}) {

@@ -166,6 +166,8 @@ TEST_F(WindowTest, CloseBoxBehavesLikeQuit) {
 
 TEST_F(WindowTest, FramesAreTwentyOneTicksApartAcrossTheWrapOfTheTick) {
     tick_ = 2147483647 - 50;
+    // A clock that moves on one millisecond per wait, so the frame must check how long it lasted.
+    Hooks().waitForTick = [this](int32_t) { tick_ = TickAfter(tick_, 1); };
     frmMain window;
     RunGame(window, 10);
     ASSERT_EQ(frameTicks_.size(), 10u);

@@ -197,4 +197,14 @@ Sounds OnlySound(SoundEffect effect) {
     return sounds;
 }
 
+Sounds SoundOfClear(int clear) {
+    const SoundEffect combos[] = {SoundCombo2, SoundCombo3, SoundCombo4,
+                                  SoundCombo5, SoundCombo6, SoundCombo7};
+    if (clear >= 8)
+        return OnlySound(SoundExcellent);
+    if (clear >= 2)
+        return OnlySound(combos[clear - 2]);
+    return Sounds{};
+}
+
 } // namespace glintrow::testing

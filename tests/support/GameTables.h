@@ -50,6 +50,9 @@ Sounds SoundPlayCounts();
 Sounds SoundsSince(const Sounds& before);
 // One play of one effect and nothing else.
 Sounds OnlySound(SoundEffect effect);
+// What the nth clear of one move plays: nothing for the first, then combo2 to combo7, then
+// excellent.
+Sounds SoundOfClear(int clear);
 
 // A fixture that starts each test from clean tables.
 class GameTest : public ::testing::Test {

@@ -161,16 +161,9 @@ TEST_F(ClearingTest, SecondClearOfAMovePlaysComboTwoAndTheEighthOnPlayExcellent)
     testing::BoardText rows = NoMoveBoard;
     rows[0] = "66634560";
     const GemList matched = {IdAt(0, 0), IdAt(1, 0), IdAt(2, 0)};
-    const SoundEffect combos[] = {SoundCombo2, SoundCombo3, SoundCombo4,
-                                  SoundCombo5, SoundCombo6, SoundCombo7};
     for (int clear = 1; clear <= 10; ++clear) {
         SCOPED_TRACE("clear " + std::to_string(clear));
-        Sounds expected{};
-        if (clear >= 8)
-            expected[SoundExcellent] = 1;
-        else if (clear >= 2)
-            expected[combos[clear - 2]] = 1;
-        EXPECT_EQ(ClearGems(rows, matched), expected);
+        EXPECT_EQ(ClearGems(rows, matched), testing::SoundOfClear(clear));
         EXPECT_EQ(ComboCount, clear);
     }
 }

@@ -150,16 +150,9 @@ TEST_F(FallingTest, CascadeRaisesTheComboCountAndPlaysRisingCombosThenExcellent)
         rows[row][0] = '6';
     testing::LayBoard(rows);
     MatchedGems = {IdAt(0, 0), IdAt(0, 1), IdAt(0, 2)};
-    const SoundEffect combos[] = {SoundCombo2, SoundCombo3, SoundCombo4,
-                                  SoundCombo5, SoundCombo6, SoundCombo7};
     for (int clear = 1; clear <= 10; ++clear) {
         SCOPED_TRACE("clear " + std::to_string(clear));
-        Sounds expected{};
-        if (clear >= 8)
-            expected[SoundExcellent] = 1;
-        else if (clear >= 2)
-            expected[combos[clear - 2]] = 1;
-        EXPECT_EQ(ClearMatched("666"), expected);
+        EXPECT_EQ(ClearMatched("666"), testing::SoundOfClear(clear));
         EXPECT_EQ(ComboCount, clear);
         EXPECT_EQ(Fall(), 16);
         EXPECT_EQ(GameState, StateClearing);

@@ -1,6 +1,6 @@
 // Drawing the gems and the cursor into the back buffer: edge cuts, shrinking, layering and the
 // cursor's frames, read back pixel by pixel from sheets whose every pixel names its origin.
-#include "GameTables.h"
+#include "DrawingTest.h"
 #include "basDisplayingGemsAndTarget.h"
 
 #include <QImage>
@@ -45,34 +45,19 @@ int32_t TargetColour(int frame) {
     return RGB(100 + 20 * frame, 50, 60);
 }
 
-class FrameDrawingTest : public GameTest {
+class FrameDrawingTest : public DrawingTest {
 protected:
     void SetUp() override {
-        GameTest::SetUp();
-        DX = ObjectRef<DirectX7>::Make();
-        DD = DX->DirectDrawCreate("");
-        DDSURFACEDESC2 desc;
-        desc.lFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-        desc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
-        desc.lWidth = desc.lHeight = 416;
-        BackBuffer = DD->CreateSurface(desc);
-        QImage board(416, 416, QImage::Format_RGB32);
-        board.fill(QColor(30, 30, 30));
-        BoardSurface = Load(board, "board.bmp");
-        GemSheetSurface = Load(MakeGemSheet(), "sheet.bmp");
-        TargetSurface = Load(MakeTargetSheet(), "target.bmp");
+        DrawingTest::SetUp();
+        BackBuffer = CreatePlainSurface(416, 416);
+        BoardSurface = LoadSurface(Filled(416, 416, QColor(30, 30, 30)));
+        GemSheetSurface = LoadSurface(MakeGemSheet());
+        TargetSurface = LoadSurface(MakeTargetSheet());
         GemSheetSurface->SetColorKey(DDCKEY_SRCBLT, DDCOLORKEY{});
         TargetSurface->SetColorKey(DDCKEY_SRCBLT, DDCOLORKEY{});
         LayBoard({"01234560", "12345601", "23456012", "34560123", "45601234", "56012345",
                   "60123456", "01234560"});
         ClearBackBuffer();
-    }
-
-    ObjectRef<DirectDrawSurface7> Load(const QImage& image, const char* name) {
-        const QString path = folder_.filePath(QString::fromLatin1(name));
-        EXPECT_TRUE(image.save(path, "BMP"));
-        DDSURFACEDESC2 desc;
-        return DD->CreateSurfaceFromFile(path.toStdString(), desc);
     }
 
     void ClearBackBuffer() {
@@ -84,8 +69,6 @@ protected:
         for (CGem& gem : Gems)
             gem.YPos = -1000;
     }
-
-    QTemporaryDir folder_;
 };
 
 TEST_F(FrameDrawingTest, GemsAtRestAreDrawnOnTheirCellsFromTheirKindAndFrame) {

@@ -1,6 +1,6 @@
 // Tests of the Game Over banner: yellow text centred on the board over a black shadow, drawn into
 // the back buffer and nowhere else.
-#include "GameTables.h"
+#include "DrawingTest.h"
 #include "basMiscelFunctions.h"
 
 #include <QColor>
@@ -48,12 +48,10 @@ void ForEachPixel(const std::function<void(int32_t, int32_t, int32_t)>& visit) {
             visit(x, y, BackBuffer->GetPixel(x, y));
 }
 
-class GameOverBannerTest : public GameTest {
+class GameOverBannerTest : public DrawingTest {
 protected:
     void SetUp() override {
-        GameTest::SetUp();
-        DX = ObjectRef<DirectX7>::Make();
-        DD = DX->DirectDrawCreate("");
+        DrawingTest::SetUp();
         RegisterFallbackFonts();
         FormFont = StdFont{"Tahoma", 36};
         FillBackBuffer();
@@ -61,21 +59,8 @@ protected:
 
     // A fresh back buffer painted with a colour that is neither the text's nor its shadow's.
     void FillBackBuffer() {
-        DDSURFACEDESC2 backDesc;
-        backDesc.lFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
-        backDesc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
-        backDesc.lWidth = 416;
-        backDesc.lHeight = 416;
-        BackBuffer = DD->CreateSurface(backDesc);
-
-        QImage picture(416, 416, QImage::Format_RGB32);
-        picture.fill(QColor(40, 90, 160));
-        const QString path = folder_.filePath("background.bmp");
-        ASSERT_TRUE(picture.save(path, "BMP"));
-        DDSURFACEDESC2 fileDesc;
-        fileDesc.lFlags = DDSD_CAPS;
-        fileDesc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
-        auto background = DD->CreateSurfaceFromFile(path.toStdString(), fileDesc);
+        BackBuffer = CreatePlainSurface(416, 416);
+        auto background = LoadSurface(Filled(416, 416, QColor(40, 90, 160)));
         const RECT whole{0, 0, 416, 416};
         BackBuffer->Blt(whole, *background, whole, DDBLT_WAIT);
         ASSERT_EQ(BackBuffer->GetPixel(0, 0), Background);
@@ -89,9 +74,6 @@ protected:
         });
         return found;
     }
-
-private:
-    QTemporaryDir folder_;
 };
 
 TEST_F(GameOverBannerTest, YellowTextStandsCentredInItsMeasuredBox) {

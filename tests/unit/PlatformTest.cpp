@@ -1,6 +1,6 @@
 // The platform stand-ins: copies between surfaces, colour keys, bitmaps from files, number
 // conversion, the random source and the millisecond tick.
-#include "GameTables.h"
+#include "DrawingTest.h"
 #include "platform/DirectDraw.h"
 #include "platform/Runtime.h"
 
@@ -15,40 +15,7 @@
 namespace glintrow::testing {
 namespace {
 
-class SurfaceTest : public GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        DX = ObjectRef<DirectX7>::Make();
-        DD = DX->DirectDrawCreate("");
-    }
-
-    ObjectRef<DirectDrawSurface7> CreatePlainSurface(int32_t width, int32_t height) {
-        DDSURFACEDESC2 desc;
-        desc.lFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-        desc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
-        desc.lWidth = width;
-        desc.lHeight = height;
-        return DD->CreateSurface(desc);
-    }
-
-    // A bitmap file holding the image, loaded back as a surface.
-    ObjectRef<DirectDrawSurface7> LoadSurface(const QImage& image) {
-        const QString path = folder_.filePath(QStringLiteral("picture%1.bmp").arg(++files_));
-        EXPECT_TRUE(image.save(path, "BMP"));
-        DDSURFACEDESC2 desc;
-        return DD->CreateSurfaceFromFile(path.toStdString(), desc);
-    }
-
-    static QImage Filled(int width, int height, QColor colour) {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(colour);
-        return image;
-    }
-
-    QTemporaryDir folder_;
-    int files_ = 0;
-};
+using SurfaceTest = DrawingTest;
 
 TEST_F(SurfaceTest, KeyedCopySkipsBlackButNotNearlyBlack) {
     auto target = LoadSurface(Filled(8, 8, QColor(10, 20, 30)));

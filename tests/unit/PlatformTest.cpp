@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -107,6 +108,35 @@ TEST_F(SurfaceTest, BitmapCutShortIsRefusedRatherThanShownHalfUnset) {
     DDSURFACEDESC2 desc;
     EXPECT_NO_THROW(DD->CreateSurfaceFromFile(whole.toStdString(), desc));
     EXPECT_THROW(DD->CreateSurfaceFromFile(cut, desc), RuntimeError);
+}
+
+TEST_F(SurfaceTest, WindowKeepsItsPictureWhileTheNextFrameIsDrawn) {
+    QWidget window;
+    window.setFixedSize(416, 416);
+    window.show();
+    const HWND handle = reinterpret_cast<HWND>(&window);
+    DDSURFACEDESC2 primaryDesc;
+    primaryDesc.ddsCaps.lCaps = DDSCAPS_PRIMARYSURFACE;
+    PrimarySurface = DD->CreateSurface(primaryDesc);
+    BoardClipper = DD->CreateClipper(0);
+    BoardClipper->SetHWnd(handle);
+    PrimarySurface->SetClipper(BoardClipper);
+    BackBuffer = CreatePlainSurface(416, 416);
+    const RECT whole{0, 0, 416, 416};
+    RECT onScreen;
+    DX->GetWindowRect(handle, onScreen);
+    auto shownColour = [&window] { return window.grab().toImage().pixelColor(200, 200); };
+
+    BackBuffer->Blt(whole, *LoadSurface(Filled(416, 416, Qt::red)), whole, DDBLT_WAIT);
+    PrimarySurface->Blt(onScreen, *BackBuffer, whole, DDBLT_WAIT);
+    EXPECT_EQ(shownColour(), QColor(Qt::red));
+
+    BackBuffer->Blt(whole, *LoadSurface(Filled(416, 416, Qt::blue)), whole, DDBLT_WAIT);
+    EXPECT_EQ(shownColour(), QColor(Qt::red)) << "a frame being drawn reached the window";
+    EXPECT_EQ(BackBuffer->GetPixel(10, 10), RGB(0, 0, 255));
+
+    PrimarySurface->Blt(onScreen, *BackBuffer, whole, DDBLT_WAIT);
+    EXPECT_EQ(shownColour(), QColor(Qt::blue));
 }
 
 TEST_F(SurfaceTest, UsingAnEmptySurfaceRaisesObjectVariableNotSet) {

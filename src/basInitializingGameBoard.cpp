@@ -5,16 +5,10 @@
 #include "basMiscelFunctions.h"
 #include "platform/Runtime.h"
 
-#include <cmath>
-
 namespace glintrow {
 namespace {
 
 constexpr int16_t LineLength = 3;
-
-int16_t DrawKind() {
-    return static_cast<int16_t>(std::floor(7.0 * Rnd()));
-}
 
 void ResetCounters() {
     for (int16_t* counter :
@@ -27,7 +21,7 @@ void DealBoard() {
     int16_t id = 0;
     for (int16_t y = 0; y < BoardSize; ++y)
         for (int16_t x = 0; x < BoardSize; ++x)
-            Board[x][y] = BoardCell{nullptr, id++, DrawKind()};
+            Board[x][y] = BoardCell{nullptr, id++, RandomGemKind()};
 }
 
 // Re-deals the third gem of every run of three along the rows (or columns), in reading order; the
@@ -46,7 +40,7 @@ bool BreakRuns(bool alongColumns) {
             } else if (++runLength >= LineLength) {
                 changed = true;
                 do
-                    cell.GemType = DrawKind();
+                    cell.GemType = RandomGemKind();
                 while (cell.GemType == kind);
                 runLength = 1;
                 previousKind = cell.GemType;

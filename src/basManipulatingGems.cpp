@@ -55,10 +55,6 @@ void PutGemIntoItsCell(CGem& gem) {
     cell.Gem = &gem;
 }
 
-int16_t RandomKind() {
-    return static_cast<int16_t>(std::floor(7.0 * Rnd()));
-}
-
 // A uniform draw scaled and cut to a whole number, in single precision like the flight values.
 int16_t RandomWhole(float scale) {
     return static_cast<int16_t>(std::floor(Rnd() * scale));
@@ -133,7 +129,7 @@ void GiveMatchedGemsNewKinds() {
         Randomize(Timer());
         gem.ShrinkStep = 0;
         do {
-            gem.GemType = RandomKind();
+            gem.GemType = RandomGemKind();
         } while (gem.GemType == previousKind);
         previousKind = gem.GemType;
         gem.SourceTop = static_cast<int16_t>(CellSize * gem.GemType);

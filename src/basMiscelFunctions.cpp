@@ -3,6 +3,7 @@
 #include "basMiscelFunctions.h"
 
 #include "basHint.h"
+#include "platform/Runtime.h"
 
 #include <algorithm>
 #include <cmath>
@@ -102,6 +103,10 @@ void ClearCollection(GemList& list) {
 // move.
 bool MoveExists() {
     return FindHint() >= 0;
+}
+
+int16_t RandomGemKind() {
+    return static_cast<int16_t>(std::floor(GemKinds * static_cast<double>(Rnd())));
 }
 
 float ProjectileX(float t, float angle, float speed) {

@@ -18,6 +18,9 @@ void ClearCollection(GemList& list);
 // True when some swap of two side-by-side gems would make a line.
 bool MoveExists();
 
+// A gem kind drawn at random, each of the seven equally likely.
+int16_t RandomGemKind();
+
 // Distance travelled sideways and height gained after t frames of a flight.
 float ProjectileX(float t, float angle, float speed);
 float ProjectileY(float t, float angle, float speed);

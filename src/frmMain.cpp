@@ -44,6 +44,19 @@ private:
     frmMain* form_;
 };
 
+// Runs a step of start-up or play; a failure is reported in the start-up failure box. False when
+// the step failed.
+template <class Step> bool RunReportingFailure(Step step) {
+    try {
+        step();
+        return true;
+    } catch (const std::exception& failure) {
+        MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
+               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+        return false;
+    }
+}
+
 HWND handleOf(QWidget* widget) {
     return reinterpret_cast<HWND>(widget);
 }
@@ -97,7 +110,7 @@ void frmMain::buildMenus() {
 }
 
 void frmMain::Form_Load() {
-    try {
+    const bool started = RunReportingFailure([this] {
         BoardBitmapPath = AppPath() + "/images/Board.bmp";
         GemSheetPath = AppPath() + "/images/GemSheet.bmp";
         TargetBitmapPath = AppPath() + "/images/Target.bmp";
@@ -111,21 +124,13 @@ void frmMain::Form_Load() {
         InitDirectSound();
         InitDirectDraw();
         InitializeGameBoard();
-    } catch (const std::exception& failure) {
-        MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
-               MsgBoxIcon::Exclamation, "This is uncalled-for!");
-        return;
-    }
-    runGameLoop();
+    });
+    if (started)
+        runGameLoop();
 }
 
 void frmMain::runGameLoop() {
-    try {
-        MainGameLoop();
-    } catch (const std::exception& failure) {
-        MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
-               MsgBoxIcon::Exclamation, "This is uncalled-for!");
-    }
+    RunReportingFailure(MainGameLoop);
 }
 
 void frmMain::Form_Resize() {
@@ -145,13 +150,8 @@ void frmMain::Form_QueryUnload() {
 void frmMain::mnuNewGame_Click() {
     if (!CanStartNewGame())
         return;
-    try {
-        InitializeGameBoard();
-    } catch (const std::exception& failure) {
-        MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
-               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+    if (!RunReportingFailure(InitializeGameBoard))
         return;
-    }
     if (IsFrameLoopRunning()) {
         GameState = StateDropIn;
         QuitRequested = false;

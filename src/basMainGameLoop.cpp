@@ -7,6 +7,8 @@
 #include "basMiscelFunctions.h"
 #include "platform/Runtime.h"
 
+#include <utility>
+
 namespace glintrow {
 namespace {
 
@@ -14,6 +16,7 @@ namespace {
 constexpr int32_t FrameMilliseconds = 20;
 
 bool frameLoopRunning = false;
+std::exception_ptr waitingFailure;
 
 // What the state step draws besides the gems: the cursor under the selected or swapping gems and
 // the banner once the game is over.
@@ -39,6 +42,11 @@ void WaitForFrameEnd(int32_t frameStart) {
         WaitForTick(TickAfter(frameStart, FrameMilliseconds + 1));
 }
 
+void RaiseWaitingFailure() {
+    if (waitingFailure)
+        std::rethrow_exception(std::exchange(waitingFailure, nullptr));
+}
+
 void RunFrame() {
     const int32_t frameStart = DX->TickCount();
     RECT boardWindow;
@@ -57,6 +65,7 @@ void RunFrame() {
 
     WaitForFrameEnd(frameStart);
     DoEvents();
+    RaiseWaitingFailure();
 }
 
 } // namespace
@@ -106,6 +115,18 @@ void MainGameLoop() {
 
 bool IsFrameLoopRunning() {
     return frameLoopRunning;
+}
+
+void HandOverFailure(std::exception_ptr failure) {
+    waitingFailure = std::move(failure);
+}
+
+bool IsFailureWaiting() {
+    return waitingFailure != nullptr;
+}
+
+void DropWaitingFailure() {
+    waitingFailure = nullptr;
 }
 
 } // namespace glintrow

@@ -3,6 +3,8 @@
 
 #include "basDeclarations.h"
 
+#include <exception>
+
 namespace glintrow {
 
 // The animation step of a frame in the given state; it draws nothing.
@@ -11,5 +13,14 @@ void AnimateGameState(GameStates state);
 void MainGameLoop();
 // True while a frame loop runs; a new game then goes on in it instead of starting another.
 bool IsFrameLoopRunning();
+
+// Keeps a failure that a window command raised while the frame loop runs. The loop raises it again
+// once the frame's event processing has returned, so it reaches the loop's own handler without
+// unwinding through the toolkit.
+void HandOverFailure(std::exception_ptr failure);
+// True while a handed-over failure waits to be raised.
+bool IsFailureWaiting();
+// Forgets a waiting failure: the window has closed, and nothing is left to report it on.
+void DropWaitingFailure();
 
 } // namespace glintrow

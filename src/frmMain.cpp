@@ -19,6 +19,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 
+#include <functional>
+#include <utility>
+
 namespace glintrow {
 namespace {
 
@@ -27,7 +30,10 @@ constexpr int BoardAreaPixels = 416;
 // The board area: shows the frames the game copies to it and reports every mouse press.
 class PictureBox : public QWidget {
 public:
-    explicit PictureBox(frmMain* form) : QWidget(form), form_(form) {
+    using PressHandler = std::function<void(int16_t button, float x, float y)>;
+
+    PictureBox(QWidget* parent, PressHandler onPress)
+        : QWidget(parent), onPress_(std::move(onPress)) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setObjectName(QStringLiteral("picBoard"));
     }
@@ -35,13 +41,12 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override {
         const QPointF at = event->position();
-        form_->picBoard_MouseDown(static_cast<int16_t>(event->button()),
-                                  static_cast<int16_t>(event->modifiers() >> 25),
-                                  static_cast<float>(at.x()), static_cast<float>(at.y()));
+        onPress_(static_cast<int16_t>(event->button()), static_cast<float>(at.x()),
+                 static_cast<float>(at.y()));
     }
 
 private:
-    frmMain* form_;
+    PressHandler onPress_;
 };
 
 // Runs a step of start-up or play; a failure is reported in the start-up failure box. False when
@@ -77,7 +82,10 @@ QIcon loadGameIcon() {
 frmMain::frmMain() {
     setWindowTitle(QStringLiteral("Ombra Glintrow "));
     setWindowIcon(loadGameIcon());
-    picBoard = new PictureBox(this);
+    // The game takes every button alike and reads no modifier keys.
+    picBoard = new PictureBox(this, [this](int16_t button, float x, float y) {
+        runCommand([=, this] { picBoard_MouseDown(button, 0, x, y); });
+    });
     setCentralWidget(picBoard);
     buildMenus();
     FormHandle = handleOf(this);
@@ -86,27 +94,56 @@ frmMain::frmMain() {
 
 void frmMain::buildMenus() {
     mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuNewGame = mnuGame->addAction(QStringLiteral("&New Game"), this, &frmMain::mnuNewGame_Click);
+    mnuNewGame = addCommand(mnuGame, QStringLiteral("&New Game"), &frmMain::mnuNewGame_Click);
     mnuNewGame->setShortcut(QKeySequence(Qt::Key_F2));
-    mnuPlaySound =
-        mnuGame->addAction(QStringLiteral("&Play Sound"), this, &frmMain::mnuPlaySound_Click);
+    mnuPlaySound = addCommand(mnuGame, QStringLiteral("&Play Sound"), &frmMain::mnuPlaySound_Click);
     mnuPlaySound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuPlaySound->setCheckable(true);
     mnuPlaySound->setChecked(false);
     sepHint = mnuGame->addSeparator();
-    mnuHint = mnuGame->addAction(QStringLiteral("&Hint"), this, &frmMain::mnuHint_Click);
+    mnuHint = addCommand(mnuGame, QStringLiteral("&Hint"), &frmMain::mnuHint_Click);
     mnuHint->setShortcut(QKeySequence(Qt::Key_F3));
     sepExit = mnuGame->addSeparator();
+    // Closing needs no game and always works, so Quit goes straight to the window.
     mnuQuit = mnuGame->addAction(QStringLiteral("&Quit"), this, &frmMain::mnuQuit_Click);
     mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHowToPlay =
-        mnuHelp->addAction(QStringLiteral("&How to play..."), this, &frmMain::mnuHowToPlay_Click);
+        addCommand(mnuHelp, QStringLiteral("&How to play..."), &frmMain::mnuHowToPlay_Click);
     mnuHowToPlay->setShortcut(QKeySequence(Qt::Key_F1));
     sepAbout = mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About..."), this, &frmMain::mnuAbout_Click);
+    mnuAbout = addCommand(mnuHelp, QStringLiteral("&About..."), &frmMain::mnuAbout_Click);
     mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+}
+
+QAction* frmMain::addCommand(QMenu* menu, const QString& text, void (frmMain::*handler)()) {
+    QAction* action = menu->addAction(text);
+    connect(action, &QAction::triggered, this, [this, action, handler] {
+        // A command left out leaves its check mark as it was.
+        if (!runCommand([this, handler] { (this->*handler)(); }) && action->isCheckable())
+            action->setChecked(!action->isChecked());
+    });
+    return action;
+}
+
+// Events that the window system queued behind an accepted close still arrive, in any order; they
+// must not reach a game whose objects are released. A failure raised while the frame loop runs is
+// handed to it, since it must not unwind through the toolkit's event dispatch, and the commands
+// after it in the same round of events are left out, as if the failure had ended that round.
+template <class Command> bool frmMain::runCommand(Command command) {
+    if (closed_ || IsFailureWaiting())
+        return false;
+    if (!IsFrameLoopRunning()) {
+        RunReportingFailure(command);
+        return true;
+    }
+    try {
+        command();
+    } catch (...) {
+        HandOverFailure(std::current_exception());
+    }
+    return true;
 }
 
 void frmMain::Form_Load() {
@@ -189,7 +226,11 @@ void frmMain::picBoard_MouseDown(int16_t, int16_t, float X, float Y) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    Form_QueryUnload();
+    if (!closed_) {
+        closed_ = true;
+        Form_QueryUnload();
+        DropWaitingFailure();
+    }
     event->accept();
 }
 

@@ -7,6 +7,7 @@
 
 class QAction;
 class QMenu;
+class QString;
 
 namespace glintrow {
 
@@ -47,8 +48,14 @@ protected:
 
 private:
     void buildMenus();
+    QAction* addCommand(QMenu* menu, const QString& text, void (frmMain::*handler)());
+    // Every command of the player passes here on its way to the game; false when it was left out.
+    template <class Command> bool runCommand(Command command);
     // Runs the frame loop and reports any failure that ends it; the window then stays open.
     void runGameLoop();
+
+    // Set once the close is accepted: from then on the game's objects are released.
+    bool closed_ = false;
 };
 
 } // namespace glintrow

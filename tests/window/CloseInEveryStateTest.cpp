@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -133,6 +134,48 @@ TEST_F(CloseWhileABoxIsOpenTest, ClosingBehindTheAboutBoxEndsTheGameWhenTheBoxCl
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(EverythingReleased());
 }
+
+// The window system may deliver commands queued behind the close in the same round of events;
+// with sound on, a press reaching the released game would raise a failure after the window has
+// gone, and a new game would restart the frame loop.
+class CommandsQueuedBehindACloseTest : public WindowDriver,
+                                       public ::testing::WithParamInterface<CloseBy> {};
+
+TEST_P(CommandsQueuedBehindACloseTest, NeverReachTheReleasedGame) {
+    RecordBoxes();
+    frmMain window;
+    size_t framesAtClose = 0;
+    script_ = [&](int) {
+        if (framesAtClose || GameState != StateIdle)
+            return;
+        window.mnuPlaySound->trigger();
+        framesAtClose = frameTicks_.size();
+        if (GetParam() == CloseBy::CloseBox)
+            QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
+        else
+            QMetaObject::invokeMethod(window.mnuQuit, &QAction::trigger, Qt::QueuedConnection);
+        const QPointF gem(Gems[27].XPos + 26, Gems[27].YPos + 26);
+        QCoreApplication::postEvent(
+            window.picBoard,
+            new QMouseEvent(QEvent::MouseButtonPress, gem, window.picBoard->mapToGlobal(gem),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        for (QAction* command : {window.mnuHint, window.mnuNewGame})
+            QMetaObject::invokeMethod(command, &QAction::trigger, Qt::QueuedConnection);
+    };
+    window.Form_Load();
+
+    EXPECT_TRUE(SoundOn);
+    EXPECT_GT(framesAtClose, 0u);
+    EXPECT_EQ(frameTicks_.size(), framesAtClose) << "frames ran after the close";
+    EXPECT_TRUE(EverythingReleased());
+    EXPECT_TRUE(boxes_.empty()) << boxes_.front().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWaysToClose, CommandsQueuedBehindACloseTest,
+                         ::testing::Values(CloseBy::CloseBox, CloseBy::QuitCommand),
+                         [](const auto& info) {
+                             return info.param == CloseBy::CloseBox ? "CloseBox" : "Quit";
+                         });
 
 } // namespace
 } // namespace glintrow::testing

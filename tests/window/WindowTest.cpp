@@ -248,6 +248,37 @@ TEST_F(WindowTest, NewGameAfterAFailureStartsTheFrameLoopAgain) {
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(WindowTest, FailureInACommandReachesTheLoopsBoxWithoutUnwindingThroughTheToolkit) {
+    RecordBoxes();
+    bool unwoundThroughTheToolkit = false;
+    const std::function<void()> processEvents = Hooks().doEvents;
+    Hooks().doEvents = [&] {
+        try {
+            processEvents();
+        } catch (...) {
+            unwoundThroughTheToolkit = true;
+            throw;
+        }
+    };
+    frmMain window;
+    RunGame(window, 1000, [&](int frame) {
+        if (frame != 40)
+            return;
+        SoundOn = true;
+        SoundBuffers[SoundSelect] = nullptr;
+        QTest::mouseClick(window.picBoard, Qt::LeftButton, {}, QPoint(26, 26));
+        // The failure ends this round of events, so the new game behind it never starts.
+        QTest::keyClick(&window, Qt::Key_F2);
+    });
+    EXPECT_FALSE(unwoundThroughTheToolkit);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "Some error has occurred!\r\nObject variable not set");
+    EXPECT_EQ(frameTicks_.size(), 40u);
+    EXPECT_EQ(GameState, StateSelected);
+    EXPECT_TRUE(window.isVisible());
+    window.close();
+}
+
 TEST_F(WindowTest, MissingBitmapIsReportedAndTheFirstFrameFailsWithTheWindowLeftOpen) {
     UseFolderWithout(QStringLiteral("images/GemSheet.bmp"));
     RecordBoxes();

@@ -4,11 +4,89 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A message of the toolkit, held back with its origin while the application starts.
+struct HeldMessage {
+    QtMsgType type;
+    std::string file;
+    int line;
+    std::string function;
+    std::string category;
+    QString text;
+};
+
+std::vector<HeldMessage> heldMessages;
+
+std::string environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Names the display the window system could not open, from the settings it was started with.
+std::string describeDisplayFailure() {
+    const std::string platform = environmentValue("QT_QPA_PLATFORM");
+    const std::string x11 = environmentValue("DISPLAY");
+    const std::string wayland = environmentValue("WAYLAND_DISPLAY");
+    if (platform.rfind("wayland", 0) == 0)
+        return wayland.empty() ? "cannot open a display (WAYLAND_DISPLAY is unset)"
+                               : "cannot open the Wayland display " + wayland;
+    if (platform == "xcb")
+        return x11.empty() ? "cannot open a display (DISPLAY is unset)"
+                           : "cannot open the X display " + x11;
+    if (!platform.empty())
+        return "cannot start the window system (QT_QPA_PLATFORM=" + platform + ")";
+    if (x11.empty() && wayland.empty())
+        return "cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)";
+    if (wayland.empty())
+        return "cannot open the X display " + x11;
+    if (x11.empty())
+        return "cannot open the Wayland display " + wayland;
+    return "cannot open a display (DISPLAY=" + x11 + ", WAYLAND_DISPLAY=" + wayland + ")";
+}
+
+std::string textOf(const char* text) {
+    return text ? text : "";
+}
+
+// While the application starts, the toolkit's messages are held back. Without a display the
+// toolkit would print several lines, advise reinstalling and abort; the player gets one line that
+// names the display instead, and the program ends with status 1.
+void holdStartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "glintrow: %s\n", describeDisplayFailure().c_str());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages.push_back({type, textOf(context.file), context.line, textOf(context.function),
+                            textOf(context.category), text});
+}
+
+// Hands the messages of a successful start to the toolkit's own output.
+void releaseStartUpMessages(QtMessageHandler output) {
+    qInstallMessageHandler(output);
+    for (const HeldMessage& message : heldMessages) {
+        const QMessageLogContext context(message.file.c_str(), message.line,
+                                         message.function.c_str(), message.category.c_str());
+        output(message.type, context, message.text);
+    }
+    heldMessages.clear();
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     // On a scaled desktop every board pixel becomes a whole number of screen pixels.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    const QtMessageHandler toolkitOutput = qInstallMessageHandler(holdStartUpMessage);
     QApplication app(argc, argv);
+    releaseStartUpMessages(toolkitOutput);
     QApplication::setApplicationName(QStringLiteral("Ombra Glintrow"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.ombraglintrow.glintrow"));
     glintrow::RegisterFallbackFonts();

@@ -227,6 +227,12 @@ class Run:
     def on_exit(self, cleanup):
         self.cleanups.append(cleanup)
 
+    def runtime_dir(self):
+        """The run's private XDG_RUNTIME_DIR, shared by the game and any compositor it runs on."""
+        runtime = os.path.join(self.temp, "runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        return runtime
+
     def close(self, failed):
         for cleanup in reversed(self.cleanups):
             try:
@@ -357,12 +363,15 @@ class XServer:
 class Game:
     """The game's process under the X server, watched for its memory."""
 
-    def __init__(self, run, xserver, executable):
+    def __init__(self, run, xserver, executable, settings=None):
         self.run = run
-        runtime = os.path.join(run.temp, "runtime")
-        os.makedirs(runtime, mode=0o700, exist_ok=True)
-        env = dict(xserver.env, SDL_AUDIODRIVER="dummy", XDG_RUNTIME_DIR=runtime,
+        env = dict(xserver.env, SDL_AUDIODRIVER="dummy", XDG_RUNTIME_DIR=run.runtime_dir(),
                    QT_QPA_PLATFORM="xcb")
+        # A setting of None takes the variable away.
+        for name, value in (settings or {}).items():
+            env.pop(name, None)
+            if value is not None:
+                env[name] = value
         # The pictures are compared pixel for pixel, so the desktop's scaling and style stay out.
         for setting in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
                         "QT_FONT_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"):
@@ -460,8 +469,8 @@ class Session:
         """Says in the output what comes next and when, to read a failure or a slow run by."""
         print(f"{time.monotonic() - self.started:6.2f} s  {what}", flush=True)
 
-    def start_game(self, executable):
-        self.game = Game(self.run, self.x, executable)
+    def start_game(self, executable, settings=None):
+        self.game = Game(self.run, self.x, executable, settings)
         return self.game
 
     def wait_for_main_window(self):

@@ -1,0 +1,133 @@
+"""Starts the real game where there is no display, and natively on a real Wayland compositor."""
+
+import os
+import re
+import subprocess
+import time
+
+from e2e_harness import (BOARD, CELL, CELLS, EXIT_TIMEOUT, MAIN_CAPTION, START_TIMEOUT,
+                         TestFailure, check,
+                         find_cells_showing_gems, parse_ppm, read_bmp, run_test, stop_process,
+                         wait_until)
+
+COMPOSITOR_SIZE = (800, 600)
+
+
+def run_without_display(session, executable):
+    """No display at all: one line that says so on standard error, and status 1, not an abort."""
+    session.step("starting the game with DISPLAY and WAYLAND_DISPLAY unset")
+    game = session.start_game(executable, {"DISPLAY": None, "WAYLAND_DISPLAY": None,
+                                           "QT_QPA_PLATFORM": None})
+    status = game.wait_for_exit(EXIT_TIMEOUT)
+    game.log.flush()
+    with open(session.run.log_path, encoding="utf-8", errors="replace") as log:
+        lines = log.read().splitlines()
+    check(status == 1, f"the game ended with status {status}, not 1")
+    check(lines == ["glintrow: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)"],
+          f"the game printed {lines!r} instead of one line naming the missing display")
+
+
+class Weston:
+    """Weston on its X11 back end inside the run's X server: a real compositor with a real seat.
+
+    Debian's weston has no test plugin, so its headless back end offers no keyboard; nested in
+    Xvfb, the keys xdotool types reach the game through weston's own seat."""
+
+    def __init__(self, session):
+        self.session = session
+        self.runtime = session.run.runtime_dir()
+        self.socket = f"glintrow-{os.getpid()}"
+        self.env = dict(session.x.env, XDG_RUNTIME_DIR=self.runtime)
+        log = os.path.join(session.run.temp, "weston.log")
+        self.process = subprocess.Popen(
+            ["weston", "--backend=x11-backend.so", "--use-pixman", "--no-config", "--debug",
+             f"--width={COMPOSITOR_SIZE[0]}", f"--height={COMPOSITOR_SIZE[1]}",
+             f"--socket={self.socket}", f"--log={log}"],
+            env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
+        session.run.on_exit(lambda: stop_process(self.process))
+        wait_until(lambda: os.path.exists(os.path.join(self.runtime, self.socket)),
+                   START_TIMEOUT, "weston's socket")
+
+    def client_settings(self):
+        """What the game needs to be a Wayland client of this compositor and nothing else."""
+        return {"DISPLAY": None, "WAYLAND_DISPLAY": self.socket, "QT_QPA_PLATFORM": "wayland",
+                "XDG_RUNTIME_DIR": self.runtime}
+
+    def screenshot(self):
+        """The compositor's output, taken by weston-screenshooter through weston's own protocol."""
+        folder = os.path.join(self.session.run.temp, "shots")
+        os.makedirs(folder, exist_ok=True)
+        for old in os.listdir(folder):
+            os.remove(os.path.join(folder, old))
+        env = dict(self.env, WAYLAND_DISPLAY=self.socket)
+        env.pop("DISPLAY", None)
+        taken = subprocess.run(["weston-screenshooter"], cwd=folder, env=env, capture_output=True,
+                               timeout=30)
+        check(taken.returncode == 0,
+              f"weston-screenshooter failed: {taken.stderr.decode().strip()}")
+        shots = [name for name in os.listdir(folder) if name.endswith(".png")]
+        check(len(shots) == 1, f"weston-screenshooter left {shots!r}")
+        ppm = subprocess.run(["convert", os.path.join(folder, shots[0]), "-depth", "8", "ppm:-"],
+                             capture_output=True, timeout=30, check=True).stdout
+        return parse_ppm(ppm)
+
+
+def find_board(shot, background):
+    """The top-left corner of the board in a picture: where every cell's corner shows the board's
+    own background (the gems leave their corners free), or None."""
+    corners = [(CELL * c + 2, CELL * r + 2) for r in range(CELLS) for c in range(CELLS)]
+    wanted = [background.pixel(x, y) for x, y in corners]
+    for top in range(shot.height - BOARD + 1):
+        for left in range(shot.width - BOARD + 1):
+            if all(shot.pixel(left + x, top + y) == want for (x, y), want in zip(corners, wanted)):
+                return left, top
+    return None
+
+
+def run_on_wayland(session, executable):
+    """The game on weston as a native client: the board drops in, and Ctrl+Q ends it with 0."""
+    background = read_bmp(os.path.join(os.path.dirname(executable), "images", "Board.bmp"))
+    session.step("starting weston")
+    weston = Weston(session)
+    session.step("starting the game on weston")
+    game = session.start_game(executable, weston.client_settings())
+
+    def board_with_every_gem():
+        shot = weston.screenshot()
+        corner = find_board(shot, background)
+        if corner is None:
+            return None
+        board = shot.crop(corner[0], corner[1], BOARD, BOARD)
+        return board if len(find_cells_showing_gems(board, background)) == CELLS * CELLS else None
+
+    board = wait_until(board_with_every_gem, START_TIMEOUT, "the board on weston", interval=0.3,
+                       game=game)
+    session.run.record("board-on-wayland", board, keep=True)
+    check(not session.x.find_windows("^" + re.escape(MAIN_CAPTION) + "$"),
+          "the game opened an X window instead of a Wayland one")
+
+    session.step("pressing Ctrl+Q through weston's seat")
+    # Xvfb gives the keyboard to the window under the pointer: weston's, holding the game.
+    tree = session.x.run_tool("xwininfo", "-root", "-children").stdout.decode()
+    output = re.search(r"(0x[0-9a-f]+) \"Weston Compositor", tree)
+    check(output, "weston has no window in the X server")
+    left, top, width, height, _ = session.x.read_geometry(int(output.group(1), 16))
+    session.x.run_tool("xdotool", "mousemove", str(left + width // 2), str(top + height - 5))
+    time.sleep(0.3)
+    session.x.run_tool("xdotool", "key", "ctrl+q")
+    status = game.wait_for_exit(EXIT_TIMEOUT)
+    check(status == 0, f"the game ended with status {status} after Ctrl+Q, not 0")
+
+
+def run_case(session, executable, case):
+    if case == "no-display":
+        run_without_display(session, executable)
+    elif case == "wayland":
+        run_on_wayland(session, executable)
+    else:
+        raise TestFailure(f"unknown case {case!r}")
+
+
+if __name__ == "__main__":
+    run_test(run_case)

@@ -4,9 +4,10 @@ import os
 import shutil
 import time
 
-from e2e_harness import (BOARD, CELLS, EXIT_TIMEOUT, START_TIMEOUT, Picture, StillBoard,
-                         TestFailure, check, encode_bmp, encode_bmp_header,
-                         find_cells_showing_gems, read_bmp, run_test, wait_until)
+from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
+from pictures import (BOARD, CELLS, Picture, encode_bmp, encode_bmp_header,
+                      find_cells_showing_gems, read_bmp)
+from runner import StillBoard, run_test
 
 DRAWING_FAILURE = "This is uncalled-for!"
 SOUND_FAILURE = "Ombra Glintrow"

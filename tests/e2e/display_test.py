@@ -5,10 +5,11 @@ import re
 import subprocess
 import time
 
-from e2e_harness import (BOARD, CELL, CELLS, EXIT_TIMEOUT, MAIN_CAPTION, START_TIMEOUT,
-                         TestFailure, check,
-                         find_cells_showing_gems, parse_ppm, read_bmp, run_test, stop_process,
-                         wait_until)
+from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
+from game_process import MAIN_CAPTION
+from pictures import BOARD, CELL, CELLS, find_cells_showing_gems, parse_ppm, read_bmp
+from runner import run_test
+from xserver import stop_process
 
 COMPOSITOR_SIZE = (800, 600)
 

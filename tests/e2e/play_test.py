@@ -3,7 +3,9 @@
 import os
 import time
 
-from e2e_harness import (BOARD, CELL, CELLS, TestFailure, check, read_bmp, run_test, wait_until)
+from checks import TestFailure, check, wait_until
+from pictures import BOARD, CELL, CELLS, read_bmp
+from runner import run_test
 
 KINDS = 7
 PRESSED_CELL = (3, 4)

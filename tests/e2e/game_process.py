@@ -1,0 +1,87 @@
+"""The game's process in an end-to-end test: its settings, its memory and how it ends."""
+
+import os
+import re
+import subprocess
+import threading
+import time
+
+from checks import TestFailure, check
+from xserver import stop_process
+
+MAIN_CAPTION = "Ombra Glintrow "
+MEMORY_LIMIT_KB = 300 * 1024
+
+
+class Game:
+    """The game's process under the X server, watched for its memory."""
+
+    def __init__(self, run, xserver, executable, settings=None):
+        self.run = run
+        env = dict(xserver.env, SDL_AUDIODRIVER="dummy", XDG_RUNTIME_DIR=run.runtime_dir(),
+                   QT_QPA_PLATFORM="xcb")
+        # A setting of None takes the variable away.
+        for name, value in (settings or {}).items():
+            env.pop(name, None)
+            if value is not None:
+                env[name] = value
+        # The pictures are compared pixel for pixel, so the desktop's scaling and style stay out.
+        for setting in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
+                        "QT_FONT_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"):
+            env.pop(setting, None)
+        self.log = open(run.log_path, "wb")
+        self.process = subprocess.Popen([executable], cwd=run.temp, env=env, stdout=self.log,
+                                        stderr=subprocess.STDOUT, start_new_session=True)
+        self.peak_rss_kb = 0
+        threading.Thread(target=self._watch_memory, daemon=True).start()
+        run.on_exit(self._stop)
+
+    def _watch_memory(self):
+        status = f"/proc/{self.process.pid}/status"
+        while self.process.poll() is None:
+            try:
+                with open(status) as source:
+                    match = re.search(r"VmRSS:\s+(\d+)", source.read())
+            except OSError:
+                break
+            if match:
+                self.peak_rss_kb = max(self.peak_rss_kb, int(match.group(1)))
+            if self.peak_rss_kb > MEMORY_LIMIT_KB:
+                # Runaway memory would take the machine down before the test could say so.
+                self.process.kill()
+                break
+            time.sleep(0.05)
+
+    def _stop(self):
+        stop_process(self.process)
+        self.log.close()
+
+    def check_memory(self):
+        check(self.peak_rss_kb <= MEMORY_LIMIT_KB,
+              f"the game used {self.peak_rss_kb // 1024} MB of memory, more than "
+              f"{MEMORY_LIMIT_KB // 1024} MB")
+
+    def check_running(self, when):
+        self.check_memory()
+        status = self.process.poll()
+        check(status is None, f"the game ended {when}: {describe_status(status)}")
+
+    def wait_for_exit(self, timeout):
+        """The game's exit status once it ends; a game still running after timeout hangs."""
+        try:
+            status = self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise TestFailure(f"the game did not end within {timeout:.1f} s") from None
+        self.check_memory()
+        check(status >= 0, f"the game crashed: {describe_status(status)}")
+        check(not any(name.startswith("core") for name in os.listdir(self.run.temp)),
+              "the game left a core file")
+        return status
+
+
+def describe_status(status):
+    if status is None:
+        return "still running"
+    if status < 0:
+        return f"killed by signal {-status}"
+    return f"exit status {status}"

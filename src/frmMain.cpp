@@ -25,8 +25,6 @@
 namespace glintrow {
 namespace {
 
-constexpr int BoardAreaPixels = 416;
-
 // The board area: shows the frames the game copies to it and reports every mouse press.
 class PictureBox : public QWidget {
 public:
@@ -152,7 +150,7 @@ void frmMain::Form_Load() {
         GemSheetPath = AppPath() + "/images/GemSheet.bmp";
         TargetBitmapPath = AppPath() + "/images/Target.bmp";
         picBoard->move(0, 0);
-        picBoard->setFixedSize(BoardAreaPixels, BoardAreaPixels);
+        picBoard->setFixedSize(BoardPixels, BoardPixels);
         layout()->setSizeConstraint(QLayout::SetFixedSize);
         FormFont.Size = 36;
         FormFont.Name = "Tahoma";

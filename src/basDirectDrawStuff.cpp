@@ -57,8 +57,7 @@ void InitDirectDraw() {
     try {
         CreateSurfaces();
     } catch (const std::exception& failure) {
-        MsgBox(std::string("Unexpected error has occurred.\r\n") + failure.what(),
-               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+        throw DrawingSetUpFailure(failure.what());
     }
 }
 

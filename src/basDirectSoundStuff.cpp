@@ -39,12 +39,8 @@ void LoadSoundEffects() {
 void InitDirectSound() {
     try {
         LoadSoundEffects();
-    } catch (const std::exception&) {
-        EndDirectDraw();
-        MsgBox("Unable to create Direct Sound object.\r\nCheck to ensure that a sound card is "
-               "installed and working properly.",
-               MsgBoxIcon::None, "");
-        EndProgram(1);
+    } catch (const std::exception& failure) {
+        throw SoundSetUpFailure(failure.what());
     }
 }
 

@@ -5,6 +5,13 @@
 
 namespace glintrow {
 
+// The sound set-up failed: no sound device, or a wave file that cannot be loaded.
+class SoundSetUpFailure : public RuntimeError {
+public:
+    using RuntimeError::RuntimeError;
+};
+
+// Opens the sound device and loads the fourteen effects; raises SoundSetUpFailure.
 void InitDirectSound();
 // Plays an effect from its beginning; does nothing while sound is off.
 void PlaySoundEffect(SoundEffect effect);

@@ -47,17 +47,27 @@ private:
     PressHandler onPress_;
 };
 
-// Runs a step of start-up or play; a failure is reported in the start-up failure box. False when
-// the step failed.
+// Runs a step of start-up or play. Every failure of the game is reported here: the sound set-up's
+// ends the program once everything is released, the drawing set-up's and any other show their
+// box. False when the step failed.
 template <class Step> bool RunReportingFailure(Step step) {
     try {
         step();
         return true;
+    } catch (const SoundSetUpFailure&) {
+        EndDirectDraw();
+        MsgBox("Unable to create Direct Sound object.\r\nCheck to ensure that a sound card is "
+               "installed and working properly.",
+               MsgBoxIcon::None, "");
+        EndProgram(1);
+    } catch (const DrawingSetUpFailure& failure) {
+        MsgBox(std::string("Unexpected error has occurred.\r\n") + failure.what(),
+               MsgBoxIcon::Exclamation, "This is uncalled-for!");
     } catch (const std::exception& failure) {
         MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
                MsgBoxIcon::Exclamation, "This is uncalled-for!");
-        return false;
     }
+    return false;
 }
 
 HWND handleOf(QWidget* widget) {
@@ -157,7 +167,8 @@ void frmMain::Form_Load() {
         GameState = StateStarting;
         show();
         InitDirectSound();
-        InitDirectDraw();
+        // Without its surfaces the game still starts; its first frame then fails in turn.
+        RunReportingFailure(InitDirectDraw);
         InitializeGameBoard();
     });
     if (started)

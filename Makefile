@@ -55,5 +55,7 @@ package: game
 
 # Keeps the records of installs, so that they can still be removed.
 clean:
-	@if [ -d $(BUILD) ]; then find $(BUILD) -mindepth 1 -maxdepth 1 ! -name installs -exec rm -rf {} +; fi
+	@if [ -d $(BUILD) ]; then \
+		find $(BUILD) -mindepth 1 -maxdepth 1 ! -name installs -exec rm -rf {} +; fi
+	@rmdir $(BUILD)/installs $(BUILD) 2>/dev/null || true
 	@rm -rf $(SANITIZE_BUILD)

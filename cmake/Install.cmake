@@ -46,7 +46,7 @@ function(glintrow_write_copyright output)
   endif()
   set(GLINTROW_COPYRIGHT ${CMAKE_MATCH_1})
   string(STRIP "${CMAKE_MATCH_2}" terms)
-  # In a field's continuation lines an empty line is written " ." and every line starts with a space.
+  # A field's continuation lines each start with a space, and an empty one is written " .".
   string(REPLACE "\n\n" "\n.\n" terms "${terms}")
   string(REPLACE "\n" "\n " terms "${terms}")
   set(GLINTROW_LICENSE_TERMS " ${terms}")

@@ -52,7 +52,8 @@ check_changelog() {
     version=$(dpkg-deb -f "$deb" Version)
     zcat "$scratch/root/usr/share/doc/ombra-glintrow/changelog.gz" >"$scratch/changelog"
     logged=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)
-    [[ "$logged" == "$version" ]] || fail "the changelog's newest entry is $logged, the package $version"
+    [[ "$logged" == "$version" ]] ||
+        fail "the changelog's newest entry is $logged, the package $version"
 }
 
 run_lintian() {

@@ -50,7 +50,8 @@ expect_same_keywords() {
     metainfo=$(sed -n 's|.*<keyword>\(.*\)</keyword>.*|\1|p' \
         "$prefix/share/metainfo/$APP_ID.metainfo.xml" | LC_ALL=C sort)
     [[ -n "$desktop" && "$desktop" == "$metainfo" ]] ||
-        fail "the menu entry's keywords ($(echo $desktop)) differ from the metainfo's ($(echo $metainfo))"
+        fail "the menu entry's keywords (${desktop//$'\n'/, })" \
+            "differ from the metainfo's (${metainfo//$'\n'/, })"
 }
 
 start_x_server() {
@@ -152,9 +153,11 @@ uninstall_both() {
         fail "uninstalling from one prefix removed the game from the other"
     "$game_install" uninstall "$build" "$other_prefix" >"$scratch/uninstall.log" 2>&1 ||
         fail "uninstalling from $other_prefix failed: $(cat "$scratch/uninstall.log")"
-    local shared=share/icons/hicolor/48x48/apps left
+    local icons=share/icons/hicolor/48x48 left
+    local kept=(share share/icons share/icons/hicolor "$icons" "$icons/apps" "$icons/apps/other.png"
+        share/man share/man/man6)
     left=$(cd "$other_prefix" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort | xargs)
-    [[ "$left" == "share share/icons share/icons/hicolor share/icons/hicolor/48x48 $shared $shared/other.png share/man share/man/man6" ]] ||
+    [[ "$left" == "${kept[*]}" ]] ||
         fail "beside another program's files the uninstall left: $left"
 }
 

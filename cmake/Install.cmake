@@ -7,7 +7,7 @@ set(GLINTROW_CONTACT "Ombra Glintrow developers <dev@ombra-glintrow.invalid>")
 # Debian keeps games apart: the command in games/, the program in a private folder under
 # lib/games/, its pictures and sounds under share/games/. The program looks for images/ and
 # sounds/ beside its own executable, so its folder holds links to them.
-set(GLINTROW_INSTALL_GAMESDIR games CACHE STRING "Folder under the prefix for the glintrow command")
+set(GLINTROW_INSTALL_GAMESDIR games)
 set(GLINTROW_INSTALL_APPDIR lib/games/${GLINTROW_PACKAGE})
 set(GLINTROW_INSTALL_ASSETDIR share/games/${GLINTROW_PACKAGE})
 set(GLINTROW_INSTALL_DOCDIR share/doc/${GLINTROW_PACKAGE})

@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 HEADLESS = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 
-.PHONY: all deps configure build run test test-sanitize bench install package clean
+.PHONY: all deps configure build game run test test-sanitize bench install uninstall package clean
 
 all: build
 
@@ -20,7 +20,11 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the program with its pictures and sounds: what running, installing and packing need.
+game: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target glintrow
+
+run: game
 	@$(BUILD)/glintrow
 
 test: build test-sanitize
@@ -39,11 +43,19 @@ bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@bench/run $(BUILD)
 
-install: build
-	@cmake --install $(BUILD)
+# The install keeps its own record per prefix in $(BUILD)/installs/, which uninstall reads.
+install: game
+	@scripts/game-install install $(BUILD) $(PREFIX)
 
-package: build
+uninstall:
+	@scripts/game-install uninstall $(BUILD) $(PREFIX)
+
+package: game
 	@cd $(BUILD) && cpack -G DEB
 
+# Keeps the records of installs, so that they can still be removed.
 clean:
-	@rm -rf $(BUILD) $(SANITIZE_BUILD)
+	@if [ -d $(BUILD) ]; then \
+		find $(BUILD) -mindepth 1 -maxdepth 1 ! -name installs -exec rm -rf {} +; fi
+	@rmdir $(BUILD)/installs $(BUILD) 2>/dev/null || true
+	@rm -rf $(SANITIZE_BUILD)

@@ -2,37 +2,90 @@
 include(GNUInstallDirs)
 
 set(GLINTROW_APP_ID io.github.ombraglintrow.glintrow)
-# The program looks for images/ and sounds/ beside its own executable, so the three share one
-# private folder. A fixed lib/ rather than CMAKE_INSTALL_LIBDIR, which turns multiarch for /usr.
-set(GLINTROW_INSTALL_APPDIR lib/ombra-glintrow)
+set(GLINTROW_PACKAGE ombra-glintrow)
+set(GLINTROW_CONTACT "Ombra Glintrow developers <dev@ombra-glintrow.invalid>")
+# Debian keeps games apart: the command in games/, the program in a private folder under
+# lib/games/, its pictures and sounds under share/games/. The program looks for images/ and
+# sounds/ beside its own executable, so its folder holds links to them.
+set(GLINTROW_INSTALL_GAMESDIR games)
+set(GLINTROW_INSTALL_APPDIR lib/games/${GLINTROW_PACKAGE})
+set(GLINTROW_INSTALL_ASSETDIR share/games/${GLINTROW_PACKAGE})
+set(GLINTROW_INSTALL_DOCDIR share/doc/${GLINTROW_PACKAGE})
 # Every user may run the game, whatever the umask of whoever installs it.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(GLINTROW_STAGED ${CMAKE_BINARY_DIR}/install-files)
+file(MAKE_DIRECTORY ${GLINTROW_STAGED})
+
+# Installs a relative link named name into folder, pointing at target (both under the prefix), so
+# the link keeps working wherever the tree lands: a staging folder, a package, any prefix.
+function(glintrow_install_link folder name target)
+  file(RELATIVE_PATH relative /${folder} /${target})
+  file(MAKE_DIRECTORY ${GLINTROW_STAGED}/links/${folder})
+  file(CREATE_LINK ${relative} ${GLINTROW_STAGED}/links/${folder}/${name} SYMBOLIC)
+  install(FILES ${GLINTROW_STAGED}/links/${folder}/${name} DESTINATION ${folder})
+endfunction()
+
+# Writes source compressed as Debian wants manuals and changelogs; -n keeps the bytes the same
+# on every run, and an unchanged result keeps its time stamp.
+function(glintrow_gzip source output)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  execute_process(COMMAND gzip -9 -n -c ${source} OUTPUT_FILE ${output}.new
+    COMMAND_ERROR_IS_FATAL ANY)
+  file(COPY_FILE ${output}.new ${output} ONLY_IF_DIFFERENT)
+  file(REMOVE ${output}.new)
+endfunction()
+
+# The copyright file in Debian's machine-readable form, its licence text taken from LICENSE.
+function(glintrow_write_copyright output)
+  set(license_file ${PROJECT_SOURCE_DIR}/LICENSE)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${license_file})
+  file(READ ${license_file} license)
+  if(NOT license MATCHES "Copyright \\(c\\) ([^\n]+)\n\n(.+)$")
+    message(FATAL_ERROR "LICENSE has no 'Copyright (c) ...' line followed by the terms")
+  endif()
+  set(GLINTROW_COPYRIGHT ${CMAKE_MATCH_1})
+  string(STRIP "${CMAKE_MATCH_2}" terms)
+  # A field's continuation lines each start with a space, and an empty one is written " .".
+  string(REPLACE "\n\n" "\n.\n" terms "${terms}")
+  string(REPLACE "\n" "\n " terms "${terms}")
+  set(GLINTROW_LICENSE_TERMS " ${terms}")
+  # The template's first line says what it is for; the format has no comments.
+  set(template ${PROJECT_SOURCE_DIR}/data/copyright.in)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${template})
+  file(READ ${template} content)
+  string(REGEX REPLACE "^#[^\n]*\n" "" content "${content}")
+  file(CONFIGURE OUTPUT ${output} CONTENT "${content}" @ONLY)
+endfunction()
 
 install(TARGETS glintrow RUNTIME DESTINATION ${GLINTROW_INSTALL_APPDIR})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/images ${CMAKE_BINARY_DIR}/sounds
-  DESTINATION ${GLINTROW_INSTALL_APPDIR})
-
-# A relative link keeps working wherever the tree lands: a staging folder, a package, a prefix.
-file(RELATIVE_PATH GLINTROW_LINK_TARGET
-  /${CMAKE_INSTALL_BINDIR} /${GLINTROW_INSTALL_APPDIR}/glintrow)
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-link)
-file(CREATE_LINK ${GLINTROW_LINK_TARGET} ${CMAKE_BINARY_DIR}/install-link/glintrow SYMBOLIC)
-install(FILES ${CMAKE_BINARY_DIR}/install-link/glintrow DESTINATION ${CMAKE_INSTALL_BINDIR})
+  DESTINATION ${GLINTROW_INSTALL_ASSETDIR})
+foreach(folder images sounds)
+  glintrow_install_link(${GLINTROW_INSTALL_APPDIR} ${folder} ${GLINTROW_INSTALL_ASSETDIR}/${folder})
+endforeach()
+glintrow_install_link(${GLINTROW_INSTALL_GAMESDIR} glintrow ${GLINTROW_INSTALL_APPDIR}/glintrow)
 
 foreach(size 16 32 48 64 128 256)
   install(FILES ${CMAKE_BINARY_DIR}/images/icons/glintrow-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-    RENAME ombra-glintrow.png)
+    RENAME ${GLINTROW_APP_ID}.png)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/${GLINTROW_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${GLINTROW_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-set(CPACK_PACKAGE_NAME ombra-glintrow)
+glintrow_gzip(${PROJECT_SOURCE_DIR}/data/glintrow.6 ${GLINTROW_STAGED}/glintrow.6.gz)
+install(FILES ${GLINTROW_STAGED}/glintrow.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+glintrow_gzip(${PROJECT_SOURCE_DIR}/data/changelog ${GLINTROW_STAGED}/changelog.gz)
+glintrow_write_copyright(${GLINTROW_STAGED}/copyright)
+install(FILES ${GLINTROW_STAGED}/changelog.gz ${GLINTROW_STAGED}/copyright
+  DESTINATION ${GLINTROW_INSTALL_DOCDIR})
+
+set(CPACK_PACKAGE_NAME ${GLINTROW_PACKAGE})
 set(CPACK_PACKAGE_VENDOR "Ombra Glintrow developers")
-set(CPACK_PACKAGE_CONTACT "Ombra Glintrow developers <dev@ombra-glintrow.invalid>")
+set(CPACK_PACKAGE_CONTACT ${GLINTROW_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "gem-swapping puzzle game")
 # Debian wants the long description in short lines; CPack indents each one.
 set(CPACK_PACKAGE_DESCRIPTION [=[
@@ -47,6 +100,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Qt draws on X11 by itself; on a Wayland desktop it needs its Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 # The window font is looked up by name at run time, so no library check can find that need.
 find_program(GLINTROW_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(GLINTROW_DPKG_SHLIBDEPS)

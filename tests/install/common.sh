@@ -1,46 +1,41 @@
-# Helpers shared by the install tests: failures, the install manifest, the expected files.
+# Helpers shared by the install tests: failures, the expected files and the checks of a tree.
 
 readonly APP_ID=io.github.ombraglintrow.glintrow
 readonly ICON_SIZES=(16 32 48 64 128 256)
+readonly APP_DIR=lib/games/ombra-glintrow
+readonly ASSET_DIR=share/games/ombra-glintrow
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-# Installing or packing rewrites the build's install_manifest.txt, which a person who ran
-# `make install` needs to remove that install again; put theirs back afterwards.
-save_install_manifest() {
-    local build=$1 keep=$2
-    if [[ -f "$build/install_manifest.txt" ]]; then
-        cp -p "$build/install_manifest.txt" "$keep"
-    fi
-}
-
-restore_install_manifest() {
-    local build=$1 keep=$2
-    if [[ -f "$keep" ]]; then
-        cp -p "$keep" "$build/install_manifest.txt"
-    else
-        rm -f "$build/install_manifest.txt"
-    fi
-}
-
 # Prints every file and link under the prefix after an install, relative to it, sorted: the
-# program with all the pictures and sounds the build generated, the link, the menu entry, the
-# software-centre entry and the icons.
+# command's link, the program with links to its pictures and sounds, all the pictures and sounds
+# the build generated, the icons, the menu entry, the software-centre entry, the manual page, and
+# the copyright and changelog.
 list_expected_files() {
     local build=$1 size
     {
-        echo bin/glintrow
-        echo lib/ombra-glintrow/glintrow
-        (cd "$build" && find images sounds -type f) | sed 's|^|lib/ombra-glintrow/|'
+        echo games/glintrow
+        echo "$APP_DIR/glintrow"
+        echo "$APP_DIR/images"
+        echo "$APP_DIR/sounds"
+        (cd "$build" && find images sounds -type f) | sed "s|^|$ASSET_DIR/|"
         for size in "${ICON_SIZES[@]}"; do
-            echo "share/icons/hicolor/${size}x${size}/apps/ombra-glintrow.png"
+            echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
         done
         echo "share/applications/$APP_ID.desktop"
         echo "share/metainfo/$APP_ID.metainfo.xml"
+        echo share/man/man6/glintrow.6.gz
+        echo share/doc/ombra-glintrow/changelog.gz
+        echo share/doc/ombra-glintrow/copyright
     } | LC_ALL=C sort
+}
+
+# Prints the files and links under a folder, relative to it, sorted.
+list_files_under() {
+    (cd "$1" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 }
 
 # Fails with the differences when the two sorted lists in the named files disagree.
@@ -49,6 +44,29 @@ expect_same_files() {
     if ! diff -u --label expected --label "$what" "$expected" "$actual" >&2; then
         fail "$what does not hold exactly the game's files (- missing, + unexpected)"
     fi
+}
+
+expect_link() {
+    local prefix=$1 link=$2 expected=$3 target
+    target=$(readlink "$prefix/$link") || fail "$link is not a link"
+    [[ "$target" == "$expected" ]] || fail "$link points to '$target', not to '$expected'"
+    [[ -e "$prefix/$link" ]] || fail "$link points to nothing"
+}
+
+# Checks a tree installed under prefix (by an install or from the package) against the build:
+# exactly the game's files, an executable program, and relative links that hold in any prefix.
+check_installed_tree() {
+    local build=$1 prefix=$2 what=$3 scratch
+    scratch=$(mktemp -d)
+    list_expected_files "$build" >"$scratch/expected"
+    list_files_under "$prefix" >"$scratch/installed"
+    expect_same_files "$scratch/expected" "$scratch/installed" "$what"
+    rm -rf "$scratch"
+    [[ -f "$prefix/$APP_DIR/glintrow" && -x "$prefix/$APP_DIR/glintrow" ]] ||
+        fail "the program in $what is not an executable file"
+    expect_link "$prefix" games/glintrow "../$APP_DIR/glintrow"
+    expect_link "$prefix" "$APP_DIR/images" "../../../$ASSET_DIR/images"
+    expect_link "$prefix" "$APP_DIR/sounds" "../../../$ASSET_DIR/sounds"
 }
 
 # The tests install what the build made; without a built game they would test nothing.

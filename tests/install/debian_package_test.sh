@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Packs the game with CPack and checks the Debian package's files and declared dependencies.
+# Packs the game with CPack and checks the Debian package's files, its declared dependencies, its
+# changelog and that Debian's checker finds no error or warning in it.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -8,7 +9,6 @@ require_built_game "$build"
 scratch=$(mktemp -d)
 
 clean_up() {
-    restore_install_manifest "$build" "$scratch/install_manifest.txt"
     rm -rf "$scratch"
 }
 trap clean_up EXIT
@@ -39,23 +39,36 @@ expect_dependencies() {
     done
 }
 
-# dpkg-deb -c lists permissions, owner, size, date, time, then the name (and "-> target" for a link).
 check_package_files() {
-    dpkg-deb -c "$deb" >"$scratch/contents"
-    list_expected_files "$build" >"$scratch/expected"
-    awk '$1 !~ /^d/ { print $6 }' "$scratch/contents" | sed 's|^\./usr/||' | LC_ALL=C sort \
-        >"$scratch/packed"
-    expect_same_files "$scratch/expected" "$scratch/packed" "the package"
-    grep -q '^-rwxr-xr-x .* \./usr/lib/ombra-glintrow/glintrow$' "$scratch/contents" ||
-        fail "the package's program is not an executable file"
-    grep -q '^l.* \./usr/bin/glintrow -> \.\./lib/ombra-glintrow/glintrow$' "$scratch/contents" ||
-        fail "the package's /usr/bin/glintrow is not a link to ../lib/ombra-glintrow/glintrow"
+    dpkg-deb -x "$deb" "$scratch/root"
+    check_installed_tree "$build" "$scratch/root/usr" "the package"
+    [[ -z $(find "$scratch/root" -mindepth 1 -maxdepth 1 ! -name usr) ]] ||
+        fail "the package puts files outside /usr"
 }
 
-save_install_manifest "$build" "$scratch/install_manifest.txt"
+# The newest changelog entry names the package's own version.
+check_changelog() {
+    local version logged
+    version=$(dpkg-deb -f "$deb" Version)
+    zcat "$scratch/root/usr/share/doc/ombra-glintrow/changelog.gz" >"$scratch/changelog"
+    logged=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)
+    [[ "$logged" == "$version" ]] ||
+        fail "the changelog's newest entry is $logged, the package $version"
+}
+
+run_lintian() {
+    command -v lintian >/dev/null || fail "lintian not found: scripts/install-deps installs it"
+    lintian --display-info "$deb" >"$scratch/lintian.log" 2>/dev/null || true
+    cat "$scratch/lintian.log"
+    ! grep -q '^[EW]: ' "$scratch/lintian.log" || fail "lintian reports errors or warnings"
+}
+
 build_package
 expect_field Package ombra-glintrow
 expect_field Section games
+expect_field Recommends qt6-wayland
 expect_dependencies
 check_package_files
-echo "$(basename "$deb") holds the game and declares what it needs"
+check_changelog
+run_lintian
+echo "$(basename "$deb") holds the game, declares what it needs and passes lintian"

@@ -1,34 +1,28 @@
 #!/usr/bin/env bash
-# Installs the game into a scratch prefix and starts it from its link under a private X server.
+# Installs the game as `make install` does, starts it from its link under a private X server,
+# and removes it again as `make uninstall` does, beside a second install and a shared folder.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+game_install=$(dirname "$0")/../../scripts/game-install
 
 build=$(realpath "$1")
 require_built_game "$build"
 scratch=$(mktemp -d)
 # The prefix ends in usr/ so that appstreamcli can check the tree as a system root.
 prefix=$scratch/root/usr
+other_prefix=$scratch/other
 game_pid=
 xvfb_pid=
 
 clean_up() {
     [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-    restore_install_manifest "$build" "$scratch/install_manifest.txt"
+    # An uninstall also drops the build's record of the scratch prefix.
+    "$game_install" uninstall "$build" "$prefix" >/dev/null 2>&1 || true
+    "$game_install" uninstall "$build" "$other_prefix" >/dev/null 2>&1 || true
     rm -rf "$scratch"
 }
 trap clean_up EXIT
-
-check_installed_tree() {
-    list_expected_files "$build" >"$scratch/expected"
-    (cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$scratch/installed"
-    expect_same_files "$scratch/expected" "$scratch/installed" "the installed tree"
-    [[ -x "$prefix/lib/ombra-glintrow/glintrow" ]] || fail "the installed program is not executable"
-    local target
-    target=$(readlink "$prefix/bin/glintrow") || fail "bin/glintrow is not a link"
-    [[ "$target" == ../lib/ombra-glintrow/glintrow ]] ||
-        fail "bin/glintrow points to '$target', not to ../lib/ombra-glintrow/glintrow"
-}
 
 validate_desktop_files() {
     if command -v desktop-file-validate >/dev/null; then
@@ -38,13 +32,26 @@ validate_desktop_files() {
         echo "desktop-file-validate not found: menu entry not validated"
     fi
     if command -v appstreamcli >/dev/null; then
-        appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml" ||
+        appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml" ||
             fail "appstreamcli rejects the metainfo file"
         appstreamcli validate-tree --no-net "$scratch/root" ||
             fail "appstreamcli rejects the installed tree"
     else
         echo "appstreamcli not found: metainfo not validated"
     fi
+    expect_same_keywords
+}
+
+# A search in the menu and in the software centre finds the game by the same words.
+expect_same_keywords() {
+    local desktop metainfo
+    desktop=$(sed -n 's/^Keywords=//p' "$prefix/share/applications/$APP_ID.desktop" |
+        tr ';' '\n' | sed '/^$/d' | LC_ALL=C sort)
+    metainfo=$(sed -n 's|.*<keyword>\(.*\)</keyword>.*|\1|p' \
+        "$prefix/share/metainfo/$APP_ID.metainfo.xml" | LC_ALL=C sort)
+    [[ -n "$desktop" && "$desktop" == "$metainfo" ]] ||
+        fail "the menu entry's keywords (${desktop//$'\n'/, })" \
+            "differ from the metainfo's (${metainfo//$'\n'/, })"
 }
 
 start_x_server() {
@@ -69,7 +76,7 @@ start_installed_game() {
     mkdir -p "$scratch/elsewhere" "$scratch/runtime"
     chmod 700 "$scratch/runtime"
     (cd "$scratch/elsewhere" &&
-        exec env PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+        exec env PATH="$prefix/games:$PATH" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
             XDG_RUNTIME_DIR="$scratch/runtime" glintrow) >"$scratch/game.log" 2>&1 &
     game_pid=$!
 }
@@ -124,10 +131,38 @@ quit_game_with_ctrl_q() {
     fail "the game did not close on Ctrl+Q"
 }
 
-save_install_manifest "$build" "$scratch/install_manifest.txt"
-cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" ||
-    fail "cmake --install failed: $(cat "$scratch/install.log")"
-check_installed_tree
+install_into() {
+    "$game_install" install "$build" "$1" >"$scratch/install.log" 2>&1 ||
+        fail "installing into $1 failed: $(cat "$scratch/install.log")"
+}
+
+# A second prefix that already holds another program's icon in a folder the game shares, and an
+# empty folder for manual pages that the system made.
+install_beside_a_shared_folder() {
+    mkdir -p "$other_prefix/share/icons/hicolor/48x48/apps" "$other_prefix/share/man/man6"
+    echo other >"$other_prefix/share/icons/hicolor/48x48/apps/other.png"
+    install_into "$other_prefix"
+}
+
+# Removing one install leaves the other whole, and leaves no file, link or folder of the game.
+uninstall_both() {
+    "$game_install" uninstall "$build" "$prefix" >"$scratch/uninstall.log" 2>&1 ||
+        fail "uninstalling from $prefix failed: $(cat "$scratch/uninstall.log")"
+    [[ ! -e "$prefix" ]] || fail "the uninstall left $(cd "$prefix" && find . | head -n 5)"
+    [[ -x "$other_prefix/$APP_DIR/glintrow" ]] ||
+        fail "uninstalling from one prefix removed the game from the other"
+    "$game_install" uninstall "$build" "$other_prefix" >"$scratch/uninstall.log" 2>&1 ||
+        fail "uninstalling from $other_prefix failed: $(cat "$scratch/uninstall.log")"
+    local icons=share/icons/hicolor/48x48 left
+    local kept=(share share/icons share/icons/hicolor "$icons" "$icons/apps" "$icons/apps/other.png"
+        share/man share/man/man6)
+    left=$(cd "$other_prefix" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort | xargs)
+    [[ "$left" == "${kept[*]}" ]] ||
+        fail "beside another program's files the uninstall left: $left"
+}
+
+install_into "$prefix"
+check_installed_tree "$build" "$prefix" "the installed tree"
 validate_desktop_files
 
 start_x_server
@@ -142,4 +177,8 @@ if [[ $status -ne 0 ]]; then
     report_game
     fail "the game ended with status $status after Ctrl+Q"
 fi
-echo "the installed game started from $prefix/bin/glintrow and quit cleanly"
+echo "the installed game started from $prefix/games/glintrow and quit cleanly"
+
+install_beside_a_shared_folder
+uninstall_both
+echo "the uninstalls removed exactly what the installs put there"

@@ -86,9 +86,11 @@ struct DirectDrawSurface7::Image {
 struct DirectDrawClipper::Presenter : QObject {
     QPointer<QWidget> window;
     QImage frame;
-    // The name of the surface picture the frame shows, and the part of it shown.
+    // The name of the surface picture the frame shows, the part of it shown and where on the
+    // screen.
     uint64_t frameName = 0;
     QRect frameSource;
+    QRect frameOnScreen;
     QPoint offset;
     // A repaint was asked for and has not happened yet; it paints whatever frame is the latest by
     // then, also when that is only once the window is shown again.
@@ -304,10 +306,8 @@ int32_t DirectDrawSurface7::presentOnScreen(const RECT& target, DirectDrawSurfac
     drawPending(image);
     const QRect onScreen = toQRect(target);
     const QRect shown = toQRect(sourceRect);
-    const QPoint offset = onScreen.topLeft() - presenter->window->mapToGlobal(QPoint(0, 0));
     if (!presentEveryFrame && image.name == presenter->frameName &&
-        shown == presenter->frameSource && offset == presenter->offset &&
-        onScreen.size() == presenter->frame.size())
+        shown == presenter->frameSource && onScreen == presenter->frameOnScreen)
         return DD_OK;
     // The whole picture is shared, not copied; the next frame draws into the surface's other
     // buffer.
@@ -317,7 +317,8 @@ int32_t DirectDrawSurface7::presentOnScreen(const RECT& target, DirectDrawSurfac
     presenter->frame = std::move(frame);
     presenter->frameName = image.name;
     presenter->frameSource = shown;
-    presenter->offset = offset;
+    presenter->frameOnScreen = onScreen;
+    presenter->offset = onScreen.topLeft() - presenter->window->mapToGlobal(QPoint(0, 0));
     // While a repaint waits (the window hidden, minimised or not yet painted) it will show this
     // frame; asking again would only queue more work.
     if (presentEveryFrame || !presenter->repaintAsked) {

@@ -1,6 +1,7 @@
 // The drawing service on Qt: surfaces are QImages, keyed copies skip black through an alpha copy
-// of the source, and the primary surface hands finished frames to the board's window without
-// copying them.
+// of the source, drawings wait until their picture is needed so a frame drawn alike to the last is
+// neither drawn nor shown again, and the primary surface hands finished frames to the board's
+// window without copying them.
 #include "DirectDraw.h"
 #include "DirectSound.h"
 
@@ -12,7 +13,59 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdlib>
+#include <vector>
+
 namespace glintrow {
+namespace {
+
+// Set only by the benchmark, to measure the game as it was: every frame drawn whole and handed to
+// the window, hidden or not.
+const bool presentEveryFrame = std::getenv("GLINTROW_BENCH_PRESENT_EVERY_FRAME") != nullptr;
+
+// Past this many drawings without one that replaces the whole picture, the drawings so far are
+// done and forgotten.
+constexpr size_t MaxKeptSteps = 4096;
+
+uint64_t newPictureName() {
+    static uint64_t lastName = 0;
+    return ++lastName;
+}
+
+// One copy or text onto a surface, kept until the surface's picture is needed.
+struct DrawStep {
+    // The picture copied, shared so that later drawings onto it do not reach this copy; null for
+    // a text.
+    QImage source;
+    // Names the picture copied: equal names, equal pictures.
+    uint64_t sourceName = 0;
+    QRect target;
+    QRect from;
+    bool keyed = false;
+    // Replaces every pixel of the surface: nothing drawn before it shows.
+    bool whole = false;
+    std::string text;
+    StdFont font;
+    int32_t colour = 0;
+
+    bool drawsAlike(const DrawStep& other) const {
+        return sourceName == other.sourceName && target == other.target && from == other.from &&
+               keyed == other.keyed && text == other.text && font.Name == other.font.Name &&
+               font.Size == other.font.Size && colour == other.colour;
+    }
+};
+
+bool drawAlike(const std::vector<DrawStep>& steps, size_t count,
+               const std::vector<DrawStep>& others) {
+    if (count > steps.size() || count > others.size())
+        return false;
+    for (size_t i = 0; i < count; ++i)
+        if (!steps[i].drawsAlike(others[i]))
+            return false;
+    return true;
+}
+
+} // namespace
 
 struct DirectDrawSurface7::Image {
     QImage pixels;
@@ -20,19 +73,32 @@ struct DirectDrawSurface7::Image {
     QImage keyed;
     // The buffer the surface draws into next while the window still shows its last picture.
     QImage spare;
-    // Kept open over a run of copies and texts onto the surface (a frame's gems), since opening a
-    // painter costs a third of drawing a gem; closed before the picture is shown.
-    QPainter painter;
+    // The drawings asked for since the picture was last replaced whole (or since the pixels were
+    // last brought up to date, past MaxKeptSteps), and those the pixels show.
+    std::vector<DrawStep> steps;
+    std::vector<DrawStep> drawnSteps;
+    // Names of the picture asked for and of the picture the pixels show.
+    uint64_t name = newPictureName();
+    uint64_t drawnName = name;
     bool primary = false;
 };
 
 struct DirectDrawClipper::Presenter : QObject {
     QPointer<QWidget> window;
     QImage frame;
+    // The name of the surface picture the frame shows, the part of it shown and where on the
+    // screen.
+    uint64_t frameName = 0;
+    QRect frameSource;
+    QRect frameOnScreen;
     QPoint offset;
+    // A repaint was asked for and has not happened yet; it paints whatever frame is the latest by
+    // then, also when that is only once the window is shown again.
+    bool repaintAsked = false;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window && event->type() == QEvent::Paint) {
+            repaintAsked = false;
             QPainter painter(window);
             // Black only around the frame, so each pixel of the window is written once.
             const QRegion around = QRegion(window->rect()).subtracted(QRect(offset, frame.size()));
@@ -78,8 +144,8 @@ QFont toQFont(const StdFont& font) {
     return qfont;
 }
 
-// Before a copy that replaces every pixel of the surface: while the window still holds the
-// surface's last picture, draw into the other buffer rather than copy that picture first.
+// Before drawings that begin by replacing every pixel of the surface: while the window still
+// holds the surface's last picture, draw into the other buffer rather than copy that picture first.
 void takeUnsharedBuffer(DirectDrawSurface7::Image& image) {
     if (image.pixels.isDetached())
         return;
@@ -89,32 +155,67 @@ void takeUnsharedBuffer(DirectDrawSurface7::Image& image) {
     std::swap(image.pixels, image.spare);
 }
 
-QPainter& openPainter(DirectDrawSurface7::Image& image, bool replacesEveryPixel) {
-    if (!image.painter.isActive()) {
-        if (replacesEveryPixel)
-            takeUnsharedBuffer(image);
-        image.painter.begin(&image.pixels);
-    }
-    return image.painter;
-}
-
-void closePainter(DirectDrawSurface7::Image& image) {
-    if (image.painter.isActive())
-        image.painter.end();
-}
-
-void copyImage(DirectDrawSurface7::Image& target, const QRect& targetRect, const QImage& source,
-               const QRect& sourceRect, bool keyed) {
-    const bool scaled = targetRect.size() != sourceRect.size();
-    const bool replacesEveryPixel = !keyed && !scaled && targetRect == target.pixels.rect();
-    QPainter& painter = openPainter(target, replacesEveryPixel);
-    painter.setCompositionMode(keyed ? QPainter::CompositionMode_SourceOver
-                                     : QPainter::CompositionMode_Source);
+void drawCopy(QPainter& painter, const DrawStep& step) {
+    const bool scaled = step.target.size() != step.from.size();
+    painter.setCompositionMode(step.keyed ? QPainter::CompositionMode_SourceOver
+                                          : QPainter::CompositionMode_Source);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
     if (scaled)
-        painter.drawImage(targetRect, source, sourceRect);
+        painter.drawImage(step.target, step.source, step.from);
     else
-        painter.drawImage(targetRect.topLeft(), source, sourceRect);
+        painter.drawImage(step.target.topLeft(), step.source, step.from);
+}
+
+void drawText(QPainter& painter, const DrawStep& step) {
+    const QFont font = toQFont(step.font);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setFont(font);
+    painter.setPen(toQColor(step.colour));
+    // The text's cell, not its baseline, has its top-left corner at (x, y).
+    painter.drawText(QPointF(step.target.x(), step.target.y() + QFontMetricsF(font).ascent()),
+                     QString::fromStdString(step.text));
+}
+
+// Brings the pixels up to the picture asked for. Drawings alike to those the pixels show are not
+// done again; otherwise only those after the ones the pixels show, or all of them when the first
+// replaces the whole picture. One painter serves them all, since opening one costs a third of
+// drawing a gem.
+void drawPending(DirectDrawSurface7::Image& image) {
+    if (image.name == image.drawnName)
+        return;
+    const bool redrawWhole = presentEveryFrame && image.steps.front().whole;
+    if (!redrawWhole && image.steps.size() == image.drawnSteps.size() &&
+        drawAlike(image.steps, image.steps.size(), image.drawnSteps)) {
+        image.name = image.drawnName;
+        return;
+    }
+    size_t first = 0;
+    if (!redrawWhole && drawAlike(image.steps, image.drawnSteps.size(), image.drawnSteps))
+        first = image.drawnSteps.size();
+    if (first == 0 && image.steps.front().whole)
+        takeUnsharedBuffer(image);
+    QPainter painter(&image.pixels);
+    for (size_t i = first; i < image.steps.size(); ++i) {
+        if (image.steps[i].source.isNull())
+            drawText(painter, image.steps[i]);
+        else
+            drawCopy(painter, image.steps[i]);
+    }
+    painter.end();
+    image.drawnSteps = image.steps;
+    image.drawnName = image.name;
+}
+
+void addStep(DirectDrawSurface7::Image& image, DrawStep step) {
+    if (step.whole) {
+        image.steps.clear();
+    } else if (image.steps.size() >= MaxKeptSteps) {
+        drawPending(image);
+        image.steps.clear();
+        image.drawnSteps.clear();
+    }
+    image.steps.push_back(std::move(step));
+    image.name = newPictureName();
 }
 
 uint32_t readLittleEndian(const QByteArray& bytes, int offset, int size) {
@@ -169,12 +270,19 @@ int32_t DirectDrawSurface7::Blt(const RECT& target, DirectDrawSurface7& source,
                                 const RECT& sourceRect, int32_t flags) {
     if (image_->primary)
         return presentOnScreen(target, source, sourceRect);
-    const Image& from = *source.image_;
+    Image& from = *source.image_;
     if (!isUsableIn(target, image_->pixels) || !isUsableIn(sourceRect, from.pixels))
         return DDERR_INVALIDRECT;
-    const bool keyed = (flags & DDBLT_KEYSRC) && !from.keyed.isNull();
-    copyImage(*image_, toQRect(target), keyed ? from.keyed : from.pixels, toQRect(sourceRect),
-              keyed);
+    drawPending(from);
+    DrawStep step;
+    step.keyed = (flags & DDBLT_KEYSRC) && !from.keyed.isNull();
+    step.source = step.keyed ? from.keyed : from.pixels;
+    step.sourceName = from.name;
+    step.target = toQRect(target);
+    step.from = toQRect(sourceRect);
+    step.whole = !step.keyed && step.target.size() == step.from.size() &&
+                 step.target == image_->pixels.rect();
+    addStep(*image_, std::move(step));
     return DD_OK;
 }
 
@@ -194,18 +302,29 @@ int32_t DirectDrawSurface7::presentOnScreen(const RECT& target, DirectDrawSurfac
     if (!isUsableIn(sourceRect, source.image_->pixels) || target.Right <= target.Left ||
         target.Bottom <= target.Top)
         return DDERR_INVALIDRECT;
-    closePainter(*source.image_);
-    const QImage& picture = source.image_->pixels;
+    Image& image = *source.image_;
+    drawPending(image);
     const QRect onScreen = toQRect(target);
+    const QRect shown = toQRect(sourceRect);
+    if (!presentEveryFrame && image.name == presenter->frameName &&
+        shown == presenter->frameSource && onScreen == presenter->frameOnScreen)
+        return DD_OK;
     // The whole picture is shared, not copied; the next frame draws into the surface's other
     // buffer.
-    QImage frame =
-        toQRect(sourceRect) == picture.rect() ? picture : picture.copy(toQRect(sourceRect));
+    QImage frame = shown == image.pixels.rect() ? image.pixels : image.pixels.copy(shown);
     if (frame.size() != onScreen.size())
         frame = frame.scaled(onScreen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     presenter->frame = std::move(frame);
+    presenter->frameName = image.name;
+    presenter->frameSource = shown;
+    presenter->frameOnScreen = onScreen;
     presenter->offset = onScreen.topLeft() - presenter->window->mapToGlobal(QPoint(0, 0));
-    presenter->window->update();
+    // While a repaint waits (the window hidden, minimised or not yet painted) it will show this
+    // frame; asking again would only queue more work.
+    if (presentEveryFrame || !presenter->repaintAsked) {
+        presenter->repaintAsked = true;
+        presenter->window->update();
+    }
     return DD_OK;
 }
 
@@ -221,6 +340,8 @@ void DirectDrawSurface7::SetColorKey(int32_t, const DDCOLORKEY& key) {
         }
     }
     image_->keyed = std::move(keyed);
+    image_->name = newPictureName();
+    image_->drawnName = image_->name;
 }
 
 void DirectDrawSurface7::GetSurfaceDesc(DDSURFACEDESC2& desc) const {
@@ -245,16 +366,16 @@ void DirectDrawSurface7::SetFont(const StdFont& font) {
 void DirectDrawSurface7::DrawText(int32_t x, int32_t y, const std::string& text, bool) {
     if (image_->primary)
         return;
-    QPainter& painter = openPainter(*image_, false);
-    const QFont font = toQFont(font_);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setFont(font);
-    painter.setPen(toQColor(foreColor_));
-    // The text's cell, not its baseline, has its top-left corner at (x, y).
-    painter.drawText(QPointF(x, y + QFontMetricsF(font).ascent()), QString::fromStdString(text));
+    DrawStep step;
+    step.target = QRect(x, y, 0, 0);
+    step.text = text;
+    step.font = font_;
+    step.colour = foreColor_;
+    addStep(*image_, std::move(step));
 }
 
 int32_t DirectDrawSurface7::GetPixel(int32_t x, int32_t y) const {
+    drawPending(*image_);
     if (!image_->pixels.valid(x, y))
         return 0;
     const QRgb pixel = image_->pixels.pixel(x, y);

@@ -18,10 +18,11 @@ namespace {
 // One channel for each of the game's effects.
 constexpr int MixerChannels = 14;
 constexpr int ChunkFrames = 1024;
-// The most bytes one wave file, or its sound in the mixer's format, may take: about 95 seconds of
+// The most bytes one wave file, or its sound in the mixer's format, may take: about 47 seconds of
 // 16-bit stereo at 44.1 kHz. The game's own effects take under 1 MB; the limit keeps a long or
-// finely-cut file from taking the machine's memory (8-bit mono at 8 kHz grows 22-fold).
-constexpr int64_t MaxWaveBytes = 16 * 1024 * 1024;
+// finely-cut file from taking the machine's memory (8-bit mono at 8 kHz grows 22-fold), and all
+// fourteen at the limit with the three largest bitmaps stay near 250 MB.
+constexpr int64_t MaxWaveBytes = 8 * 1024 * 1024;
 
 // The wave file opened by its path's own bytes, so a folder name need not be valid text.
 SDL_RWops* openWave(const std::string& path) {

@@ -7,11 +7,32 @@
 namespace glintrow {
 namespace {
 
+// The cells the frames are copied from: 15 spin frames across and a row for each gem kind in
+// the sheet, six frames in a row in the cursor.
+constexpr int32_t GemSheetWidth = 15 * CellSize;
+constexpr int32_t GemSheetHeight = GemKinds * CellSize;
+constexpr int32_t TargetWidth = 6 * CellSize;
+constexpr int32_t TargetHeight = CellSize;
+
 ObjectRef<DirectDrawSurface7> LoadBitmapSurface(const std::string& path) {
     DDSURFACEDESC2 desc;
     desc.lFlags = DDSD_CAPS;
     desc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
     return DD->CreateSurfaceFromFile(path, desc);
+}
+
+// A bitmap too small for its layout is a broken file: the copies from the cells it lacks would
+// draw nothing.
+ObjectRef<DirectDrawSurface7> LoadSheetSurface(const std::string& path, int32_t width,
+                                               int32_t height) {
+    ObjectRef<DirectDrawSurface7> surface = LoadBitmapSurface(path);
+    DDSURFACEDESC2 desc;
+    surface->GetSurfaceDesc(desc);
+    if (desc.lWidth < width || desc.lHeight < height)
+        throw RuntimeError("Bitmap too small (" + std::to_string(desc.lWidth) + " x " +
+                           std::to_string(desc.lHeight) + " pixels, " + std::to_string(width) +
+                           " x " + std::to_string(height) + " needed): " + path);
+    return surface;
 }
 
 void CreateSurfaces() {
@@ -36,8 +57,8 @@ void CreateSurfaces() {
     BoardSurface->GetSurfaceDesc(boardDesc);
     BoardBitmapRect = RECT{0, 0, boardDesc.lWidth, boardDesc.lHeight};
 
-    GemSheetSurface = LoadBitmapSurface(GemSheetPath);
-    TargetSurface = LoadBitmapSurface(TargetBitmapPath);
+    GemSheetSurface = LoadSheetSurface(GemSheetPath, GemSheetWidth, GemSheetHeight);
+    TargetSurface = LoadSheetSurface(TargetBitmapPath, TargetWidth, TargetHeight);
 
     BoardClipper = DD->CreateClipper(0);
     BoardClipper->SetHWnd(BoardHandle);

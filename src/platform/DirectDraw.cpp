@@ -4,6 +4,7 @@
 // window without copying them.
 #include "DirectDraw.h"
 #include "DirectSound.h"
+#include "RegularFile.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -14,7 +15,10 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <optional>
 #include <vector>
+
+#include <unistd.h>
 
 namespace glintrow {
 namespace {
@@ -218,6 +222,11 @@ void addStep(DirectDrawSurface7::Image& image, DrawStep step) {
     image.name = newPictureName();
 }
 
+// The most pixel data one bitmap may decode to, as 4 bytes a pixel: 4 million pixels (2048 x 2048).
+// The game's own bitmaps need about 1 MB; the limit keeps a small file claiming a huge picture
+// (a run-length bitmap of a few bytes can claim any size) from taking the machine's memory.
+constexpr int64_t MaxBitmapBytes = 16 * 1024 * 1024;
+
 uint32_t readLittleEndian(const QByteArray& bytes, int offset, int size) {
     uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i)
@@ -225,22 +234,99 @@ uint32_t readLittleEndian(const QByteArray& bytes, int offset, int size) {
     return value;
 }
 
-// The bitmap reader takes a file cut short as whole and leaves the missing rows unset, so an
-// uncompressed bitmap must hold every row its header announces.
-bool isCutShort(QFile& file) {
+struct BitmapHeader {
+    int64_t width = 0;
+    // Rows, whichever way up they are stored.
+    int64_t height = 0;
+    uint32_t bitsPerPixel = 0;
+    uint32_t compression = 0;
+    uint32_t pixelsAt = 0;
+};
+
+constexpr uint32_t RunLength8 = 1;
+constexpr uint32_t RunLength4 = 2;
+
+// What a bitmap's headers say, or nothing when they are not a bitmap's (the reader then refuses
+// the file). The old 12-byte header holds 16-bit sizes and no compression.
+std::optional<BitmapHeader> readBitmapHeader(QFile& file) {
     const QByteArray header = file.peek(34);
-    if (header.size() < 34 || !header.startsWith("BM"))
+    if (header.size() < 26 || !header.startsWith("BM"))
+        return std::nullopt;
+    BitmapHeader bitmap;
+    bitmap.pixelsAt = readLittleEndian(header, 10, 4);
+    if (readLittleEndian(header, 14, 4) == 12) {
+        bitmap.width = readLittleEndian(header, 18, 2);
+        bitmap.height = readLittleEndian(header, 20, 2);
+        bitmap.bitsPerPixel = readLittleEndian(header, 24, 2);
+        return bitmap;
+    }
+    if (header.size() < 34)
+        return std::nullopt;
+    bitmap.width = static_cast<int32_t>(readLittleEndian(header, 18, 4));
+    bitmap.height =
+        std::abs(static_cast<int64_t>(static_cast<int32_t>(readLittleEndian(header, 22, 4))));
+    bitmap.bitsPerPixel = readLittleEndian(header, 28, 2);
+    bitmap.compression = readLittleEndian(header, 30, 4);
+    return bitmap;
+}
+
+// Whether a run-length stream ends before it has given every row: the file ends before the
+// end-of-bitmap mark and before the last row's end. The reader leaves the rows it never reaches
+// at colour 0 and calls the picture good. Each code is two bytes: a count above 0 is a run of
+// one colour; after a 0, 0 ends a row, 1 ends the bitmap, 2 moves right and down by the next two
+// bytes, and any other number n lists n pixels, padded to a whole number of byte pairs.
+bool isRunLengthCutShort(const uchar* stream, qint64 size, int64_t rows, bool fourBit) {
+    int64_t row = 0;
+    qint64 at = 0;
+    while (row < rows && size - at >= 2) {
+        const uchar count = stream[at];
+        const uchar code = stream[at + 1];
+        at += 2;
+        if (count > 0)
+            continue;
+        if (code == 0) {
+            ++row;
+        } else if (code == 1) {
+            return false;
+        } else if (code == 2) {
+            if (size - at < 2)
+                return true;
+            row += stream[at + 1];
+            at += 2;
+        } else {
+            const qint64 listed = fourBit ? (code + 1) / 2 : code;
+            at += (listed + 1) / 2 * 2;
+        }
+    }
+    return row < rows;
+}
+
+// The bitmap reader takes a file cut short as whole and leaves the missing rows unset, so a
+// bitmap must hold every row its header announces.
+bool isCutShort(QFile& file, const BitmapHeader& bitmap) {
+    if (bitmap.width <= 0 || bitmap.height == 0)
         return false;
-    const uint32_t pixelsAt = readLittleEndian(header, 10, 4);
-    const auto width = static_cast<int32_t>(readLittleEndian(header, 18, 4));
-    const auto height = static_cast<int32_t>(readLittleEndian(header, 22, 4));
-    const uint32_t bitsPerPixel = readLittleEndian(header, 28, 2);
-    const uint32_t compression = readLittleEndian(header, 30, 4);
-    const bool uncompressed = compression == 0 || compression == 3;
-    if (!uncompressed || width <= 0 || height == 0)
+    if (bitmap.compression == RunLength8 || bitmap.compression == RunLength4) {
+        if (file.size() <= bitmap.pixelsAt)
+            return true;
+        const qint64 size = file.size() - bitmap.pixelsAt;
+        const uchar* stream = file.map(bitmap.pixelsAt, size);
+        if (!stream)
+            return true;
+        const bool cut =
+            isRunLengthCutShort(stream, size, bitmap.height, bitmap.compression == RunLength4);
+        file.unmap(const_cast<uchar*>(stream));
+        return cut;
+    }
+    const bool uncompressed = bitmap.compression == 0 || bitmap.compression == 3;
+    if (!uncompressed)
         return false;
-    const int64_t rowBytes = (static_cast<int64_t>(width) * bitsPerPixel + 31) / 32 * 4;
-    return file.size() < pixelsAt + rowBytes * std::abs(static_cast<int64_t>(height));
+    const int64_t rowBytes = (bitmap.width * bitmap.bitsPerPixel + 31) / 32 * 4;
+    return file.size() < bitmap.pixelsAt + rowBytes * bitmap.height;
+}
+
+bool isTooLarge(const BitmapHeader& bitmap) {
+    return bitmap.width > 0 && bitmap.height > MaxBitmapBytes / 4 / bitmap.width;
 }
 
 std::unique_ptr<DirectDrawSurface7::Image> makeImage(QImage pixels, bool primary = false) {
@@ -399,15 +485,23 @@ ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurface(DDSURFACEDESC2& desc) {
 
 ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std::string& path,
                                                                  DDSURFACEDESC2& desc) {
-    const QString file = QString::fromStdString(path);
-    if (!QFile::exists(file))
-        throw RuntimeError("File not found: " + path);
-    QFile bitmap(file);
-    if (!bitmap.open(QIODevice::ReadOnly))
+    // Opened by the path's own bytes: a folder name need not be valid text.
+    const int descriptor = OpenRegularFile(path);
+    QFile bitmap;
+    if (!bitmap.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         throw RuntimeError("Permission denied: " + path);
-    if (isCutShort(bitmap))
+    }
+    const std::optional<BitmapHeader> header = readBitmapHeader(bitmap);
+    if (header && isTooLarge(*header))
+        throw RuntimeError("Bitmap too large (" + std::to_string(header->width) + " x " +
+                           std::to_string(header->height) + " pixels, more than " +
+                           std::to_string(MaxBitmapBytes / 4) + " pixels): " + path);
+    if (header && isCutShort(bitmap, *header))
         throw RuntimeError("Invalid bitmap file (cut short): " + path);
     QImageReader reader(&bitmap, "BMP");
+    // Whatever the headers above failed to describe, the reader itself allocates no more.
+    reader.setAllocationLimit(static_cast<int>(MaxBitmapBytes / (1024 * 1024)));
     QImage pixels = reader.read();
     if (pixels.isNull())
         throw RuntimeError("Invalid bitmap file (" + reader.errorString().toStdString() +

@@ -2,9 +2,15 @@
 // channel, so a repeated effect restarts while different effects mix.
 #include "DirectSound.h"
 #include "DirectDraw.h"
+#include "RegularFile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace glintrow {
 
@@ -12,6 +18,69 @@ namespace {
 // One channel for each of the game's effects.
 constexpr int MixerChannels = 14;
 constexpr int ChunkFrames = 1024;
+// The most bytes one wave file, or its sound in the mixer's format, may take: about 47 seconds of
+// 16-bit stereo at 44.1 kHz. The game's own effects take under 1 MB; the limit keeps a long or
+// finely-cut file from taking the machine's memory (8-bit mono at 8 kHz grows 22-fold), and all
+// fourteen at the limit with the three largest bitmaps stay near 250 MB.
+constexpr int64_t MaxWaveBytes = 8 * 1024 * 1024;
+
+// The wave file opened by its path's own bytes, so a folder name need not be valid text.
+SDL_RWops* openWave(const std::string& path) {
+    const int descriptor = OpenRegularFile(path);
+    FILE* stream = ::fdopen(descriptor, "rb");
+    SDL_RWops* file = stream ? SDL_RWFromFP(stream, SDL_TRUE) : nullptr;
+    if (!file) {
+        if (stream)
+            std::fclose(stream);
+        else
+            ::close(descriptor);
+        throw RuntimeError("Permission denied: " + path);
+    }
+    return file;
+}
+
+// Only wave files are sounds here; SDL_mixer would also take other formats.
+bool isWave(SDL_RWops* file) {
+    char header[12] = {};
+    return SDL_RWread(file, header, 1, sizeof header) == sizeof header &&
+           std::string(header, 4) == "RIFF" && std::string(header + 8, 4) == "WAVE";
+}
+
+int64_t frameBytes(SDL_AudioFormat format, int channels) {
+    return SDL_AUDIO_BITSIZE(format) / 8 * static_cast<int64_t>(channels);
+}
+
+// The bytes the wave's sound will take once the mixer has converted it to its own format. The
+// samples are read as they are (no larger than the file, or four times it when packed) before
+// any conversion, which is where a short file can grow beyond all measure.
+int64_t measureConvertedBytes(SDL_RWops* file, const std::string& path) {
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(file, 0, &spec, &samples, &length))
+        throw RuntimeError("Invalid wave file (" + std::string(SDL_GetError()) + "): " + path);
+    SDL_FreeWAV(samples);
+    int mixerFrequency = 0;
+    int mixerChannels = 0;
+    Uint16 mixerFormat = 0;
+    Mix_QuerySpec(&mixerFrequency, &mixerFormat, &mixerChannels);
+    const int64_t frames = length / std::max<int64_t>(1, frameBytes(spec.format, spec.channels));
+    return frames * mixerFrequency / std::max(1, spec.freq) *
+           frameBytes(mixerFormat, mixerChannels);
+}
+
+// Refuses a file whose sound would take too much memory, before the mixer converts it.
+void checkWaveSize(SDL_RWops* file, const std::string& path) {
+    int64_t bytes = SDL_RWsize(file);
+    if (bytes <= MaxWaveBytes) {
+        SDL_RWseek(file, 0, RW_SEEK_SET);
+        bytes = measureConvertedBytes(file, path);
+    }
+    if (bytes > MaxWaveBytes)
+        throw RuntimeError("Wave file too large (" + std::to_string(bytes) + " bytes, more than " +
+                           std::to_string(MaxWaveBytes) + "): " + path);
+}
+
 } // namespace
 
 struct DirectSound::Device {
@@ -85,21 +154,23 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::s
                                                                     WAVEFORMATEX& format) {
     if (nextChannel_ >= MixerChannels)
         throw RuntimeError("Out of sound channels");
-    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
-    if (!file)
-        throw RuntimeError("File not found: " + path);
-    // Only wave files are sounds here; SDL_mixer would also take other formats.
-    char header[12] = {};
-    const bool isWave = SDL_RWread(file, header, 1, sizeof header) == sizeof header &&
-                        std::string(header, 4) == "RIFF" && std::string(header + 8, 4) == "WAVE";
-    SDL_RWseek(file, 0, RW_SEEK_SET);
-    if (!isWave) {
+    SDL_RWops* file = openWave(path);
+    try {
+        if (!isWave(file))
+            throw RuntimeError("Not a wave file: " + path);
+        checkWaveSize(file, path);
+    } catch (...) {
         SDL_RWclose(file);
-        throw RuntimeError("Not a wave file: " + path);
+        throw;
     }
+    SDL_RWseek(file, 0, RW_SEEK_SET);
     Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);
     if (!chunk)
         throw RuntimeError("Invalid wave file (" + std::string(Mix_GetError()) + "): " + path);
+    if (chunk->alen == 0) {
+        Mix_FreeChunk(chunk);
+        throw RuntimeError("Wave file holds no sound: " + path);
+    }
     auto voice = std::make_unique<DirectSoundBuffer::Voice>();
     voice->device = device_;
     voice->chunk = chunk;

@@ -1,5 +1,5 @@
-// Run-time and window services that need the toolkit: events, message boxes, the program's
-// folder, the end of the program and the fonts.
+// Run-time and window services that need the toolkit: events, message boxes, the end of the
+// program and the fonts.
 #include "Runtime.h"
 #include "Window.h"
 
@@ -46,12 +46,6 @@ void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title
         boxIcon = QMessageBox::Warning;
     QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
-}
-
-std::string AppPath() {
-    if (Hooks().appPath)
-        return Hooks().appPath();
-    return QCoreApplication::applicationDirPath().toStdString();
 }
 
 void EndProgram(int status) {

@@ -1,4 +1,5 @@
-// Run-time services that need no window: conversions, clocks and the random source.
+// Run-time services that need no window: conversions, clocks, the random source and the
+// program's folder.
 #include "Runtime.h"
 
 #include <cerrno>
@@ -6,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <limits>
 
 #include <time.h>
@@ -130,6 +132,18 @@ float Rnd() {
 
 void SetRandomState(uint64_t state) {
     randomState = state;
+}
+
+std::string AppPath() {
+    if (Hooks().appPath)
+        return Hooks().appPath();
+    // The system's own record of the running program, with every link on the way resolved, as
+    // bytes: any folder name the file system allows will do, valid text or not.
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        throw RuntimeError("The program's own folder cannot be found (" + error.message() + ")");
+    return program.parent_path().string();
 }
 
 } // namespace glintrow

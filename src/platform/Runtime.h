@@ -49,7 +49,8 @@ enum class MsgBoxIcon { None, Information, Exclamation };
 // the prompt are CR LF.
 void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title);
 
-// The folder of the running program, without a trailing separator.
+// The folder of the running program, without a trailing separator; a run-time error when the
+// system cannot tell where the program lies.
 std::string AppPath();
 // Ends the program at once with the given status.
 [[noreturn]] void EndProgram(int status);

@@ -2,10 +2,11 @@
 
 import os
 import shutil
+import struct
 import time
 
 from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
-from pictures import (BOARD, CELLS, Picture, encode_bmp, encode_bmp_header,
+from pictures import (BOARD, CELL, CELLS, Picture, encode_bmp, encode_bmp_header,
                       find_cells_showing_gems, read_bmp)
 from runner import StillBoard, run_test
 
@@ -54,8 +55,38 @@ def make_bitmap_claiming(width, height):
     return encode_bmp_header(width, height, len(pixels)) + pixels
 
 
+def encode_run_length_bmp(width, height, stream):
+    """An 8-bit run-length bitmap with a grey palette over the given stream of codes."""
+    palette = b"".join(bytes((grey, grey, grey, 0)) for grey in range(256))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(stream), 2835, 2835, 256,
+                       0)
+    offset = 14 + len(info) + len(palette)
+    return struct.pack("<2sIHHI", b"BM", offset + len(stream), 0, 0, offset) + info + palette + \
+        stream
+
+
+def make_cut_run_length_board():
+    """A board of grey bands, run-length coded, that ends halfway down."""
+    rows = (bytes((208, 40 + row // 52 * 20)) * 2 + b"\0\0" for row in range(BOARD))
+    whole = b"".join(rows) + b"\0\1"
+    return encode_run_length_bmp(BOARD, BOARD, whole[: len(whole) // 2])
+
+
+def make_run_length_bomb():
+    """About a kilobyte that claims 5700 x 5700 pixels: a few runs, then the end of the bitmap."""
+    return encode_run_length_bmp(5700, 5700, bytes((255, 7)) * 4 + b"\0\1")
+
+
+def make_silent_wave():
+    """A well-formed wave header whose data holds no sample."""
+    fmt = struct.pack("<HHIIHH", 1, 1, 44100, 88200, 2, 16)
+    body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt + b"data" + struct.pack("<I", 0)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
 def damage(path, fault):
-    """Makes the file missing, empty, cut in half, text, claiming a huge size or oddly sized."""
+    """Makes the file missing, empty, cut in half, text, a pipe, claiming a huge size or oddly
+    sized."""
     with open(path, "rb") as source:
         whole = source.read()
     faults = {
@@ -63,16 +94,29 @@ def damage(path, fault):
         "empty": b"",
         "truncated": whole[: len(whole) // 2],
         "text": TEXT,
+        "fifo": None,
     }
     if path.endswith(".bmp"):
         faults["enormous"] = make_bitmap_claiming(100000, 100000)
         faults["large"] = make_bitmap_claiming(8000, 8000)
     if path.endswith("Board.bmp"):
         faults["200x300"] = encode_bmp(paint_odd_board())
+        faults["cutrle"] = make_cut_run_length_board()
+        faults["bomb"] = make_run_length_bomb()
+    if path.endswith("GemSheet.bmp"):
+        # One pixel short of the fifteen spin frames.
+        faults["small"] = encode_bmp(Picture(779, 364, b"\x80" * (779 * 364 * 3)))
+    if path.endswith("Target.bmp"):
+        faults["small"] = encode_bmp(Picture(CELL, CELL, b"\x80" * (CELL * CELL * 3)))
+    if path.endswith(".wav"):
+        faults["silent"] = make_silent_wave()
     if fault not in faults:
         raise TestFailure(f"no such fault {fault!r} for {os.path.basename(path)}")
     os.remove(path)
-    if faults[fault] is not None:
+    if fault == "fifo":
+        # Nothing ever writes to it: a program that opens it to read waits for ever.
+        os.mkfifo(path)
+    elif faults[fault] is not None:
         with open(path, "wb") as out:
             out.write(faults[fault])
 
@@ -229,9 +273,28 @@ def expect_truncated_wave(session, main, folder):
         expect_quit(session, main)
 
 
+def expect_play_from(session, main, folder):
+    """The game plays from its folder: the board fills with gems and no box shows."""
+    view = session.locate_board(main)
+    background = read_bmp(os.path.join(folder, "images", "Board.bmp"))
+    session.step("wait for the gems on the board")
+    kind, board = wait_for_play_or_sound_failure(session, view, background)
+    check(kind == "plays", "the game refused its own sounds")
+    session.run.record("board", board, keep=True)
+    check(not session.x.find_message_boxes(DRAWING_FAILURE), "the game refused its own pictures")
+    expect_quit(session, main)
+
+
 def run_case(session, executable, case):
     check(case is not None and "-" in case, "give a case: <file>-<fault>, e.g. Board.bmp-missing")
     name, fault = case.rsplit("-", 1)
+    if case == "folder-nonutf8":
+        # A byte that is no UTF-8 text in the name of the program's own folder.
+        folder = os.path.join(session.run.temp, os.fsdecode(b"game-\xff\xfe"))
+        session.step("start the game from a folder whose name is not UTF-8")
+        session.start_game(copy_game(executable, folder))
+        expect_play_from(session, session.wait_for_main_window(), folder)
+        return
     check(name in BITMAPS or name in WAVES, f"no such file of the game: {name}")
     folder = os.path.join(session.run.temp, "game")
     game = copy_game(executable, folder)

@@ -2,6 +2,7 @@
 // conversion, the random source and the millisecond tick.
 #include "DrawingTest.h"
 #include "platform/DirectDraw.h"
+#include "platform/DirectSound.h"
 #include "platform/Runtime.h"
 
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <cstdio>
 #include <fstream>
 #include <set>
+
+#include <sys/stat.h>
 
 namespace glintrow::testing {
 namespace {
@@ -108,6 +111,77 @@ TEST_F(SurfaceTest, BitmapCutShortIsRefusedRatherThanShownHalfUnset) {
     DDSURFACEDESC2 desc;
     EXPECT_NO_THROW(DD->CreateSurfaceFromFile(whole.toStdString(), desc));
     EXPECT_THROW(DD->CreateSurfaceFromFile(cut, desc), RuntimeError);
+}
+
+// Little-endian fields, as bitmap and wave files hold them.
+std::string Field(uint32_t value, int bytes) {
+    std::string field;
+    for (int i = 0; i < bytes; ++i)
+        field += static_cast<char>(value >> (8 * i));
+    return field;
+}
+
+// An 8-bit run-length bitmap of 4 x 3 pixels with a grey palette over the given codes.
+std::string RunLengthBitmap(const std::string& codes) {
+    std::string palette;
+    for (int grey = 0; grey < 256; ++grey)
+        palette += std::string(3, static_cast<char>(grey)) + '\0';
+    const uint32_t offset = 14 + 40 + static_cast<uint32_t>(palette.size());
+    return "BM" + Field(offset + codes.size(), 4) + Field(0, 4) + Field(offset, 4) + Field(40, 4) +
+           Field(4, 4) + Field(3, 4) + Field(1, 2) + Field(8, 2) + Field(1, 4) +
+           Field(codes.size(), 4) + Field(2835, 4) + Field(2835, 4) + Field(256, 4) + Field(0, 4) +
+           palette + codes;
+}
+
+TEST_F(SurfaceTest, RunLengthBitmapLoadsWholeAndIsRefusedCutShort) {
+    using namespace std::string_literals;
+    // Rows from the bottom: a run; three listed pixels (padded) and a run; a step right and a
+    // run, ended by the end of the bitmap.
+    const std::string codes =
+        "\4\x40\0\0"s + "\0\3\x10\x20\x30\0\1\x50\0\0"s + "\0\2\1\0\2\x60"s + "\0\1"s;
+    DDSURFACEDESC2 desc;
+    for (size_t cut : {size_t{0}, size_t{2}, codes.size() / 2}) {
+        const std::string path = folder_.filePath("rle.bmp").toStdString();
+        const std::string file = RunLengthBitmap(codes);
+        std::ofstream(path, std::ios::binary).write(file.data(), file.size() - cut);
+        if (cut == 0) {
+            auto surface = DD->CreateSurfaceFromFile(path, desc);
+            EXPECT_EQ(surface->GetPixel(2, 1), RGB(0x30, 0x30, 0x30));
+            EXPECT_EQ(surface->GetPixel(2, 0), RGB(0x60, 0x60, 0x60));
+        } else {
+            EXPECT_THROW(DD->CreateSurfaceFromFile(path, desc), RuntimeError) << cut;
+        }
+    }
+}
+
+TEST_F(SurfaceTest, PipeNamedLikeABitmapOrAWaveIsRefusedWithoutWaiting) {
+    const std::string pipe = folder_.filePath("pipe").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    DDSURFACEDESC2 desc;
+    EXPECT_THROW(DD->CreateSurfaceFromFile(pipe, desc), RuntimeError);
+    DSBUFFERDESC bufferDesc;
+    WAVEFORMATEX format;
+    EXPECT_THROW(DX->DirectSoundCreate("")->CreateSoundBufferFromFile(pipe, bufferDesc, format),
+                 RuntimeError);
+}
+
+TEST_F(SurfaceTest, WaveWithoutSamplesOrTooLargeOnceConvertedIsRefused) {
+    // 8-bit mono at 8 kHz: one megabyte grows past 20 MB in the mixer's format.
+    auto writeWave = [this](uint32_t dataBytes) {
+        const std::string path = folder_.filePath("sound.wav").toStdString();
+        const std::string format =
+            Field(1, 2) + Field(1, 2) + Field(8000, 4) + Field(8000, 4) + Field(1, 2) + Field(8, 2);
+        const std::string body = "WAVEfmt " + Field(16, 4) + format + "data" + Field(dataBytes, 4) +
+                                 std::string(dataBytes, '\x80');
+        std::ofstream(path, std::ios::binary) << "RIFF" << Field(body.size(), 4) << body;
+        return path;
+    };
+    auto sound = DX->DirectSoundCreate("");
+    DSBUFFERDESC desc;
+    WAVEFORMATEX format;
+    EXPECT_NO_THROW(sound->CreateSoundBufferFromFile(writeWave(8000), desc, format));
+    EXPECT_THROW(sound->CreateSoundBufferFromFile(writeWave(0), desc, format), RuntimeError);
+    EXPECT_THROW(sound->CreateSoundBufferFromFile(writeWave(1 << 20), desc, format), RuntimeError);
 }
 
 TEST_F(SurfaceTest, WindowKeepsItsPictureWhileTheNextFrameIsDrawn) {

@@ -7,20 +7,23 @@
 #include "basInitializingGameBoard.h"
 #include "basMainGameLoop.h"
 #include "basPlayerInput.h"
+#include "platform/RegularFile.h"
 #include "platform/Runtime.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace glintrow {
 namespace {
@@ -74,14 +77,39 @@ HWND handleOf(QWidget* widget) {
     return reinterpret_cast<HWND>(widget);
 }
 
-QIcon loadGameIcon() {
-    QIcon icon;
-    const QDir icons(QCoreApplication::applicationDirPath() + QStringLiteral("/images/icons"));
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QString file = icons.filePath(QStringLiteral("glintrow-%1.png").arg(size));
-        if (QFile::exists(file))
-            icon.addFile(file, QSize(size, size));
+// One icon picture, read by the bytes of its path; a file that is not a whole picture is left out.
+void addIconPicture(QIcon& icon, const std::string& path) {
+    try {
+        QFile file;
+        if (!file.open(OpenRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            return;
+        QPixmap picture;
+        if (picture.loadFromData(file.readAll(), "PNG"))
+            icon.addPixmap(picture);
+    } catch (const RuntimeError&) {
     }
+}
+
+// The window's icon in every size the program's folder holds, smallest first: the order in which
+// X11 tools read a window's icon sizes. Without them the window keeps the toolkit's icon: a picture
+// for the window frame is no reason to stop the game.
+QIcon loadGameIcon() {
+    std::vector<std::filesystem::path> files;
+    try {
+        const std::filesystem::path icons = std::filesystem::path(AppPath()) / "images" / "icons";
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(icons, error))
+            if (entry.path().extension() == ".png")
+                files.push_back(entry.path());
+    } catch (const std::exception&) {
+    }
+    // glintrow-16.png before glintrow-128.png: the shorter name holds the smaller size.
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.native().size(), a) < std::pair(b.native().size(), b);
+    });
+    QIcon icon;
+    for (const std::filesystem::path& file : files)
+        addIconPicture(icon, file.string());
     return icon;
 }
 

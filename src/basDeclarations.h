@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CGem.h"
+#include "SoundEffect.h"
 #include "platform/DirectDraw.h"
 #include "platform/DirectSound.h"
 #include "platform/Window.h"
@@ -38,24 +39,6 @@ enum GameStates : int32_t {
     StateExploding,
     StateGameOverShown
 };
-
-enum SoundEffect {
-    SoundSelect,
-    SoundBadSwap,
-    SoundGotSet,
-    SoundGotSetBig,
-    SoundCombo2,
-    SoundCombo3,
-    SoundCombo4,
-    SoundCombo5,
-    SoundCombo6,
-    SoundCombo7,
-    SoundExcellent,
-    SoundGemDrop,
-    SoundExplode,
-    SoundGameOver
-};
-constexpr int SoundEffectCount = SoundGameOver + 1;
 
 // Gem ids in order; the position of an entry is its index + 1.
 using GemList = std::vector<int16_t>;

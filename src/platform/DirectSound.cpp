@@ -9,8 +9,6 @@
 namespace glintrow {
 
 namespace {
-// One channel for each of the game's effects.
-constexpr int MixerChannels = 14;
 constexpr int ChunkFrames = 1024;
 } // namespace
 
@@ -25,7 +23,6 @@ struct DirectSound::Device {
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             throw RuntimeError("No sound device: " + error);
         }
-        Mix_AllocateChannels(MixerChannels);
     }
     ~Device() {
         Mix_HaltChannel(-1);
@@ -83,8 +80,6 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBuffer(DSBUFFERDESC&, WAVEF
 ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::string& path,
                                                                     DSBUFFERDESC&,
                                                                     WAVEFORMATEX& format) {
-    if (nextChannel_ >= MixerChannels)
-        throw RuntimeError("Out of sound channels");
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     if (!file)
         throw RuntimeError("File not found: " + path);
@@ -104,6 +99,9 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::s
     voice->device = device_;
     voice->chunk = chunk;
     voice->channel = nextChannel_++;
+    // One channel for each loaded sound, however many the game loads.
+    if (Mix_AllocateChannels(-1) < nextChannel_)
+        Mix_AllocateChannels(nextChannel_);
 
     int frequency = 0;
     int channels = 0;

@@ -161,14 +161,11 @@ void writeSilentWave(const std::string& path) {
 
 void LoadTestSounds() {
     static QTemporaryDir folder;
-    static const char* names[SoundEffectCount] = {
-        "select", "badswap", "gotset", "gotsetbig", "combo2",  "combo3",  "combo4",
-        "combo5", "combo6",  "combo7", "excellent", "gemdrop", "explode", "gameover"};
     if (!DX)
         DX = ObjectRef<DirectX7>::Make();
     DS = DX->DirectSoundCreate("");
     for (int effect = 0; effect < SoundEffectCount; ++effect) {
-        const std::string path = folder.filePath(names[effect]).toStdString() + ".wav";
+        const std::string path = folder.filePath(SoundFiles[effect]).toStdString();
         writeSilentWave(path);
         DSBUFFERDESC desc;
         WAVEFORMATEX format;

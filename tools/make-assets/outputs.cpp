@@ -47,10 +47,10 @@ bool writePictures(const std::filesystem::path& images) {
 
 bool writeSounds(const std::filesystem::path& sounds) {
     bool ok = true;
-    for (const SoundRecipe& recipe : soundRecipes()) {
-        ok =
-            saveBytes(encodeWav(recipe.make()), sounds / (std::string(recipe.name) + ".wav")) && ok;
-    }
+    for (int effect = 0; effect < SoundEffectCount; ++effect)
+        ok = saveBytes(encodeWav(makeSound(static_cast<SoundEffect>(effect))),
+                       sounds / SoundFiles[effect]) &&
+             ok;
     return ok;
 }
 

@@ -67,6 +67,12 @@ inline int16_t TargetPhase = 0;
 inline int16_t ComboCount = 0;
 inline int16_t SwapPhase = 0;
 
+// The counters every new game starts from 0; the selection and the state are left as they are.
+inline constexpr std::array<int16_t*, 11> NewGameCounters = {
+    &ClickCount,      &SwapCounter,      &ClearCounter,  &FallCounter,
+    &GameOverCounter, &ExplosionCounter, &DropInCounter, &TargetCounter,
+    &ComboCount,      &SwapPhase,        &TargetPhase};
+
 inline std::string BoardBitmapPath;
 inline std::string GemSheetPath;
 inline std::string TargetBitmapPath;

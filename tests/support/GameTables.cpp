@@ -1,6 +1,7 @@
 // Test helpers over the game tables.
 #include "GameTables.h"
 
+#include "basDirectDrawStuff.h"
 #include "basMiscelFunctions.h"
 #include "platform/Runtime.h"
 
@@ -14,16 +15,15 @@
 namespace glintrow::testing {
 
 void ResetGameTables() {
+    // Shutdown releases the drawing and sound objects and empties the gems and work lists.
+    EndDirectDraw();
     for (auto& column : Board)
         for (auto& cell : column)
             cell = BoardCell{};
-    Gems.fill(CGem{});
     GameState = StateStarting;
-    MatchedGems.clear();
-    DroppingGems.clear();
-    SelectedGem = SecondGem = ClickCount = 0;
-    SwapCounter = ClearCounter = FallCounter = GameOverCounter = ExplosionCounter = 0;
-    DropInCounter = TargetCounter = TargetPhase = ComboCount = SwapPhase = 0;
+    SelectedGem = SecondGem = 0;
+    for (int16_t* counter : NewGameCounters)
+        *counter = 0;
     BoardBitmapPath.clear();
     GemSheetPath.clear();
     TargetBitmapPath.clear();
@@ -31,14 +31,7 @@ void ResetGameTables() {
     QuitRequested = false;
     FormFont = StdFont{};
     FormHandle = BoardHandle = nullptr;
-    PrimarySurface = BackBuffer = BoardSurface = GemSheetSurface = TargetSurface = nullptr;
-    BoardClipper = nullptr;
-    DD = nullptr;
     BackBufferRect = BoardBitmapRect = RECT{};
-    SoundBuffers.fill(nullptr);
-    PrimarySoundBuffer = nullptr;
-    DS = nullptr;
-    DX = nullptr;
     Hooks() = RuntimeHooks{};
     SetRandomState(12345);
 }

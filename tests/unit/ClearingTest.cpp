@@ -45,10 +45,7 @@ protected:
         EXPECT_EQ(GameState, StateFalling);
         EXPECT_EQ(ClearCounter, 0);
         EXPECT_EQ(clockReadings, static_cast<int>(matched.size())) << "one re-seed per gem";
-        Sounds played = testing::SoundPlayCounts();
-        for (int effect = 0; effect < SoundEffectCount; ++effect)
-            played[effect] -= before[effect];
-        return played;
+        return testing::SoundsSince(before);
     }
 
     // The cleared gems start at the given heights above the board, bound for the given rows,

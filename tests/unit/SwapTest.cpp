@@ -51,10 +51,7 @@ protected:
                 EXPECT_EQ(testing::SoundPlayCounts(), before);
             }
         }
-        Sounds played = testing::SoundPlayCounts();
-        for (int effect = 0; effect < SoundEffectCount; ++effect)
-            played[effect] -= before[effect];
-        return played;
+        return testing::SoundsSince(before);
     }
 
     // A player's swap that stands: the gems exchange cells and clearing follows.

@@ -12,7 +12,7 @@ namespace glintrow::assets::testing {
 
 namespace {
 
-constexpr int kRate = 44100;
+constexpr int Rate = 44100;
 
 // The length each effect's sound must stay below: blips for a press, a thud for a landing.
 double findLongestSeconds(int effect) {
@@ -26,7 +26,7 @@ Wav readSound(int effect) {
 }
 
 double measureEnergyAt(const std::vector<std::int16_t>& samples, double hz) {
-    const double step = 2 * std::numbers::pi * hz / kRate;
+    const double step = 2 * std::numbers::pi * hz / Rate;
     double re = 0;
     double im = 0;
     for (std::size_t n = 0; n < samples.size(); ++n) {
@@ -57,7 +57,7 @@ TEST(Sounds, EverySoundIsSixteenBitPcmAt44100Hertz) {
         const Wav wav = readSound(effect);
         EXPECT_EQ(wav.format, 1) << SoundFiles[effect];
         EXPECT_TRUE(wav.channels == 1 || wav.channels == 2) << SoundFiles[effect];
-        EXPECT_EQ(wav.sampleRate, kRate) << SoundFiles[effect];
+        EXPECT_EQ(wav.sampleRate, Rate) << SoundFiles[effect];
         EXPECT_EQ(wav.bitsPerSample, 16) << SoundFiles[effect];
     }
 }
@@ -65,7 +65,7 @@ TEST(Sounds, EverySoundIsSixteenBitPcmAt44100Hertz) {
 TEST(Sounds, EverySoundIsShorterThanItsLimit) {
     for (int effect = 0; effect < SoundEffectCount; ++effect) {
         const Wav wav = readSound(effect);
-        const double seconds = static_cast<double>(wav.samples.size()) / wav.channels / kRate;
+        const double seconds = static_cast<double>(wav.samples.size()) / wav.channels / Rate;
         EXPECT_GT(seconds, 0.05) << SoundFiles[effect];
         EXPECT_LT(seconds, findLongestSeconds(effect)) << SoundFiles[effect];
     }
@@ -75,9 +75,8 @@ TEST(Sounds, EverySoundPeaksNearMinusThreeDecibelsWithoutClipping) {
     for (int effect = 0; effect < SoundEffectCount; ++effect) {
         const Wav wav = readSound(effect);
         int peak = 0;
-        for (std::int16_t s : wav.samples) {
+        for (std::int16_t s : wav.samples)
             peak = std::max(peak, std::abs(static_cast<int>(s)));
-        }
         const double decibels = 20 * std::log10(peak / 32768.0);
         EXPECT_GE(decibels, -4) << SoundFiles[effect];
         EXPECT_LE(decibels, -2) << SoundFiles[effect];

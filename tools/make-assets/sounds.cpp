@@ -21,15 +21,6 @@ struct Note {
     double length = 0.5;
 };
 
-// Notes alike but for their pitch, `spacing` seconds apart.
-struct Phrase {
-    double start = 0;
-    double spacing = 0;
-    double gain = 1;
-    double decay = 0.3;
-    double length = 0.5;
-};
-
 void addNote(Samples& s, const Note& note, const Timbre& timbre) {
     const double hz = computeNoteHz(note.midi);
     addVoice(s,
@@ -43,15 +34,15 @@ void addNote(Samples& s, const Note& note, const Timbre& timbre) {
              timbre);
 }
 
-void addPhrase(Samples& s, const Phrase& phrase, std::span<const int> notes, const Timbre& timbre) {
-    for (std::size_t i = 0; i < notes.size(); ++i)
-        addNote(s,
-                {.start = phrase.start + phrase.spacing * i,
-                 .midi = notes[i],
-                 .gain = phrase.gain,
-                 .decay = phrase.decay,
-                 .length = phrase.length},
-                timbre);
+// Plays the notes one after another, `spacing` seconds apart, each as `each` but for its pitch.
+void addPhrase(Samples& s, std::span<const int> notes, double spacing, Note each,
+               const Timbre& timbre) {
+    const double start = each.start;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        each.start = start + spacing * i;
+        each.midi = notes[i];
+        addNote(s, each, timbre);
+    }
 }
 
 Samples finish(Samples s) {
@@ -103,8 +94,8 @@ Samples makeGotSet() {
 
 Samples makeGotSetBig() {
     Samples s = makeSilence(1.2);
-    addPhrase(s, {.spacing = 0.03, .gain = 0.4, .decay = 0.45, .length = 1.2},
-              std::array{72, 76, 79, 84, 88, 91}, makeBellTimbre());
+    addPhrase(s, std::array{72, 76, 79, 84, 88, 91}, 0.03,
+              {.gain = 0.4, .decay = 0.45, .length = 1.2}, makeBellTimbre());
     addNote(s, {.midi = 60, .gain = 0.5, .decay = 0.5, .length = 1.2}, makeMalletTimbre());
     addRoom(s, 0.25);
     return finish(s);
@@ -114,8 +105,8 @@ Samples makeGotSetBig() {
 Samples makeCombo(int step) {
     Samples s = makeSilence(0.75);
     const int root = 72 + ComboSteps.at(step);
-    addPhrase(s, {.spacing = 0.055, .gain = 0.6, .decay = 0.18, .length = 0.75},
-              std::array{root, root + 4, root + 7}, makeBellTimbre());
+    addPhrase(s, std::array{root, root + 4, root + 7}, 0.055,
+              {.gain = 0.6, .decay = 0.18, .length = 0.75}, makeBellTimbre());
     addNote(s, {.start = 0.165, .midi = root + 12, .gain = 0.8, .decay = 0.3, .length = 0.75},
             makeBellTimbre());
     addRoom(s, 0.2);
@@ -125,8 +116,8 @@ Samples makeCombo(int step) {
 // A rising pickup into a held note over a major chord, with a glint of glass on top.
 Samples makeExcellent() {
     Samples s = makeSilence(1.45);
-    addPhrase(s, {.spacing = 0.12, .gain = 0.5, .decay = 0.2, .length = 0.11},
-              std::array{67, 72, 76}, makeBrassTimbre());
+    addPhrase(s, std::array{67, 72, 76}, 0.12, {.gain = 0.5, .decay = 0.2, .length = 0.11},
+              makeBrassTimbre());
     const double hz = computeNoteHz(79);
     addVoice(s,
              {.start = 0.36,
@@ -138,10 +129,10 @@ Samples makeExcellent() {
               .decay = 0.6,
               .vibrato = 0.004},
              makeBrassTimbre());
-    addPhrase(s, {.start = 0.36, .gain = 0.25, .decay = 0.6, .length = 1.05},
-              std::array{60, 64, 67}, makeBrassTimbre());
-    addPhrase(s, {.start = 0.36, .spacing = 0.06, .gain = 0.12, .decay = 0.22, .length = 0.9},
-              std::array{96, 103}, makeGlassTimbre());
+    addPhrase(s, std::array{60, 64, 67}, 0,
+              {.start = 0.36, .gain = 0.25, .decay = 0.6, .length = 1.05}, makeBrassTimbre());
+    addPhrase(s, std::array{96, 103}, 0.06,
+              {.start = 0.36, .gain = 0.12, .decay = 0.22, .length = 0.9}, makeGlassTimbre());
     addRoom(s, 0.22);
     return finish(s);
 }
@@ -172,8 +163,8 @@ Samples makeExplode() {
     addVoice(s,
              {.length = 1.0, .fromHz = 95, .toHz = 38, .gain = 0.8, .attack = 0.004, .decay = 0.25},
              makeMalletTimbre());
-    addPhrase(s, {.start = 0.02, .spacing = 0.055, .gain = 0.12, .decay = 0.12, .length = 0.5},
-              std::array{96, 100, 103, 98, 105, 101}, makeGlassTimbre());
+    addPhrase(s, std::array{96, 100, 103, 98, 105, 101}, 0.055,
+              {.start = 0.02, .gain = 0.12, .decay = 0.12, .length = 0.5}, makeGlassTimbre());
     addRoom(s, 0.15);
     return finish(s);
 }
@@ -181,8 +172,8 @@ Samples makeExplode() {
 // A falling minor arpeggio that comes to rest on a low octave.
 Samples makeGameOver() {
     Samples s = makeSilence(1.45);
-    addPhrase(s, {.spacing = 0.24, .gain = 0.6, .decay = 0.3, .length = 0.5},
-              std::array{67, 63, 60}, makeMalletTimbre());
+    addPhrase(s, std::array{67, 63, 60}, 0.24, {.gain = 0.6, .decay = 0.3, .length = 0.5},
+              makeMalletTimbre());
     addNote(s, {.start = 0.72, .midi = 55, .gain = 0.6, .decay = 0.5, .length = 0.72},
             makeMalletTimbre());
     addNote(s, {.start = 0.72, .midi = 43, .gain = 0.35, .decay = 0.5, .length = 0.72},

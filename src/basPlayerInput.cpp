@@ -64,8 +64,8 @@ void SelectHintedGem() {
         return;
     if (hint != SelectedGem)
         GemOf(SelectedGem).RotFrame = 0;
-    // The sound comes before the selection here, so a sound that fails leaves the tables as
-    // they were. A hint while a gem is selected selects afresh: it counts as a first press.
+    // The sound comes before the selection here, so a sound that fails leaves the selection as
+    // it was. A hint while a gem is selected selects afresh: it counts as a first press.
     PlaySoundEffect(SoundSelect);
     ClickCount = 0;
     SelectGem(hint);

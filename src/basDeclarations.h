@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CGem.h"
+#include "SoundEffect.h"
 #include "platform/DirectDraw.h"
 #include "platform/DirectSound.h"
 #include "platform/Window.h"
@@ -39,24 +40,6 @@ enum GameStates : int32_t {
     StateGameOverShown
 };
 
-enum SoundEffect {
-    SoundSelect,
-    SoundBadSwap,
-    SoundGotSet,
-    SoundGotSetBig,
-    SoundCombo2,
-    SoundCombo3,
-    SoundCombo4,
-    SoundCombo5,
-    SoundCombo6,
-    SoundCombo7,
-    SoundExcellent,
-    SoundGemDrop,
-    SoundExplode,
-    SoundGameOver
-};
-constexpr int SoundEffectCount = SoundGameOver + 1;
-
 // Gem ids in order; the position of an entry is its index + 1.
 using GemList = std::vector<int16_t>;
 
@@ -83,6 +66,12 @@ inline int16_t TargetCounter = 0;
 inline int16_t TargetPhase = 0;
 inline int16_t ComboCount = 0;
 inline int16_t SwapPhase = 0;
+
+// The counters every new game starts from 0; the selection and the state are left as they are.
+inline constexpr std::array<int16_t*, 11> NewGameCounters = {
+    &ClickCount,      &SwapCounter,      &ClearCounter,  &FallCounter,
+    &GameOverCounter, &ExplosionCounter, &DropInCounter, &TargetCounter,
+    &ComboCount,      &SwapPhase,        &TargetPhase};
 
 inline std::string BoardBitmapPath;
 inline std::string GemSheetPath;

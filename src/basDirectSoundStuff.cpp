@@ -4,15 +4,8 @@
 #include "basDirectDrawStuff.h"
 #include "platform/Runtime.h"
 
-#include <array>
-
 namespace glintrow {
 namespace {
-
-constexpr std::array<const char*, SoundEffectCount> SoundFiles = {
-    "select.wav",    "badswap.wav", "gotset.wav",  "gotsetbig.wav", "combo2.wav",
-    "combo3.wav",    "combo4.wav",  "combo5.wav",  "combo6.wav",    "combo7.wav",
-    "excellent.wav", "gemdrop.wav", "explode.wav", "gameover.wav"};
 
 void LoadSoundEffects() {
     if (!DX)

@@ -2,6 +2,7 @@
 #include "basDisplayingGemsAndTarget.h"
 
 #include "basDeclarations.h"
+#include "basGettingInformation.h"
 
 namespace glintrow {
 namespace {
@@ -67,9 +68,7 @@ void DisplayClearingGems() {
 }
 
 void DisplayTarget(int16_t gem) {
-    if (gem < 0 || gem >= GemCount)
-        throw RuntimeError("Subscript out of range");
-    const CGem& marked = Gems[gem];
+    const CGem& marked = GemOf(gem);
     const RECT target{marked.XPos, marked.YPos, marked.XPos + CellSize, marked.YPos + CellSize};
 
     ++TargetPhase;

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <string>
 
 namespace glintrow {
 namespace {
@@ -20,13 +19,13 @@ bool IsInsidePressArea(float position) {
     return position > 0.0f && position < static_cast<float>(BoardPixels - 1);
 }
 
-const CGem& GemOfId(int16_t id) {
+} // namespace
+
+CGem& GemOf(int16_t id) {
     if (id < 0 || id >= GemCount)
-        throw RuntimeError("Gem id " + std::to_string(id) + " is not on the board");
+        throw RuntimeError("Subscript out of range");
     return Gems[id];
 }
-
-} // namespace
 
 int16_t GemTypeAt(int16_t x, int16_t y) {
     if (!IsOnBoard(x, y))
@@ -43,8 +42,8 @@ int16_t GemAtPoint(float X, float Y) {
 }
 
 bool AreAdjacent(int16_t a, int16_t b) {
-    const CGem& first = GemOfId(a);
-    const CGem& second = GemOfId(b);
+    const CGem& first = GemOf(a);
+    const CGem& second = GemOf(b);
     if (first.YCoord == second.YCoord && std::abs(first.XCoord - second.XCoord) == 1)
         return true;
     return first.XCoord == second.XCoord && std::abs(first.YCoord - second.YCoord) == 1;

@@ -1,9 +1,14 @@
 // Board queries: the kind in a cell, the gem under a point, and whether two gems are neighbours.
 #pragma once
 
+#include "CGem.h"
+
 #include <cstdint>
 
 namespace glintrow {
+
+// The gem with an id; an id that names none of the 64 gems is a run-time error.
+CGem& GemOf(int16_t id);
 
 // The kind of the gem in cell (x, y); -1 off the board.
 int16_t GemTypeAt(int16_t x, int16_t y);

@@ -8,12 +8,8 @@
 namespace glintrow {
 namespace {
 
-constexpr int16_t LineLength = 3;
-
 void ResetCounters() {
-    for (int16_t* counter :
-         {&ClickCount, &SwapCounter, &ClearCounter, &FallCounter, &GameOverCounter,
-          &ExplosionCounter, &DropInCounter, &TargetCounter, &ComboCount, &SwapPhase, &TargetPhase})
+    for (int16_t* counter : NewGameCounters)
         *counter = 0;
 }
 
@@ -29,23 +25,15 @@ void DealBoard() {
 bool BreakRuns(bool alongColumns) {
     bool changed = false;
     for (int16_t line = 0; line < BoardSize; ++line) {
-        int16_t previousKind = 0;
-        int16_t runLength = 0;
-        for (int16_t step = 0; step < BoardSize; ++step) {
-            BoardCell& cell = alongColumns ? Board[line][step] : Board[step][line];
+        WalkLine(alongColumns, line, [&](int16_t step, int16_t) {
+            BoardCell& cell = CellOfLine(alongColumns, line, step);
             const int16_t kind = cell.GemType;
-            if (kind != previousKind) {
-                runLength = 1;
-                previousKind = kind;
-            } else if (++runLength >= LineLength) {
-                changed = true;
-                do
-                    cell.GemType = RandomGemKind();
-                while (cell.GemType == kind);
-                runLength = 1;
-                previousKind = cell.GemType;
-            }
-        }
+            do
+                cell.GemType = RandomGemKind();
+            while (cell.GemType == kind);
+            changed = true;
+            return false;
+        });
     }
     return changed;
 }

@@ -3,6 +3,7 @@
 
 #include "basDeclarations.h"
 #include "basDirectSoundStuff.h"
+#include "basGettingInformation.h"
 #include "basMiscelFunctions.h"
 #include "platform/Runtime.h"
 
@@ -29,13 +30,9 @@ constexpr int16_t FirstComboWithSound = 2;
 constexpr int16_t ExcellentCombo = 8;
 constexpr int16_t TrembleFramesBeforeLaunch = 50;
 constexpr int16_t FlightFrames = 52;
+// The game's own pi, cut after 14 decimals: std::numbers::pi would turn a flight that leaves at
+// 54.0793495 degrees into a different single-precision angle.
 constexpr double Pi = 3.14159265358979;
-
-CGem& GemOf(int16_t id) {
-    if (id < 0 || id >= GemCount)
-        throw RuntimeError("Gem id " + std::to_string(id) + " names no gem");
-    return Gems[id];
-}
 
 void RequireOnBoard(int16_t column, int16_t row) {
     if (column < 0 || column >= BoardSize || row < 0 || row >= BoardSize)
@@ -200,6 +197,8 @@ void DecideAfterFall() {
 
 // Both offsets lean the same way, so a gem jitters along its cell's diagonal without drifting.
 void TrembleGem(CGem& gem) {
+    // A coin toss drawn as a whole number below 3000, as the game's other draws are; it comes up
+    // 1499 times in 3000.
     const bool up = RandomWhole(3000.0f) > 1500;
     const auto drawOffset = [up] { return up ? RandomWhole(3.0f) + 2 : 2 - RandomWhole(3.0f); };
     const int ox = drawOffset();

@@ -11,53 +11,23 @@
 namespace glintrow {
 namespace {
 
-constexpr int16_t LineLength = 3;
 constexpr int32_t BannerShadowOffset = 5;
+// A flying gem falls faster by this many pixels a frame in every frame.
+constexpr double Gravity = 2.0;
 const std::string BannerText = "Game Over";
 
-// Rows and columns are walked alike: `line` picks the row (or column), `step` the cell along it.
-const BoardCell& CellOfLine(bool alongColumns, int16_t line, int16_t step) {
-    return alongColumns ? Board[line][step] : Board[step][line];
-}
-
 bool LineHasRun(bool alongColumns, int16_t line) {
-    // The previous kind starts at 0 with no run, so a leading gem of kind 0 counts once, not twice.
-    int16_t previousKind = 0;
-    int16_t runLength = 0;
-    for (int16_t step = 0; step < BoardSize; ++step) {
-        const int16_t kind = CellOfLine(alongColumns, line, step).GemType;
-        if (kind == previousKind) {
-            if (++runLength >= LineLength)
-                return true;
-        } else {
-            runLength = 1;
-            previousKind = kind;
-        }
-    }
-    return false;
+    return WalkLine(alongColumns, line, [](int16_t, int16_t) { return true; });
 }
 
-void AppendIfLine(const GemList& run, GemList& list) {
-    if (run.size() >= LineLength)
-        list.insert(list.end(), run.begin(), run.end());
-}
-
-void CollectLineRuns(bool alongColumns, int16_t line, GemList& run, GemList& list) {
-    ClearCollection(run);
-    int16_t runKind = CellOfLine(alongColumns, line, 0).GemType;
-    for (int16_t step = 0; step < BoardSize; ++step) {
-        const BoardCell& cell = CellOfLine(alongColumns, line, step);
-        if (cell.GemType == runKind) {
-            run.push_back(cell.GemID);
-            if (step == BoardSize - 1)
-                AppendIfLine(run, list);
-        } else {
-            AppendIfLine(run, list);
-            ClearCollection(run);
-            runKind = cell.GemType;
-            run.push_back(cell.GemID);
-        }
-    }
+// A run joins the list with its first LineLength gems once it is that long, then gem by gem.
+void CollectLineRuns(bool alongColumns, int16_t line, GemList& list) {
+    WalkLine(alongColumns, line, [&](int16_t step, int16_t runLength) {
+        const int16_t first = runLength == LineLength ? step - (LineLength - 1) : step;
+        for (int16_t joining = first; joining <= step; ++joining)
+            list.push_back(CellOfLine(alongColumns, line, joining).GemID);
+        return false;
+    });
 }
 
 // Removes, for each entry but the last, the first later entry of the same value. A gem stands in
@@ -87,10 +57,9 @@ bool BoardHasMatch() {
 }
 
 bool CollectMatches(GemList& list) {
-    GemList run;
     for (const bool alongColumns : {false, true})
         for (int16_t line = 0; line < BoardSize; ++line)
-            CollectLineRuns(alongColumns, line, run, list);
+            CollectLineRuns(alongColumns, line, list);
     RemoveRepeats(list);
     return !list.empty();
 }
@@ -118,7 +87,7 @@ float ProjectileY(float t, float angle, float speed) {
     const double timeSquared = static_cast<double>(t) * t;
     return static_cast<float>(static_cast<double>(speed) * std::sin(static_cast<double>(angle)) *
                                   t -
-                              (2.0 * timeSquared) / 2.0);
+                              Gravity * timeSquared / 2.0);
 }
 
 void ShowGameOver() {

@@ -9,6 +9,38 @@
 
 namespace glintrow {
 
+// Equal kinds side by side that make a line.
+constexpr int16_t LineLength = 3;
+
+// Rows and columns are walked alike: `line` picks the row (or column), `step` the cell along it.
+inline BoardCell& CellOfLine(bool alongColumns, int16_t line, int16_t step) {
+    return alongColumns ? Board[line][step] : Board[step][line];
+}
+
+// Walks a row (or column) from its first cell and calls inLine(step, runLength) for each cell that
+// stands LineLength or more deep in a run of equal kinds. The walk ends, returning true, as soon as
+// inLine does; a cell whose kind inLine changed starts a new run.
+template <class InLine> bool WalkLine(bool alongColumns, int16_t line, InLine inLine) {
+    // The previous kind starts at 0 with no run, so a leading gem of kind 0 counts once, not twice.
+    int16_t previousKind = 0;
+    int16_t runLength = 0;
+    for (int16_t step = 0; step < BoardSize; ++step) {
+        const BoardCell& cell = CellOfLine(alongColumns, line, step);
+        if (cell.GemType != previousKind) {
+            runLength = 1;
+            previousKind = cell.GemType;
+        } else if (++runLength >= LineLength) {
+            if (inLine(step, runLength))
+                return true;
+            if (cell.GemType != previousKind) {
+                runLength = 1;
+                previousKind = cell.GemType;
+            }
+        }
+    }
+    return false;
+}
+
 // True when a row or column holds three equal kinds side by side.
 bool BoardHasMatch();
 // Appends every gem that stands in a line, each once: row runs first, then the other gems of

@@ -14,16 +14,16 @@ bool AcceptsSelection() {
     return GameState == StateIdle || GameState == StateSelected;
 }
 
+// Leaves the globals as a first press on the gem leaves them; the caller plays the select sound.
 void SelectGem(int16_t gem) {
     ComboCount = 0;
     SelectedGem = gem;
     GameState = StateSelected;
     ++ClickCount;
-    PlaySoundEffect(SoundSelect);
 }
 
 void FinishSelection(int16_t gem) {
-    Gems[SelectedGem].RotFrame = 0;
+    GemOf(SelectedGem).RotFrame = 0;
     if (gem == SelectedGem) {
         GameState = StateIdle;
     } else {
@@ -47,10 +47,12 @@ void PressBoard(float X, float Y) {
     const int16_t gem = GemAtPoint(X, Y);
     if (gem < 0)
         return;
-    if (ClickCount <= 0)
+    if (ClickCount <= 0) {
         SelectGem(gem);
-    else
+        PlaySoundEffect(SoundSelect);
+    } else {
         FinishSelection(gem);
+    }
 }
 
 void SelectHintedGem() {
@@ -61,12 +63,12 @@ void SelectHintedGem() {
     if (hint < 0)
         return;
     if (hint != SelectedGem)
-        Gems[SelectedGem].RotFrame = 0;
+        GemOf(SelectedGem).RotFrame = 0;
+    // The sound comes before the selection here, so a sound that fails leaves the selection as
+    // it was. A hint while a gem is selected selects afresh: it counts as a first press.
     PlaySoundEffect(SoundSelect);
-    ComboCount = 0;
-    ClickCount = 1;
-    SelectedGem = hint;
-    GameState = StateSelected;
+    ClickCount = 0;
+    SelectGem(hint);
 }
 
 bool CanStartNewGame() {

@@ -15,8 +15,6 @@
 namespace glintrow {
 
 namespace {
-// One channel for each of the game's effects.
-constexpr int MixerChannels = 14;
 constexpr int ChunkFrames = 1024;
 // The most bytes one wave file, or its sound in the mixer's format, may take: about 47 seconds of
 // 16-bit stereo at 44.1 kHz. The game's own effects take under 1 MB; the limit keeps a long or
@@ -94,7 +92,6 @@ struct DirectSound::Device {
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             throw RuntimeError("No sound device: " + error);
         }
-        Mix_AllocateChannels(MixerChannels);
     }
     ~Device() {
         Mix_HaltChannel(-1);
@@ -152,8 +149,6 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBuffer(DSBUFFERDESC&, WAVEF
 ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::string& path,
                                                                     DSBUFFERDESC&,
                                                                     WAVEFORMATEX& format) {
-    if (nextChannel_ >= MixerChannels)
-        throw RuntimeError("Out of sound channels");
     SDL_RWops* file = openWave(path);
     try {
         if (!isWave(file))
@@ -175,6 +170,9 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::s
     voice->device = device_;
     voice->chunk = chunk;
     voice->channel = nextChannel_++;
+    // One channel for each loaded sound, however many the game loads.
+    if (Mix_AllocateChannels(-1) < nextChannel_)
+        Mix_AllocateChannels(nextChannel_);
 
     int frequency = 0;
     int channels = 0;

@@ -15,24 +15,20 @@ std::filesystem::path builtAsset(const std::string& relative) {
 
 QImage loadBuiltPicture(const std::string& relative) {
     QImage image(QString::fromStdString(builtAsset(relative).string()));
-    if (image.isNull()) {
+    if (image.isNull())
         throw std::runtime_error("cannot load " + relative);
-    }
     return image;
 }
 
 QImage cutCell(const QImage& sheet, int column, int row) {
-    return sheet.copy(column * kCell, row * kCell, kCell, kCell)
-        .convertToFormat(QImage::Format_RGB32);
+    return sheet.copy(column * Cell, row * Cell, Cell, Cell).convertToFormat(QImage::Format_RGB32);
 }
 
 Mask findShown(const QImage& keyed) {
     Mask shown;
-    for (int y = 0; y < keyed.height(); ++y) {
-        for (int x = 0; x < keyed.width(); ++x) {
+    for (int y = 0; y < keyed.height(); ++y)
+        for (int x = 0; x < keyed.width(); ++x)
             shown.push_back((keyed.pixel(x, y) & 0xffffff) != 0);
-        }
-    }
     return shown;
 }
 
@@ -66,9 +62,8 @@ Mask findEnclosed(const QImage& keyed) {
         }
     }
     Mask enclosed;
-    for (bool r : reached) {
+    for (bool r : reached)
         enclosed.push_back(!r);
-    }
     return enclosed;
 }
 
@@ -76,20 +71,17 @@ int countHoles(const QImage& keyed) {
     const Mask shown = findShown(keyed);
     const Mask enclosed = findEnclosed(keyed);
     int holes = 0;
-    for (std::size_t i = 0; i < shown.size(); ++i) {
+    for (std::size_t i = 0; i < shown.size(); ++i)
         holes += enclosed[i] && !shown[i];
-    }
     return holes;
 }
 
 QRect boundShown(const QImage& keyed) {
     QRect bounds;
     for (int y = 0; y < keyed.height(); ++y) {
-        for (int x = 0; x < keyed.width(); ++x) {
-            if ((keyed.pixel(x, y) & 0xffffff) != 0) {
+        for (int x = 0; x < keyed.width(); ++x)
+            if ((keyed.pixel(x, y) & 0xffffff) != 0)
                 bounds |= QRect(x, y, 1, 1);
-            }
-        }
     }
     return bounds;
 }
@@ -116,16 +108,14 @@ Wav readWav(const std::filesystem::path& file) {
     const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
     const auto read = [&bytes](std::size_t at, int width) {
         std::uint32_t value = 0;
-        for (int i = 0; i < width; ++i) {
+        for (int i = 0; i < width; ++i)
             value |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes.at(at + i)))
                      << (8 * i);
-        }
         return value;
     };
     if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
-        std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
+        std::memcmp(bytes.data() + 8, "WAVE", 4) != 0)
         throw std::runtime_error("not a RIFF/WAVE file: " + file.string());
-    }
     Wav wav;
     for (std::size_t at = 12; at + 8 <= bytes.size();) {
         const std::uint32_t size = read(at + 4, 4);
@@ -135,9 +125,8 @@ Wav readWav(const std::filesystem::path& file) {
             wav.sampleRate = static_cast<int>(read(at + 12, 4));
             wav.bitsPerSample = static_cast<int>(read(at + 22, 2));
         } else if (std::memcmp(bytes.data() + at, "data", 4) == 0) {
-            for (std::size_t i = 0; i + 1 < size; i += 2) {
+            for (std::size_t i = 0; i + 1 < size; i += 2)
                 wav.samples.push_back(static_cast<std::int16_t>(read(at + 8 + i, 2)));
-            }
         }
         at += 8 + size + size % 2;
     }

@@ -10,7 +10,7 @@
 
 namespace glintrow::assets::testing {
 
-inline constexpr int kCell = 52;
+inline constexpr int Cell = 52;
 
 std::filesystem::path builtAsset(const std::string& relative);
 QImage loadBuiltPicture(const std::string& relative);

@@ -9,8 +9,8 @@ namespace glintrow::assets::testing {
 
 namespace {
 
-constexpr int kCursorFrames = 6;
-constexpr int kBoardCells = 8;
+constexpr int CursorFrames = 6;
+constexpr int BoardCells = 8;
 
 QImage cursorFrame(int frame) {
     static const QImage target = loadBuiltPicture("images/Target.bmp");
@@ -35,16 +35,16 @@ double measureMeanBrightness(const QImage& picture, bool skipBlack) {
 }
 
 int distanceToBorder(int x, int y) {
-    return std::min({x, y, kCell - 1 - x, kCell - 1 - y});
+    return std::min({x, y, Cell - 1 - x, Cell - 1 - y});
 }
 
 } // namespace
 
 TEST(Cursor, TheMarkLiesInTheOuterBandOfTheCellAroundTheGem) {
-    for (int frame = 0; frame < kCursorFrames; ++frame) {
+    for (int frame = 0; frame < CursorFrames; ++frame) {
         const QImage cell = cursorFrame(frame);
-        for (int y = 0; y < kCell; ++y) {
-            for (int x = 0; x < kCell; ++x) {
+        for (int y = 0; y < Cell; ++y) {
+            for (int x = 0; x < Cell; ++x) {
                 if ((cell.pixel(x, y) & 0xffffff) != 0) {
                     ASSERT_LT(distanceToBorder(x, y), 8)
                         << "frame " << frame << " at " << x << "," << y;
@@ -55,7 +55,7 @@ TEST(Cursor, TheMarkLiesInTheOuterBandOfTheCellAroundTheGem) {
 }
 
 TEST(Cursor, TheMarkShowsAtAllFourCornersOfTheCell) {
-    for (int frame = 0; frame < kCursorFrames; ++frame) {
+    for (int frame = 0; frame < CursorFrames; ++frame) {
         const QImage cell = cursorFrame(frame);
         for (const QPoint corner : {QPoint(0, 0), QPoint(40, 0), QPoint(0, 40), QPoint(40, 40)}) {
             EXPECT_FALSE(boundShown(cell.copy(QRect(corner, QSize(12, 12)))).isEmpty())
@@ -65,14 +65,13 @@ TEST(Cursor, TheMarkShowsAtAllFourCornersOfTheCell) {
 }
 
 TEST(Cursor, EveryMarkPixelThatShowsIsNotPureBlack) {
-    for (int frame = 0; frame < kCursorFrames; ++frame) {
+    for (int frame = 0; frame < CursorFrames; ++frame)
         EXPECT_EQ(countHoles(cursorFrame(frame)), 0) << "frame " << frame;
-    }
 }
 
 TEST(Cursor, EveryFrameOfThePulseDiffersFromItsNeighbours) {
-    for (int frame = 0; frame < kCursorFrames; ++frame) {
-        EXPECT_GT(measureDifference(cursorFrame(frame), cursorFrame((frame + 1) % kCursorFrames)),
+    for (int frame = 0; frame < CursorFrames; ++frame) {
+        EXPECT_GT(measureDifference(cursorFrame(frame), cursorFrame((frame + 1) % CursorFrames)),
                   0.5)
             << "frame " << frame;
     }
@@ -82,11 +81,10 @@ TEST(Board, EveryCellIsDarkEnoughForEveryGemToStandOut) {
     const QImage board = loadBuiltPicture("images/Board.bmp");
     const QImage gems = loadBuiltPicture("images/GemSheet.bmp");
     double dimmestGem = 255;
-    for (int kind = 0; kind < 7; ++kind) {
+    for (int kind = 0; kind < 7; ++kind)
         dimmestGem = std::min(dimmestGem, measureMeanBrightness(cutCell(gems, 0, kind), true));
-    }
-    for (int row = 0; row < kBoardCells; ++row) {
-        for (int column = 0; column < kBoardCells; ++column) {
+    for (int row = 0; row < BoardCells; ++row) {
+        for (int column = 0; column < BoardCells; ++column) {
             EXPECT_LT(measureMeanBrightness(cutCell(board, column, row), false), 0.4 * dimmestGem)
                 << "cell " << column << "," << row;
         }

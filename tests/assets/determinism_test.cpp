@@ -22,11 +22,9 @@ std::vector<char> readBytes(const std::filesystem::path& file) {
 
 std::vector<std::filesystem::path> listFiles(const std::filesystem::path& root) {
     std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file()) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+        if (entry.is_regular_file())
             files.push_back(std::filesystem::relative(entry.path(), root));
-        }
-    }
     std::sort(files.begin(), files.end());
     return files;
 }

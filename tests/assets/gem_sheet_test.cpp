@@ -14,9 +14,9 @@ namespace glintrow::assets::testing {
 
 namespace {
 
-constexpr int kKinds = 7;
-constexpr int kFrames = 15;
-constexpr int kSilverKind = 4;
+constexpr int Kinds = 7;
+constexpr int Frames = 15;
+constexpr int SilverKind = 4;
 
 const QImage& gemSheet() {
     static const QImage sheet = loadBuiltPicture("images/GemSheet.bmp");
@@ -31,9 +31,8 @@ int readBitsPerPixel(const std::string& picture) {
     std::ifstream in(builtAsset(picture), std::ios::binary);
     char header[30] = {};
     in.read(header, sizeof header);
-    if (header[0] != 'B' || header[1] != 'M') {
+    if (header[0] != 'B' || header[1] != 'M')
         return 0;
-    }
     return static_cast<unsigned char>(header[28]) | static_cast<unsigned char>(header[29]) << 8;
 }
 
@@ -55,11 +54,9 @@ double findDominantHue(const QImage& frame) {
 double measureMedianSaturation(const QImage& frame) {
     std::vector<double> saturations;
     for (int y = 0; y < frame.height(); ++y) {
-        for (int x = 0; x < frame.width(); ++x) {
-            if ((frame.pixel(x, y) & 0xffffff) != 0) {
+        for (int x = 0; x < frame.width(); ++x)
+            if ((frame.pixel(x, y) & 0xffffff) != 0)
                 saturations.push_back(QColor::fromRgb(frame.pixel(x, y)).hsvSaturationF());
-            }
-        }
     }
     std::nth_element(saturations.begin(), saturations.begin() + saturations.size() / 2,
                      saturations.end());
@@ -90,8 +87,8 @@ TEST(GemSheet, PicturesAreTwentyFourBitBitmapsOfTheirFixedSizes) {
 }
 
 TEST(GemSheet, EveryGemPixelThatShowsIsNotPureBlack) {
-    for (int kind = 0; kind < kKinds; ++kind) {
-        for (int frame = 0; frame < kFrames; ++frame) {
+    for (int kind = 0; kind < Kinds; ++kind) {
+        for (int frame = 0; frame < Frames; ++frame) {
             EXPECT_EQ(countHoles(gemFrame(kind, frame)), 0)
                 << "kind " << kind << " frame " << frame;
         }
@@ -99,9 +96,9 @@ TEST(GemSheet, EveryGemPixelThatShowsIsNotPureBlack) {
 }
 
 TEST(GemSheet, NoGemFrameReachesTheBorderOfItsCell) {
-    for (int kind = 0; kind < kKinds; ++kind) {
-        for (int frame = 0; frame < kFrames; ++frame) {
-            const QRect inside(1, 1, kCell - 2, kCell - 2);
+    for (int kind = 0; kind < Kinds; ++kind) {
+        for (int frame = 0; frame < Frames; ++frame) {
+            const QRect inside(1, 1, Cell - 2, Cell - 2);
             EXPECT_TRUE(inside.contains(boundShown(gemFrame(kind, frame))))
                 << "kind " << kind << " frame " << frame;
         }
@@ -109,24 +106,23 @@ TEST(GemSheet, NoGemFrameReachesTheBorderOfItsCell) {
 }
 
 TEST(GemSheet, EveryGemAtRestSpansMostOfItsCellAndIsCentred) {
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (int kind = 0; kind < Kinds; ++kind) {
         const QRect bounds = boundShown(gemFrame(kind, 0));
-        const double extent = std::max(bounds.width(), bounds.height()) / double(kCell);
+        const double extent = std::max(bounds.width(), bounds.height()) / double(Cell);
         EXPECT_GE(extent, 0.80) << "kind " << kind;
         EXPECT_LE(extent, 0.90) << "kind " << kind;
         const double centreX = bounds.left() + bounds.width() / 2.0;
         const double centreY = bounds.top() + bounds.height() / 2.0;
-        EXPECT_NEAR(centreX, kCell / 2.0, 1.5) << "kind " << kind;
-        EXPECT_NEAR(centreY, kCell / 2.0, 1.5) << "kind " << kind;
+        EXPECT_NEAR(centreX, Cell / 2.0, 1.5) << "kind " << kind;
+        EXPECT_NEAR(centreY, Cell / 2.0, 1.5) << "kind " << kind;
     }
 }
 
 TEST(GemSheet, EveryColouredKindHasItsOwnHue) {
-    for (int a = 0; a < kKinds; ++a) {
-        for (int b = a + 1; b < kKinds; ++b) {
-            if (a == kSilverKind || b == kSilverKind) {
+    for (int a = 0; a < Kinds; ++a) {
+        for (int b = a + 1; b < Kinds; ++b) {
+            if (a == SilverKind || b == SilverKind)
                 continue;
-            }
             const double apart =
                 std::abs(findDominantHue(gemFrame(a, 0)) - findDominantHue(gemFrame(b, 0)));
             EXPECT_GE(std::min(apart, 360 - apart), 20) << "kinds " << a << " and " << b;
@@ -135,17 +131,17 @@ TEST(GemSheet, EveryColouredKindHasItsOwnHue) {
 }
 
 TEST(GemSheet, TheSilverGemIsPaleAndEveryOtherIsStronglyColoured) {
-    EXPECT_LT(measureMedianSaturation(gemFrame(kSilverKind, 0)), 0.25);
-    for (int kind = 0; kind < kKinds; ++kind) {
-        if (kind != kSilverKind) {
+    EXPECT_LT(measureMedianSaturation(gemFrame(SilverKind, 0)), 0.25);
+    for (int kind = 0; kind < Kinds; ++kind) {
+        if (kind != SilverKind) {
             EXPECT_GT(measureMedianSaturation(gemFrame(kind, 0)), 0.5) << "kind " << kind;
         }
     }
 }
 
 TEST(GemSheet, EveryKindHasItsOwnOutline) {
-    for (int a = 0; a < kKinds; ++a) {
-        for (int b = a + 1; b < kKinds; ++b) {
+    for (int a = 0; a < Kinds; ++a) {
+        for (int b = a + 1; b < Kinds; ++b) {
             const double overlap =
                 measureOverlap(findEnclosed(gemFrame(a, 0)), findEnclosed(gemFrame(b, 0)));
             EXPECT_LT(overlap, 0.9) << "kinds " << a << " and " << b;
@@ -154,20 +150,19 @@ TEST(GemSheet, EveryKindHasItsOwnOutline) {
 }
 
 TEST(GemSheet, TheGemsRimIsDarkerThanItsBody) {
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (int kind = 0; kind < Kinds; ++kind) {
         const QImage cell = gemFrame(kind, 0);
         const Mask shown = findShown(cell);
         double rim = 0;
         double body = 0;
         int rimCount = 0;
         int bodyCount = 0;
-        for (int y = 1; y < kCell - 1; ++y) {
-            for (int x = 1; x < kCell - 1; ++x) {
-                if (!shown[y * kCell + x]) {
+        for (int y = 1; y < Cell - 1; ++y) {
+            for (int x = 1; x < Cell - 1; ++x) {
+                if (!shown[y * Cell + x])
                     continue;
-                }
-                const bool edge = !shown[y * kCell + x - 1] || !shown[y * kCell + x + 1] ||
-                                  !shown[(y - 1) * kCell + x] || !shown[(y + 1) * kCell + x];
+                const bool edge = !shown[y * Cell + x - 1] || !shown[y * Cell + x + 1] ||
+                                  !shown[(y - 1) * Cell + x] || !shown[(y + 1) * Cell + x];
                 (edge ? rim : body) += measureLuminance(cell.pixel(x, y));
                 ++(edge ? rimCount : bodyCount);
             }
@@ -177,32 +172,32 @@ TEST(GemSheet, TheGemsRimIsDarkerThanItsBody) {
 }
 
 TEST(GemSheet, EveryFrameOfTheSpinMovesOnFromTheLast) {
-    for (int kind = 0; kind < kKinds; ++kind) {
-        for (int frame = 0; frame < kFrames; ++frame) {
+    for (int kind = 0; kind < Kinds; ++kind) {
+        for (int frame = 0; frame < Frames; ++frame) {
             EXPECT_GT(
-                measureDifference(gemFrame(kind, frame), gemFrame(kind, (frame + 1) % kFrames)), 1)
+                measureDifference(gemFrame(kind, frame), gemFrame(kind, (frame + 1) % Frames)), 1)
                 << "kind " << kind << " frame " << frame;
         }
     }
 }
 
 TEST(GemSheet, TheSpinLoopsFromTheLastFrameToTheFirstWithoutAJump) {
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (int kind = 0; kind < Kinds; ++kind) {
         double largestStep = 0;
-        for (int frame = 0; frame + 1 < kFrames; ++frame) {
+        for (int frame = 0; frame + 1 < Frames; ++frame) {
             largestStep = std::max(
                 largestStep, measureDifference(gemFrame(kind, frame), gemFrame(kind, frame + 1)));
         }
-        EXPECT_LE(measureDifference(gemFrame(kind, kFrames - 1), gemFrame(kind, 0)),
+        EXPECT_LE(measureDifference(gemFrame(kind, Frames - 1), gemFrame(kind, 0)),
                   1.25 * largestStep)
             << "kind " << kind;
     }
 }
 
 TEST(GemSheet, EveryGemNarrowsWhenTurnedSideOn) {
-    for (int kind = 0; kind < kKinds; ++kind) {
+    for (int kind = 0; kind < Kinds; ++kind) {
         const int atRest = boundShown(gemFrame(kind, 0)).width();
-        const int sideOn = boundShown(gemFrame(kind, kFrames / 2)).width();
+        const int sideOn = boundShown(gemFrame(kind, Frames / 2)).width();
         EXPECT_LT(sideOn, 0.9 * atRest) << "kind " << kind;
     }
 }

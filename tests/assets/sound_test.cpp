@@ -1,4 +1,5 @@
 // Checks the sounds: format, length, loudness, clean starts and ends, and the climbing combos.
+#include "SoundEffect.h"
 #include "asset_files.h"
 
 #include <gtest/gtest.h>
@@ -11,25 +12,21 @@ namespace glintrow::assets::testing {
 
 namespace {
 
-constexpr int kRate = 44100;
+constexpr int Rate = 44100;
 
-struct Expected {
-    const char* name;
-    double longestSeconds;
-};
+// The length each effect's sound must stay below: blips for a press, a thud for a landing.
+double findLongestSeconds(int effect) {
+    if (effect == SoundSelect || effect == SoundBadSwap)
+        return 0.2;
+    return effect == SoundGemDrop ? 0.3 : 1.5;
+}
 
-constexpr Expected kSounds[] = {
-    {"select", 0.2},    {"badswap", 0.2}, {"gotset", 1.5},  {"gotsetbig", 1.5}, {"combo2", 1.5},
-    {"combo3", 1.5},    {"combo4", 1.5},  {"combo5", 1.5},  {"combo6", 1.5},    {"combo7", 1.5},
-    {"excellent", 1.5}, {"gemdrop", 0.3}, {"explode", 1.5}, {"gameover", 1.5},
-};
-
-Wav readSound(const std::string& name) {
-    return readWav(builtAsset("sounds/" + name + ".wav"));
+Wav readSound(int effect) {
+    return readWav(builtAsset(std::string("sounds/") + SoundFiles[effect]));
 }
 
 double measureEnergyAt(const std::vector<std::int16_t>& samples, double hz) {
-    const double step = 2 * std::numbers::pi * hz / kRate;
+    const double step = 2 * std::numbers::pi * hz / Rate;
     double re = 0;
     double im = 0;
     for (std::size_t n = 0; n < samples.size(); ++n) {
@@ -56,54 +53,54 @@ int findStrongestNote(const std::vector<std::int16_t>& samples) {
 } // namespace
 
 TEST(Sounds, EverySoundIsSixteenBitPcmAt44100Hertz) {
-    for (const Expected& sound : kSounds) {
-        const Wav wav = readSound(sound.name);
-        EXPECT_EQ(wav.format, 1) << sound.name;
-        EXPECT_TRUE(wav.channels == 1 || wav.channels == 2) << sound.name;
-        EXPECT_EQ(wav.sampleRate, kRate) << sound.name;
-        EXPECT_EQ(wav.bitsPerSample, 16) << sound.name;
+    for (int effect = 0; effect < SoundEffectCount; ++effect) {
+        const Wav wav = readSound(effect);
+        EXPECT_EQ(wav.format, 1) << SoundFiles[effect];
+        EXPECT_TRUE(wav.channels == 1 || wav.channels == 2) << SoundFiles[effect];
+        EXPECT_EQ(wav.sampleRate, Rate) << SoundFiles[effect];
+        EXPECT_EQ(wav.bitsPerSample, 16) << SoundFiles[effect];
     }
 }
 
 TEST(Sounds, EverySoundIsShorterThanItsLimit) {
-    for (const Expected& sound : kSounds) {
-        const Wav wav = readSound(sound.name);
-        const double seconds = static_cast<double>(wav.samples.size()) / wav.channels / kRate;
-        EXPECT_GT(seconds, 0.05) << sound.name;
-        EXPECT_LT(seconds, sound.longestSeconds) << sound.name;
+    for (int effect = 0; effect < SoundEffectCount; ++effect) {
+        const Wav wav = readSound(effect);
+        const double seconds = static_cast<double>(wav.samples.size()) / wav.channels / Rate;
+        EXPECT_GT(seconds, 0.05) << SoundFiles[effect];
+        EXPECT_LT(seconds, findLongestSeconds(effect)) << SoundFiles[effect];
     }
 }
 
 TEST(Sounds, EverySoundPeaksNearMinusThreeDecibelsWithoutClipping) {
-    for (const Expected& sound : kSounds) {
-        const Wav wav = readSound(sound.name);
+    for (int effect = 0; effect < SoundEffectCount; ++effect) {
+        const Wav wav = readSound(effect);
         int peak = 0;
-        for (std::int16_t s : wav.samples) {
+        for (std::int16_t s : wav.samples)
             peak = std::max(peak, std::abs(static_cast<int>(s)));
-        }
         const double decibels = 20 * std::log10(peak / 32768.0);
-        EXPECT_GE(decibels, -4) << sound.name;
-        EXPECT_LE(decibels, -2) << sound.name;
-        EXPECT_LT(peak, 32767) << sound.name;
+        EXPECT_GE(decibels, -4) << SoundFiles[effect];
+        EXPECT_LE(decibels, -2) << SoundFiles[effect];
+        EXPECT_LT(peak, 32767) << SoundFiles[effect];
     }
 }
 
 TEST(Sounds, EverySoundStartsAndEndsInSilenceSoItDoesNotClick) {
-    for (const Expected& sound : kSounds) {
-        const std::vector<std::int16_t> s = readSound(sound.name).samples;
-        ASSERT_GT(s.size(), 32u) << sound.name;
+    for (int effect = 0; effect < SoundEffectCount; ++effect) {
+        const std::vector<std::int16_t> s = readSound(effect).samples;
+        ASSERT_GT(s.size(), 32u) << SoundFiles[effect];
         for (std::size_t i = 0; i < 8; ++i) {
-            EXPECT_LT(std::abs(s[i]), 328) << sound.name << " sample " << i;
-            EXPECT_LT(std::abs(s[s.size() - 1 - i]), 328) << sound.name << " sample from end " << i;
+            EXPECT_LT(std::abs(s[i]), 328) << SoundFiles[effect] << " sample " << i;
+            EXPECT_LT(std::abs(s[s.size() - 1 - i]), 328)
+                << SoundFiles[effect] << " sample from end " << i;
         }
     }
 }
 
 TEST(Sounds, EachComboSoundsHigherThanTheOneBefore) {
     int previous = 0;
-    for (int level = 2; level <= 7; ++level) {
-        const int note = findStrongestNote(readSound("combo" + std::to_string(level)).samples);
-        EXPECT_GT(note, previous) << "combo" << level;
+    for (int effect = SoundCombo2; effect <= SoundCombo7; ++effect) {
+        const int note = findStrongestNote(readSound(effect).samples);
+        EXPECT_GT(note, previous) << SoundFiles[effect];
         previous = note;
     }
 }

@@ -1,7 +1,7 @@
 // Test helpers over the game tables.
 #include "GameTables.h"
 
-#include "basMiscelFunctions.h"
+#include "basDirectDrawStuff.h"
 #include "platform/Runtime.h"
 
 #include <QDir>
@@ -14,16 +14,15 @@
 namespace glintrow::testing {
 
 void ResetGameTables() {
+    // Shutdown releases the drawing and sound objects and empties the gems and work lists.
+    EndDirectDraw();
     for (auto& column : Board)
         for (auto& cell : column)
             cell = BoardCell{};
-    Gems.fill(CGem{});
     GameState = StateStarting;
-    MatchedGems.clear();
-    DroppingGems.clear();
-    SelectedGem = SecondGem = ClickCount = 0;
-    SwapCounter = ClearCounter = FallCounter = GameOverCounter = ExplosionCounter = 0;
-    DropInCounter = TargetCounter = TargetPhase = ComboCount = SwapPhase = 0;
+    SelectedGem = SecondGem = 0;
+    for (int16_t* counter : NewGameCounters)
+        *counter = 0;
     BoardBitmapPath.clear();
     GemSheetPath.clear();
     TargetBitmapPath.clear();
@@ -31,14 +30,7 @@ void ResetGameTables() {
     QuitRequested = false;
     FormFont = StdFont{};
     FormHandle = BoardHandle = nullptr;
-    PrimarySurface = BackBuffer = BoardSurface = GemSheetSurface = TargetSurface = nullptr;
-    BoardClipper = nullptr;
-    DD = nullptr;
     BackBufferRect = BoardBitmapRect = RECT{};
-    SoundBuffers.fill(nullptr);
-    PrimarySoundBuffer = nullptr;
-    DS = nullptr;
-    DX = nullptr;
     Hooks() = RuntimeHooks{};
     SetRandomState(12345);
 }
@@ -46,7 +38,7 @@ void ResetGameTables() {
 void LayBoard(const BoardText& rows) {
     for (int16_t r = 0; r < BoardSize; ++r) {
         for (int16_t c = 0; c < BoardSize; ++c) {
-            const int16_t id = static_cast<int16_t>(8 * r + c);
+            const int16_t id = IdAt(c, r);
             CGem& gem = Gems[id];
             gem = CGem{};
             gem.GemID = id;
@@ -98,20 +90,47 @@ std::string DescribeDisagreement() {
     return {};
 }
 
-int16_t PartnerMakingALine(int16_t gem) {
-    const CGem& moving = Gems[gem];
-    const std::pair<int, int> steps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (auto [dx, dy] : steps) {
-        const int column = moving.XCoord + dx;
-        const int row = moving.YCoord + dy;
-        if (column < 0 || column > 7 || row < 0 || row > 7)
-            continue;
-        std::swap(Board[moving.XCoord][moving.YCoord].GemType, Board[column][row].GemType);
-        const bool line = BoardHasMatch();
-        std::swap(Board[moving.XCoord][moving.YCoord].GemType, Board[column][row].GemType);
-        if (line)
-            return Board[column][row].GemID;
+bool ScanForLine() {
+    const auto kind = [](int column, int row) { return Board[column][row].GemType; };
+    for (int a = 0; a < BoardSize; ++a) {
+        for (int b = 0; b + 2 < BoardSize; ++b) {
+            if (kind(b, a) == kind(b + 1, a) && kind(b, a) == kind(b + 2, a))
+                return true;
+            if (kind(a, b) == kind(a, b + 1) && kind(a, b) == kind(a, b + 2))
+                return true;
+        }
     }
+    return false;
+}
+
+namespace {
+
+bool SwapMakesLine(int column, int row, int toColumn, int toRow) {
+    if (toColumn < 0 || toColumn >= BoardSize || toRow < 0 || toRow >= BoardSize)
+        return false;
+    std::swap(Board[column][row].GemType, Board[toColumn][toRow].GemType);
+    const bool line = ScanForLine();
+    std::swap(Board[column][row].GemType, Board[toColumn][toRow].GemType);
+    return line;
+}
+
+} // namespace
+
+bool SomeSwapMakesLine() {
+    for (int column = 0; column < BoardSize; ++column)
+        for (int row = 0; row < BoardSize; ++row)
+            if (SwapMakesLine(column, row, column + 1, row) ||
+                SwapMakesLine(column, row, column, row + 1))
+                return true;
+    return false;
+}
+
+int16_t PartnerMakingALine(int16_t gem) {
+    const int column = Gems[gem].XCoord;
+    const int row = Gems[gem].YCoord;
+    for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+        if (SwapMakesLine(column, row, column + dx, row + dy))
+            return Board[column + dx][row + dy].GemID;
     return -1;
 }
 
@@ -161,14 +180,11 @@ void writeSilentWave(const std::string& path) {
 
 void LoadTestSounds() {
     static QTemporaryDir folder;
-    static const char* names[SoundEffectCount] = {
-        "select", "badswap", "gotset", "gotsetbig", "combo2",  "combo3",  "combo4",
-        "combo5", "combo6",  "combo7", "excellent", "gemdrop", "explode", "gameover"};
     if (!DX)
         DX = ObjectRef<DirectX7>::Make();
     DS = DX->DirectSoundCreate("");
     for (int effect = 0; effect < SoundEffectCount; ++effect) {
-        const std::string path = folder.filePath(names[effect]).toStdString() + ".wav";
+        const std::string path = folder.filePath(SoundFiles[effect]).toStdString();
         writeSilentWave(path);
         DSBUFFERDESC desc;
         WAVEFORMATEX format;

@@ -25,7 +25,11 @@ BoardText BoardKinds();
 // description of the first disagreement.
 std::string DescribeDisagreement();
 
-// The neighbour of a gem that makes a line when the two swap, or -1.
+// Lines and moves judged by plain scans of the board's kinds, apart from the game's own search:
+// whether three equal kinds stand side by side, whether some swap of two side-by-side cells makes
+// that so, and the neighbour of a gem that makes a line when the two swap (-1 for none).
+bool ScanForLine();
+bool SomeSwapMakesLine();
 int16_t PartnerMakingALine(int16_t gem);
 
 // A random board without a line, from a seed (print the seed to rerun a failure).

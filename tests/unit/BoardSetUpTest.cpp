@@ -108,23 +108,16 @@ TEST_F(BoardSetUpTest, EveryGemStartsOneBoardHeightAboveItsOwnCell) {
 }
 
 TEST_F(BoardSetUpTest, CountersStartAtZeroWhateverTheLastGameLeft) {
+    const std::array counters = {&ClickCount,    &SwapCounter,     &ClearCounter,
+                                 &FallCounter,   &GameOverCounter, &ExplosionCounter,
+                                 &DropInCounter, &TargetCounter,   &ComboCount,
+                                 &SwapPhase,     &TargetPhase};
     int16_t value = 1;
-    for (int16_t* counter :
-         {&ClickCount, &SwapCounter, &ClearCounter, &FallCounter, &GameOverCounter,
-          &ExplosionCounter, &DropInCounter, &TargetCounter, &ComboCount, &SwapPhase, &TargetPhase})
+    for (int16_t* counter : counters)
         *counter = value++;
     SetUpBoardFrom(99);
-    EXPECT_EQ(ClickCount, 0);
-    EXPECT_EQ(SwapCounter, 0);
-    EXPECT_EQ(ClearCounter, 0);
-    EXPECT_EQ(FallCounter, 0);
-    EXPECT_EQ(GameOverCounter, 0);
-    EXPECT_EQ(ExplosionCounter, 0);
-    EXPECT_EQ(DropInCounter, 0);
-    EXPECT_EQ(TargetCounter, 0);
-    EXPECT_EQ(ComboCount, 0);
-    EXPECT_EQ(SwapPhase, 0);
-    EXPECT_EQ(TargetPhase, 0);
+    for (size_t i = 0; i < counters.size(); ++i)
+        EXPECT_EQ(*counters[i], 0) << "the counter set to " << i + 1;
 }
 
 TEST_F(BoardSetUpTest, SelectionStateWorkListsAndFlagsAreLeftAlone) {

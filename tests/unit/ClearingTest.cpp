@@ -6,14 +6,10 @@
 
 #include <set>
 
-namespace glintrow {
+namespace glintrow::testing {
 namespace {
 
-using testing::IdAt;
-using testing::NoMoveBoard;
-using testing::Sounds;
-
-class ClearingTest : public testing::GameTest {
+class ClearingTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
@@ -25,19 +21,19 @@ protected:
 
     // Clears the listed gems of a board laid from rows: 12 frames of shrinking, then the clear.
     // Returns the sounds of the 13th frame.
-    Sounds ClearGems(const testing::BoardText& rows, const GemList& matched) {
-        testing::LayBoard(rows);
+    Sounds ClearGems(const BoardText& rows, const GemList& matched) {
+        LayBoard(rows);
         MatchedGems = matched;
         GameState = StateClearing;
         clockReadings = 0;
-        const Sounds before = testing::SoundPlayCounts();
+        const Sounds before = SoundPlayCounts();
         for (int frame = 1; frame <= 13; ++frame) {
             ClearMatchedGems();
             if (frame == 13)
                 break;
             SCOPED_TRACE("frame " + std::to_string(frame));
             EXPECT_EQ(GameState, StateClearing);
-            EXPECT_EQ(testing::SoundPlayCounts(), before);
+            EXPECT_EQ(SoundPlayCounts(), before);
             EXPECT_EQ(clockReadings, 0);
             for (int16_t id : matched)
                 EXPECT_EQ(Gems[id].ShrinkStep, 4 * frame);
@@ -45,10 +41,7 @@ protected:
         EXPECT_EQ(GameState, StateFalling);
         EXPECT_EQ(ClearCounter, 0);
         EXPECT_EQ(clockReadings, static_cast<int>(matched.size())) << "one re-seed per gem";
-        Sounds played = testing::SoundPlayCounts();
-        for (int effect = 0; effect < SoundEffectCount; ++effect)
-            played[effect] -= before[effect];
-        return played;
+        return SoundsSince(before);
     }
 
     // The cleared gems start at the given heights above the board, bound for the given rows,
@@ -86,11 +79,11 @@ protected:
 };
 
 TEST_F(ClearingTest, RowLineMakesTheGemsAboveItFallOneRowAndStacksTheClearedGemsOnTop) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[5] = "12666501";
     const GemList matched = {IdAt(2, 5), IdAt(3, 5), IdAt(4, 5)};
     EXPECT_EQ(ClearGems(rows, matched), Sounds{});
-    EXPECT_EQ(testing::BoardKinds()[5], "12---501");
+    EXPECT_EQ(BoardKinds()[5], "12---501");
     ExpectReusedGems(matched, {-52, -52, -52}, {0, 0, 0});
     GemList expected;
     for (int column = 2; column <= 4; ++column)
@@ -103,7 +96,7 @@ TEST_F(ClearingTest, RowLineMakesTheGemsAboveItFallOneRowAndStacksTheClearedGems
 }
 
 TEST_F(ClearingTest, ColumnLineStacksItsGemsThreeHighAndDropsTheGemsAboveThreeRows) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     for (int row = 3; row <= 5; ++row)
         rows[row][6] = '1';
     const GemList matched = {IdAt(6, 3), IdAt(6, 4), IdAt(6, 5)};
@@ -115,7 +108,7 @@ TEST_F(ClearingTest, ColumnLineStacksItsGemsThreeHighAndDropsTheGemsAboveThreeRo
 }
 
 TEST_F(ClearingTest, TwoLinesEmptyingRowsTwoAndFiveOfAColumnListEverySurvivorOnce) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[2] = "33323456";
     rows[5] = "00045601";
     const GemList matched = {IdAt(0, 2), IdAt(1, 2), IdAt(2, 2),
@@ -130,7 +123,7 @@ TEST_F(ClearingTest, TwoLinesEmptyingRowsTwoAndFiveOfAColumnListEverySurvivorOnc
 }
 
 TEST_F(ClearingTest, LineInTheTopRowDropsOnlyItsOwnGems) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[0] = "66634560";
     const GemList matched = {IdAt(0, 0), IdAt(1, 0), IdAt(2, 0)};
     ClearGems(rows, matched);
@@ -139,7 +132,7 @@ TEST_F(ClearingTest, LineInTheTopRowDropsOnlyItsOwnGems) {
 }
 
 TEST_F(ClearingTest, NewKindsNeverRepeatTheKindBeforeThemInTheList) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[4] = "55555555";
     GemList matched;
     for (int column = 0; column < 8; ++column)
@@ -157,16 +150,16 @@ TEST_F(ClearingTest, NewKindsNeverRepeatTheKindBeforeThemInTheList) {
 }
 
 TEST_F(ClearingTest, SecondClearOfAMovePlaysComboTwoAndTheEighthOnPlayExcellent) {
-    testing::LoadTestSounds();
-    testing::BoardText rows = NoMoveBoard;
+    LoadTestSounds();
+    BoardText rows = NoMoveBoard;
     rows[0] = "66634560";
     const GemList matched = {IdAt(0, 0), IdAt(1, 0), IdAt(2, 0)};
     for (int clear = 1; clear <= 10; ++clear) {
         SCOPED_TRACE("clear " + std::to_string(clear));
-        EXPECT_EQ(ClearGems(rows, matched), testing::SoundOfClear(clear));
+        EXPECT_EQ(ClearGems(rows, matched), SoundOfClear(clear));
         EXPECT_EQ(ComboCount, clear);
     }
 }
 
 } // namespace
-} // namespace glintrow
+} // namespace glintrow::testing

@@ -5,27 +5,21 @@
 #include "basMiscelFunctions.h"
 #include "platform/Runtime.h"
 
-namespace glintrow {
+namespace glintrow::testing {
 namespace {
 
-using testing::IdAt;
-using testing::NoMoveBoard;
-using testing::OnlySound;
-using testing::Sounds;
-using testing::SoundsSince;
-
-class FallingTest : public testing::GameTest {
+class FallingTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
         Hooks().timeOfDay = [] { return 777.25f; };
-        testing::LoadTestSounds();
+        LoadTestSounds();
     }
 
     // Runs the 13 frames of clearing the gems in MatchedGems; the digits of newKinds, when
     // given, then replace the kinds the cleared gems drew, in list order. Returns the sounds.
     Sounds ClearMatched(const std::string& newKinds = "") {
-        const Sounds before = testing::SoundPlayCounts();
+        const Sounds before = SoundPlayCounts();
         GameState = StateClearing;
         for (int frame = 1; frame <= 13; ++frame)
             ClearMatchedGems();
@@ -38,9 +32,8 @@ protected:
         return SoundsSince(before);
     }
 
-    void Clear(const testing::BoardText& rows, const GemList& matched,
-               const std::string& newKinds = "") {
-        testing::LayBoard(rows);
+    void Clear(const BoardText& rows, const GemList& matched, const std::string& newKinds = "") {
+        LayBoard(rows);
         MatchedGems = matched;
         ClearMatched(newKinds);
     }
@@ -48,7 +41,7 @@ protected:
     // Runs the fall until it ends and returns the number of frames it took. Only the landing
     // sound plays, and only in the last frame.
     int Fall() {
-        const Sounds before = testing::SoundPlayCounts();
+        const Sounds before = SoundPlayCounts();
         for (int frame = 1; frame <= 100; ++frame) {
             AnimateFalling();
             if (GameState != StateFalling) {
@@ -64,16 +57,16 @@ protected:
 
     void ExpectEveryGemSettled() {
         EXPECT_EQ(FallCounter, 0);
-        for (const std::string& row : testing::BoardKinds())
+        for (const std::string& row : BoardKinds())
             EXPECT_EQ(row.find('-'), std::string::npos) << row;
         for (int16_t id : DroppingGems)
             EXPECT_EQ(Gems[id].YDest, 0) << "gem " << id;
-        EXPECT_EQ(testing::DescribeDisagreement(), "");
+        EXPECT_EQ(DescribeDisagreement(), "");
     }
 };
 
 TEST_F(FallingTest, RowLineFallsOneRowInEightFramesAndRewritesTheCells) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[5] = "12666501";
     Clear(rows, {IdAt(2, 5), IdAt(3, 5), IdAt(4, 5)}, "234");
     const CGem& survivor = Gems[IdAt(2, 4)];
@@ -85,13 +78,12 @@ TEST_F(FallingTest, RowLineFallsOneRowInEightFramesAndRewritesTheCells) {
     AnimateFalling();
     EXPECT_EQ(survivor.YCoord, 5);
     EXPECT_EQ(5 + Fall(), 8);
-    EXPECT_EQ(testing::BoardKinds(),
-              (testing::BoardText{"01234560", "34234123", "60560456", "23123012", "56456345",
-                                  "12012501", "45601234", "01234560"}));
+    EXPECT_EQ(BoardKinds(), (BoardText{"01234560", "34234123", "60560456", "23123012", "56456345",
+                                       "12012501", "45601234", "01234560"}));
 }
 
 TEST_F(FallingTest, ColumnLineFallsThreeRowsInSixteenFrames) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     for (int row = 3; row <= 5; ++row)
         rows[row][6] = '1';
     Clear(rows, {IdAt(6, 3), IdAt(6, 4), IdAt(6, 5)});
@@ -99,7 +91,7 @@ TEST_F(FallingTest, ColumnLineFallsThreeRowsInSixteenFrames) {
 }
 
 TEST_F(FallingTest, WholeColumnFallsEightRowsInThirtySixFrames) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     GemList matched;
     for (int row = 0; row < 8; ++row) {
         rows[row][3] = '6';
@@ -110,32 +102,32 @@ TEST_F(FallingTest, WholeColumnFallsEightRowsInThirtySixFrames) {
 }
 
 TEST_F(FallingTest, LineInTheTopRowLandsInFourFramesExactlyInPlace) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[0] = "66634560";
     Clear(rows, {IdAt(0, 0), IdAt(1, 0), IdAt(2, 0)});
     EXPECT_EQ(Fall(), 4);
 }
 
 TEST_F(FallingTest, FallLeavingNoLineAndNoMoveEndsTheGame) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[0] = "66634560";
     Clear(rows, {IdAt(0, 0), IdAt(1, 0), IdAt(2, 0)}, "012");
     Fall();
-    EXPECT_EQ(testing::BoardKinds(), NoMoveBoard);
+    EXPECT_EQ(BoardKinds(), NoMoveBoard);
     EXPECT_EQ(GameState, StateGameOver);
 }
 
 TEST_F(FallingTest, FallLeavingAMoveGivesThePlayerTheTurn) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[0] = "66634560";
     Clear(rows, {IdAt(0, 0), IdAt(1, 0), IdAt(2, 0)}, "332");
     Fall();
-    EXPECT_EQ(testing::BoardKinds()[0], "33234560");
+    EXPECT_EQ(BoardKinds()[0], "33234560");
     EXPECT_EQ(GameState, StateIdle);
 }
 
 TEST_F(FallingTest, FallLeavingALineGoesBackToClearingWithoutASwapSound) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[4] = "56612345";
     rows[5] = "33365601";
     Clear(rows, {IdAt(0, 5), IdAt(1, 5), IdAt(2, 5)}, "012");
@@ -145,21 +137,21 @@ TEST_F(FallingTest, FallLeavingALineGoesBackToClearingWithoutASwapSound) {
 }
 
 TEST_F(FallingTest, CascadeRaisesTheComboCountAndPlaysRisingCombosThenExcellent) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     for (int row = 0; row < 3; ++row)
         rows[row][0] = '6';
-    testing::LayBoard(rows);
+    LayBoard(rows);
     MatchedGems = {IdAt(0, 0), IdAt(0, 1), IdAt(0, 2)};
     for (int clear = 1; clear <= 10; ++clear) {
         SCOPED_TRACE("clear " + std::to_string(clear));
-        EXPECT_EQ(ClearMatched("666"), testing::SoundOfClear(clear));
+        EXPECT_EQ(ClearMatched("666"), SoundOfClear(clear));
         EXPECT_EQ(ComboCount, clear);
         EXPECT_EQ(Fall(), 16);
         EXPECT_EQ(GameState, StateClearing);
-        EXPECT_EQ(testing::BoardKinds(), rows);
+        EXPECT_EQ(BoardKinds(), rows);
         ASSERT_EQ(MatchedGems.size(), 3u);
     }
 }
 
 } // namespace
-} // namespace glintrow
+} // namespace glintrow::testing

@@ -64,10 +64,14 @@ protected:
         BackBuffer->Blt(RECT{0, 0, 416, 416}, *BoardSurface, RECT{0, 0, 416, 416}, DDBLT_WAIT);
     }
 
-    // Moves every gem far off the board so one gem can be drawn alone.
-    void ParkAllGemsOffTheBoard() {
+    // Moves every gem far off the board but the listed ones, which stand at the given pixels.
+    void PlaceAlone(std::initializer_list<std::array<int16_t, 3>> idXAndY) {
         for (CGem& gem : Gems)
             gem.YPos = -1000;
+        for (auto [id, x, y] : idXAndY) {
+            Gems[id].XPos = x;
+            Gems[id].YPos = y;
+        }
     }
 };
 
@@ -81,8 +85,7 @@ TEST_F(FrameDrawingTest, GemsAtRestAreDrawnOnTheirCellsFromTheirKindAndFrame) {
 }
 
 TEST_F(FrameDrawingTest, GemHangingOverTheTopShowsItsLowerRowsAtTheTop) {
-    ParkAllGemsOffTheBoard();
-    Gems[3].YPos = -20;
+    PlaceAlone({{3, 156, -20}});
     DisplayGems();
     EXPECT_EQ(BackBuffer->GetPixel(156, 0), SheetPixel(3, 0, 20, 0));
     EXPECT_EQ(BackBuffer->GetPixel(156 + 51, 31), SheetPixel(3, 0, 51, 51));
@@ -90,8 +93,7 @@ TEST_F(FrameDrawingTest, GemHangingOverTheTopShowsItsLowerRowsAtTheTop) {
 }
 
 TEST_F(FrameDrawingTest, GemHangingOverTheBottomShowsItsUpperRows) {
-    ParkAllGemsOffTheBoard();
-    Gems[3].YPos = 400;
+    PlaceAlone({{3, 156, 400}});
     DisplayGems();
     EXPECT_EQ(BackBuffer->GetPixel(158, 400), SheetPixel(3, 0, 0, 2));
     EXPECT_EQ(BackBuffer->GetPixel(156, 415), SheetPixel(3, 0, 15, 0));
@@ -99,11 +101,7 @@ TEST_F(FrameDrawingTest, GemHangingOverTheBottomShowsItsUpperRows) {
 }
 
 TEST_F(FrameDrawingTest, GemHangingOverTheSidesIsCutThere) {
-    ParkAllGemsOffTheBoard();
-    Gems[3].XPos = -30;
-    Gems[3].YPos = 100;
-    Gems[4].XPos = 390;
-    Gems[4].YPos = 200;
+    PlaceAlone({{3, -30, 100}, {4, 390, 200}});
     DisplayGems();
     EXPECT_EQ(BackBuffer->GetPixel(0, 100), SheetPixel(3, 0, 0, 30));
     EXPECT_EQ(BackBuffer->GetPixel(21, 100), SheetPixel(3, 0, 0, 51));
@@ -126,11 +124,7 @@ TEST_F(FrameDrawingTest, GemsWhollyOffTheBoardDrawNothing) {
 }
 
 TEST_F(FrameDrawingTest, LaterCellsLieOnTopWhereGemsOverlap) {
-    ParkAllGemsOffTheBoard();
-    Gems[0].XPos = 100;
-    Gems[0].YPos = 100;
-    Gems[63].XPos = 120;
-    Gems[63].YPos = 100;
+    PlaceAlone({{0, 100, 100}, {63, 120, 100}});
     DisplayGems();
     EXPECT_EQ(BackBuffer->GetPixel(130, 110), SheetPixel(0, 0, 10, 10));
     EXPECT_EQ(BackBuffer->GetPixel(110, 110), SheetPixel(0, 0, 10, 10));
@@ -152,10 +146,8 @@ RECT DrawnBox() {
 }
 
 TEST_F(FrameDrawingTest, ShrinkingGemsAreDrawnInsideTheirCellsUntilNothingIsLeft) {
-    ParkAllGemsOffTheBoard();
+    PlaceAlone({{10, 104, 52}});
     CGem& gem = Gems[10];
-    gem.XPos = 104;
-    gem.YPos = 52;
     const std::pair<int16_t, int32_t> steps[] = {{0, 52}, {4, 44}, {24, 4}};
     for (auto [shrink, size] : steps) {
         ClearBackBuffer();

@@ -74,24 +74,12 @@ protected:
         }
     }
 
-    bool SwapMakesLine(Cell a, Cell b) {
-        std::swap(Board[a.first][a.second].GemType, Board[b.first][b.second].GemType);
-        const bool line = BoardHasMatch();
-        std::swap(Board[a.first][a.second].GemType, Board[b.first][b.second].GemType);
-        return line;
-    }
-
     // The neighbour of the selected gem that completes a line, as a player would spot it.
     Cell PartnerOfSelection() {
-        const Cell selected = CellOfGem(SelectedGem);
-        for (const Cell& step : {Cell{1, 0}, Cell{-1, 0}, Cell{0, 1}, Cell{0, -1}}) {
-            const Cell other = {selected.first + step.first, selected.second + step.second};
-            if (other.first >= 0 && other.first < 8 && other.second >= 0 && other.second < 8 &&
-                SwapMakesLine(selected, other))
-                return other;
-        }
-        ADD_FAILURE() << "the hinted gem " << SelectedGem << " makes no line with a neighbour";
-        return selected;
+        const int16_t partner = testing::PartnerMakingALine(SelectedGem);
+        if (partner < 0)
+            ADD_FAILURE() << "the hinted gem " << SelectedGem << " makes no line with a neighbour";
+        return CellOfGem(partner < 0 ? SelectedGem : partner);
     }
 
     void SpinAWhile() {

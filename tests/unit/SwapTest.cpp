@@ -6,25 +6,20 @@
 
 #include <vector>
 
-namespace glintrow {
+namespace glintrow::testing {
 namespace {
-
-using testing::IdAt;
-using testing::NoMoveBoard;
-using testing::OnlySound;
-using testing::Sounds;
 
 int StepTowards(int from, int to) {
     return (to > from) - (to < from);
 }
 
-class SwapTest : public testing::GameTest {
+class SwapTest : public GameTest {
 protected:
     // Lays the board and starts a swap of the gems in two cells as a second press does.
-    void StartMove(const testing::BoardText& rows, int16_t first, int16_t second) {
-        testing::LayBoard(rows);
+    void StartMove(const BoardText& rows, int16_t first, int16_t second) {
+        LayBoard(rows);
         ASSERT_FALSE(BoardHasMatch()) << "the board must hold no line before the move";
-        testing::LoadTestSounds();
+        LoadTestSounds();
         SelectedGem = first;
         SecondGem = second;
         StartSwap(first, second);
@@ -38,7 +33,7 @@ protected:
         CGem& a = Gems[SelectedGem];
         CGem& b = Gems[SecondGem];
         const int ax = a.XPos, ay = a.YPos, bx = b.XPos, by = b.YPos;
-        const Sounds before = testing::SoundPlayCounts();
+        const Sounds before = SoundPlayCounts();
         for (int frame = 1; frame <= 13; ++frame) {
             AnimateSwap();
             SCOPED_TRACE("frame " + std::to_string(frame));
@@ -48,18 +43,15 @@ protected:
             EXPECT_EQ(b.YPos, by + 4 * frame * StepTowards(by, ay));
             if (frame < 13) {
                 EXPECT_EQ(GameState, StateSwapping);
-                EXPECT_EQ(testing::SoundPlayCounts(), before);
+                EXPECT_EQ(SoundPlayCounts(), before);
             }
         }
-        Sounds played = testing::SoundPlayCounts();
-        for (int effect = 0; effect < SoundEffectCount; ++effect)
-            played[effect] -= before[effect];
-        return played;
+        return SoundsSince(before);
     }
 
     // A player's swap that stands: the gems exchange cells and clearing follows.
-    void ExpectGoodSwap(const testing::BoardText& rows, int16_t first, int16_t second,
-                        SoundEffect sound, size_t matched) {
+    void ExpectGoodSwap(const BoardText& rows, int16_t first, int16_t second, SoundEffect sound,
+                        size_t matched) {
         StartMove(rows, first, second);
         const CGem a = Gems[first];
         const CGem b = Gems[second];
@@ -69,7 +61,7 @@ protected:
         EXPECT_EQ(Gems[first].YCoord, b.YCoord);
         EXPECT_EQ(Gems[second].XCoord, a.XCoord);
         EXPECT_EQ(Gems[second].YCoord, a.YCoord);
-        EXPECT_EQ(testing::DescribeDisagreement(), "");
+        EXPECT_EQ(DescribeDisagreement(), "");
         EXPECT_EQ(MatchedGems.size(), matched);
         EXPECT_EQ(SwapPhase, 0);
         EXPECT_EQ(SwapCounter, 0);
@@ -88,8 +80,8 @@ protected:
         EXPECT_EQ(GameState, StateIdle);
         EXPECT_EQ(SwapPhase, 0);
         EXPECT_EQ(SwapCounter, 0);
-        EXPECT_EQ(testing::BoardKinds(), NoMoveBoard);
-        EXPECT_EQ(testing::DescribeDisagreement(), "");
+        EXPECT_EQ(BoardKinds(), NoMoveBoard);
+        EXPECT_EQ(DescribeDisagreement(), "");
         for (int16_t id : {first, second}) {
             EXPECT_EQ(Gems[id].XCoord, gemsBefore[id].XCoord);
             EXPECT_EQ(Gems[id].YCoord, gemsBefore[id].YCoord);
@@ -100,7 +92,7 @@ protected:
 };
 
 TEST_F(SwapTest, SelectedGemSpinsThroughFifteenFramesAndStartsOver) {
-    testing::LayBoard(NoMoveBoard);
+    LayBoard(NoMoveBoard);
     SelectedGem = 20;
     std::vector<int16_t> frames;
     for (int frame = 0; frame < 17; ++frame) {
@@ -112,7 +104,7 @@ TEST_F(SwapTest, SelectedGemSpinsThroughFifteenFramesAndStartsOver) {
 }
 
 TEST_F(SwapTest, GemsThatShareNoRowOrColumnGetNoDirection) {
-    testing::LayBoard(NoMoveBoard);
+    LayBoard(NoMoveBoard);
     Gems[9].XDirection = Gems[18].YDirection = 1;
     StartSwap(9, 18);
     EXPECT_EQ(Gems[9].XDirection, 0);
@@ -122,28 +114,28 @@ TEST_F(SwapTest, GemsThatShareNoRowOrColumnGetNoDirection) {
 }
 
 TEST_F(SwapTest, HorizontalSwapMakingALineOfThreePlaysGotSet) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[3] = "26466012";
     ExpectGoodSwap(rows, IdAt(1, 3), IdAt(2, 3), SoundGotSet, 3);
     EXPECT_EQ(MatchedGems, (GemList{IdAt(1, 3), IdAt(3, 3), IdAt(4, 3)}));
 }
 
 TEST_F(SwapTest, VerticalSwapMakingALineOfFourPlaysGotSet) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[4] = "51002045";
     rows[5] = "12340601";
     ExpectGoodSwap(rows, IdAt(4, 5), IdAt(4, 4), SoundGotSet, 4);
 }
 
 TEST_F(SwapTest, SwapMakingALineOfFivePlaysGotSetBig) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[4] = "00200345";
     rows[5] = "12045601";
     ExpectGoodSwap(rows, IdAt(2, 4), IdAt(2, 5), SoundGotSetBig, 5);
 }
 
 TEST_F(SwapTest, SwapMakingTwoCrossingLinesOfThreePlaysGotSetBig) {
-    testing::BoardText rows = NoMoveBoard;
+    BoardText rows = NoMoveBoard;
     rows[3] = "23656612";
     rows[4] = "56062345";
     rows[5] = "12365601";
@@ -159,4 +151,4 @@ TEST_F(SwapTest, BadVerticalSwapSlidesBackAndLeavesTheBoardAsItWas) {
 }
 
 } // namespace
-} // namespace glintrow
+} // namespace glintrow::testing

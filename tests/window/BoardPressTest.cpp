@@ -29,14 +29,6 @@ protected:
         Press(52 * column + 26, 52 * row + 26, button);
     }
 
-    static int Played(SoundEffect effect) { return SoundPlayCounts()[effect]; }
-    static int PlayedInAll() {
-        int total = 0;
-        for (int count : SoundPlayCounts())
-            total += count;
-        return total;
-    }
-
     frmMain window_;
 };
 
@@ -45,25 +37,25 @@ TEST_F(BoardPressTest, FirstPressSelectsTheGemWithAnyButton) {
         GameState = StateIdle;
         ClickCount = 0;
         ComboCount = 5;
-        const int selectsBefore = Played(SoundSelect);
+        const Sounds before = SoundPlayCounts();
         PressCell(3, 2, button);
         EXPECT_EQ(SelectedGem, 19);
         EXPECT_EQ(GameState, StateSelected);
         EXPECT_EQ(ClickCount, 1);
         EXPECT_EQ(ComboCount, 0);
-        EXPECT_EQ(Played(SoundSelect), selectsBefore + 1);
+        EXPECT_EQ(SoundsSince(before), OnlySound(SoundSelect));
     }
 }
 
 TEST_F(BoardPressTest, PressingTheSelectedGemAgainCancelsWithoutASound) {
     PressCell(4, 4);
     Gems[36].RotFrame = 9;
-    const int soundsBefore = PlayedInAll();
+    const Sounds before = SoundPlayCounts();
     PressCell(4, 4);
     EXPECT_EQ(GameState, StateIdle);
     EXPECT_EQ(ClickCount, 0);
     EXPECT_EQ(Gems[36].RotFrame, 0);
-    EXPECT_EQ(PlayedInAll(), soundsBefore);
+    EXPECT_EQ(SoundsSince(before), Sounds{});
 
     PressCell(5, 4);
     EXPECT_EQ(SelectedGem, 37) << "the next press is a first press again";
@@ -76,9 +68,9 @@ TEST_F(BoardPressTest, PressingARowOrColumnNeighbourStartsASwapWithoutASound) {
         ClickCount = 0;
         PressCell(4, 2, Qt::RightButton);
         Gems[20].RotFrame = 4;
-        const int soundsBefore = PlayedInAll();
+        const Sounds before = SoundPlayCounts();
         PressCell(column, row, Qt::MiddleButton);
-        const int16_t second = static_cast<int16_t>(8 * row + column);
+        const int16_t second = IdAt(column, row);
         EXPECT_EQ(GameState, StateSwapping);
         EXPECT_EQ(SecondGem, second);
         EXPECT_EQ(ClickCount, 0);
@@ -87,7 +79,7 @@ TEST_F(BoardPressTest, PressingARowOrColumnNeighbourStartsASwapWithoutASound) {
         EXPECT_EQ(Gems[20].YDirection, row - 2);
         EXPECT_EQ(Gems[second].XDirection, 4 - column);
         EXPECT_EQ(Gems[second].YDirection, 2 - row);
-        EXPECT_EQ(PlayedInAll(), soundsBefore);
+        EXPECT_EQ(SoundsSince(before), Sounds{});
         Gems[20].XDirection = Gems[20].YDirection = 0;
         Gems[second].XDirection = Gems[second].YDirection = 0;
     }
@@ -99,13 +91,13 @@ TEST_F(BoardPressTest, PressingAGemThatIsNoNeighbourCancelsWithTheBadSwapSound) 
         GameState = StateIdle;
         ClickCount = 0;
         PressCell(4, 2);
-        const int badSwapsBefore = Played(SoundBadSwap);
+        const Sounds before = SoundPlayCounts();
         PressCell(column, row);
         EXPECT_EQ(GameState, StateIdle);
         EXPECT_EQ(SelectedGem, 20) << "the pressed gem is not selected instead";
-        EXPECT_EQ(SecondGem, 8 * row + column);
+        EXPECT_EQ(SecondGem, IdAt(column, row));
         EXPECT_EQ(ClickCount, 0);
-        EXPECT_EQ(Played(SoundBadSwap), badSwapsBefore + 1);
+        EXPECT_EQ(SoundsSince(before), OnlySound(SoundBadSwap));
     }
 }
 
@@ -113,7 +105,7 @@ TEST_F(BoardPressTest, OutermostPixelsSelectNothingWhileTheNextOnesDo) {
     for (auto [x, y] : {std::pair{0, 100}, {415, 100}, {100, 0}, {100, 415}}) {
         Press(x, y);
         EXPECT_EQ(GameState, StateIdle) << x << ", " << y;
-        EXPECT_EQ(PlayedInAll(), 0);
+        EXPECT_EQ(SoundPlayCounts(), Sounds{});
     }
     PressCell(2, 2);
     for (auto [x, y] : {std::pair{0, 100}, {100, 415}}) {
@@ -136,7 +128,7 @@ TEST_F(BoardPressTest, NothingSoundsWhileSoundIsOff) {
     PressCell(4, 4);
     PressCell(4, 5);
     EXPECT_EQ(GameState, StateSwapping);
-    EXPECT_EQ(PlayedInAll(), 0);
+    EXPECT_EQ(SoundPlayCounts(), Sounds{});
 }
 
 TEST_F(BoardPressTest, PressesInStatesThatTakeNoneChangeNothing) {
@@ -154,7 +146,7 @@ TEST_F(BoardPressTest, PressesInStatesThatTakeNoneChangeNothing) {
         EXPECT_EQ(SecondGem, 8);
         EXPECT_EQ(ClickCount, 1);
     }
-    EXPECT_EQ(PlayedInAll(), 0);
+    EXPECT_EQ(SoundPlayCounts(), Sounds{});
 }
 
 } // namespace

@@ -36,27 +36,23 @@ TEST_F(WindowTest, MenusHoldEveryItemSeparatorAndShortcutInOrder) {
     EXPECT_EQ(menus[0]->text(), "&Game");
     EXPECT_EQ(menus[1]->text(), "&Help");
 
-    const std::vector<MenuEntry> game = EntriesOf(window.mnuGame);
-    const std::vector<MenuEntry> expectedGame = {{"&New Game", QKeySequence(Qt::Key_F2)},
-                                                 {"&Play Sound", QKeySequence("Ctrl+P")},
-                                                 {"-", {}},
-                                                 {"&Hint", QKeySequence(Qt::Key_F3)},
-                                                 {"-", {}},
-                                                 {"&Quit", QKeySequence("Ctrl+Q")}};
-    ASSERT_EQ(game.size(), expectedGame.size());
-    for (size_t i = 0; i < game.size(); ++i) {
-        EXPECT_EQ(game[i].text, expectedGame[i].text);
-        EXPECT_EQ(game[i].shortcut, expectedGame[i].shortcut) << game[i].text.toStdString();
-    }
-    const std::vector<MenuEntry> help = EntriesOf(window.mnuHelp);
-    const std::vector<MenuEntry> expectedHelp = {{"&How to play...", QKeySequence(Qt::Key_F1)},
-                                                 {"-", {}},
-                                                 {"&About...", QKeySequence("Ctrl+A")}};
-    ASSERT_EQ(help.size(), expectedHelp.size());
-    for (size_t i = 0; i < help.size(); ++i) {
-        EXPECT_EQ(help[i].text, expectedHelp[i].text);
-        EXPECT_EQ(help[i].shortcut, expectedHelp[i].shortcut) << help[i].text.toStdString();
-    }
+    const auto expectEntries = [](QMenu* menu, const std::vector<MenuEntry>& expected) {
+        const std::vector<MenuEntry> entries = EntriesOf(menu);
+        ASSERT_EQ(entries.size(), expected.size());
+        for (size_t i = 0; i < entries.size(); ++i) {
+            EXPECT_EQ(entries[i].text, expected[i].text);
+            EXPECT_EQ(entries[i].shortcut, expected[i].shortcut) << entries[i].text.toStdString();
+        }
+    };
+    expectEntries(window.mnuGame, {{"&New Game", QKeySequence(Qt::Key_F2)},
+                                   {"&Play Sound", QKeySequence("Ctrl+P")},
+                                   {"-", {}},
+                                   {"&Hint", QKeySequence(Qt::Key_F3)},
+                                   {"-", {}},
+                                   {"&Quit", QKeySequence("Ctrl+Q")}});
+    expectEntries(window.mnuHelp, {{"&How to play...", QKeySequence(Qt::Key_F1)},
+                                   {"-", {}},
+                                   {"&About...", QKeySequence("Ctrl+A")}});
     EXPECT_TRUE(window.mnuPlaySound->isCheckable());
     EXPECT_FALSE(window.mnuPlaySound->isChecked());
 }

@@ -8,79 +8,108 @@ namespace glintrow::assets {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 GemKind makeRedCushion() {
-    return {{fitOutline(makeSuperellipse(4, 32)),
-             16,
-             0.07,
-             {{0.13, 0.19, 16, 0.5}, {0.30, 0.33, 8, 0.25}, {0.44, 0.40, 8, 0.25}},
-             0.05},
-            {rgb255(74, 0, 20), rgb255(218, 16, 44), rgb255(255, 84, 84), rgb255(255, 226, 220)},
-            0.07};
+    return {.cut = {.outline = fitOutline(makeSuperellipse(4, 32)),
+                    .girdleCount = 16,
+                    .girdleHalfHeight = 0.07,
+                    .crown = {{.inset = 0.13, .height = 0.19, .count = 16, .phase = 0.5},
+                              {.inset = 0.30, .height = 0.33, .count = 8, .phase = 0.25},
+                              {.inset = 0.44, .height = 0.40, .count = 8, .phase = 0.25}},
+                    .dome = 0.05},
+            .palette = {.deep = rgb255(74, 0, 20),
+                        .body = rgb255(218, 16, 44),
+                        .lit = rgb255(255, 84, 84),
+                        .glare = rgb255(255, 226, 220)},
+            .fire = 0.07};
 }
 
 GemKind makeGreenHexagon() {
-    return {{fitOutline(makeRegularPolygon(6, kPi / 2)),
-             6,
-             0.07,
-             {{0.13, 0.18, 6, 0}, {0.27, 0.31, 6, 0}, {0.40, 0.40, 6, 0}}},
-            {rgb255(0, 56, 26), rgb255(22, 182, 70), rgb255(100, 240, 110), rgb255(226, 255, 222)},
-            0.05};
+    return {.cut = {.outline = fitOutline(makeRegularPolygon(6, std::numbers::pi / 2)),
+                    .girdleCount = 6,
+                    .girdleHalfHeight = 0.07,
+                    .crown = {{.inset = 0.13, .height = 0.18, .count = 6, .phase = 0},
+                              {.inset = 0.27, .height = 0.31, .count = 6, .phase = 0},
+                              {.inset = 0.40, .height = 0.40, .count = 6, .phase = 0}}},
+            .palette = {.deep = rgb255(0, 56, 26),
+                        .body = rgb255(22, 182, 70),
+                        .lit = rgb255(100, 240, 110),
+                        .glare = rgb255(226, 255, 222)},
+            .fire = 0.05};
 }
 
 GemKind makeBlueRhombus() {
-    return {{fitOutline(makeRegularPolygon(4, 0)),
-             8,
-             0.07,
-             {{0.14, 0.20, 8, 0.5}, {0.34, 0.38, 4, 0.0}},
-             0.08},
-            {rgb255(6, 20, 96), rgb255(26, 100, 240), rgb255(100, 180, 255), rgb255(226, 242, 255)},
-            0.07};
+    return {.cut = {.outline = fitOutline(makeRegularPolygon(4, 0)),
+                    .girdleCount = 8,
+                    .girdleHalfHeight = 0.07,
+                    .crown = {{.inset = 0.14, .height = 0.20, .count = 8, .phase = 0.5},
+                              {.inset = 0.34, .height = 0.38, .count = 4, .phase = 0.0}},
+                    .dome = 0.08},
+            .palette = {.deep = rgb255(6, 20, 96),
+                        .body = rgb255(26, 100, 240),
+                        .lit = rgb255(100, 180, 255),
+                        .glare = rgb255(226, 242, 255)},
+            .fire = 0.07};
 }
 
 GemKind makeYellowEmeraldCut() {
-    return {{fitOutline(makeChamferedRectangle(0.74, 0.26)),
-             8,
-             0.07,
-             {{0.10, 0.17, 8, 0}, {0.21, 0.30, 8, 0}, {0.32, 0.40, 8, 0}}},
-            {rgb255(96, 52, 0), rgb255(236, 190, 20), rgb255(255, 238, 110), rgb255(255, 252, 226)},
-            0.05};
+    return {.cut = {.outline = fitOutline(makeChamferedRectangle(0.74, 0.26)),
+                    .girdleCount = 8,
+                    .girdleHalfHeight = 0.07,
+                    .crown = {{.inset = 0.10, .height = 0.17, .count = 8, .phase = 0},
+                              {.inset = 0.21, .height = 0.30, .count = 8, .phase = 0},
+                              {.inset = 0.32, .height = 0.40, .count = 8, .phase = 0}}},
+            .palette = {.deep = rgb255(96, 52, 0),
+                        .body = rgb255(236, 190, 20),
+                        .lit = rgb255(255, 238, 110),
+                        .glare = rgb255(255, 252, 226)},
+            .fire = 0.05};
 }
 
 GemKind makeWhiteBrilliant() {
-    return {
-        {fitOutline(makeRegularPolygon(48, kPi / 2)),
-         16,
-         0.07,
-         {{0.14, 0.19, 16, 0.5}, {0.30, 0.33, 8, 0.25}, {0.44, 0.40, 8, 0.25}},
-         0.05},
-        {rgb255(30, 40, 74), rgb255(150, 166, 198), rgb255(230, 238, 252), rgb255(255, 255, 255)},
-        0.3};
+    return {.cut = {.outline = fitOutline(makeRegularPolygon(48, std::numbers::pi / 2)),
+                    .girdleCount = 16,
+                    .girdleHalfHeight = 0.07,
+                    .crown = {{.inset = 0.14, .height = 0.19, .count = 16, .phase = 0.5},
+                              {.inset = 0.30, .height = 0.33, .count = 8, .phase = 0.25},
+                              {.inset = 0.44, .height = 0.40, .count = 8, .phase = 0.25}},
+                    .dome = 0.05},
+            .palette = {.deep = rgb255(30, 40, 74),
+                        .body = rgb255(150, 166, 198),
+                        .lit = rgb255(230, 238, 252),
+                        .glare = rgb255(255, 255, 255)},
+            .fire = 0.3};
 }
 
 GemKind makePurpleTriangle() {
-    return {{fitOutline(makeRegularPolygon(3, kPi / 2)),
-             6,
-             0.07,
-             {{0.14, 0.22, 3, 0.5}, {0.30, 0.40, 3, 0.0}}},
-            {rgb255(46, 4, 84), rgb255(152, 44, 222), rgb255(206, 120, 255), rgb255(244, 226, 255)},
-            0.07};
+    return {.cut = {.outline = fitOutline(makeRegularPolygon(3, std::numbers::pi / 2)),
+                    .girdleCount = 6,
+                    .girdleHalfHeight = 0.07,
+                    .crown = {{.inset = 0.14, .height = 0.22, .count = 3, .phase = 0.5},
+                              {.inset = 0.30, .height = 0.40, .count = 3, .phase = 0.0}}},
+            .palette = {.deep = rgb255(46, 4, 84),
+                        .body = rgb255(152, 44, 222),
+                        .lit = rgb255(206, 120, 255),
+                        .glare = rgb255(244, 226, 255)},
+            .fire = 0.07};
 }
 
 GemKind makeOrangeMarquise() {
-    return {{fitOutline(makeMarquise(0.60, 16)),
-             16,
-             0.07,
-             {{0.12, 0.22, 8, 0.5}, {0.30, 0.40, 8, 0.0}}},
-            {rgb255(112, 30, 0), rgb255(246, 112, 10), rgb255(255, 178, 64), rgb255(255, 242, 214)},
-            0.07};
+    return {.cut = {.outline = fitOutline(makeMarquise(0.60, 16)),
+                    .girdleCount = 16,
+                    .girdleHalfHeight = 0.07,
+                    .crown = {{.inset = 0.12, .height = 0.22, .count = 8, .phase = 0.5},
+                              {.inset = 0.30, .height = 0.40, .count = 8, .phase = 0.0}}},
+            .palette = {.deep = rgb255(112, 30, 0),
+                        .body = rgb255(246, 112, 10),
+                        .lit = rgb255(255, 178, 64),
+                        .glare = rgb255(255, 242, 214)},
+            .fire = 0.07};
 }
 
 } // namespace
 
 const GemKind& gemKind(int kind) {
-    static const std::array<GemKind, kGemKinds> kinds{
+    static const std::array<GemKind, GemKinds> kinds{
         makeRedCushion(),     makeGreenHexagon(),   makeBlueRhombus(),   makeYellowEmeraldCut(),
         makeWhiteBrilliant(), makePurpleTriangle(), makeOrangeMarquise()};
     return kinds.at(kind);

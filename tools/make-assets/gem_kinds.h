@@ -6,7 +6,7 @@
 
 namespace glintrow::assets {
 
-inline constexpr int kGemKinds = 7;
+inline constexpr int GemKinds = 7;
 
 // Shades a facet takes from unlit to glinting; a facet's light level picks a point between them.
 struct GemPalette {

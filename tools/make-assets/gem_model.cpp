@@ -47,9 +47,8 @@ Vec3 computeNormal(const GemSolid& solid, const std::vector<int>& corners) {
 
 Vec3 computeCentroid(const GemSolid& solid, const std::vector<int>& corners) {
     Vec3 sum;
-    for (int corner : corners) {
+    for (int corner : corners)
         sum = sum + solid.vertices[corner];
-    }
     return sum * (1.0 / static_cast<double>(corners.size()));
 }
 
@@ -81,12 +80,10 @@ void stitchRings(GemSolid& solid, const Ring& lower, const Ring& upper) {
         const bool advanceLower = j == upperCount || (i < lowerCount && gap < 1e-9);
         const bool advanceUpper = i == lowerCount || (j < upperCount && gap > -1e-9);
         std::vector<int> corners{lower.vertices[i % lowerCount]};
-        if (advanceLower) {
+        if (advanceLower)
             corners.push_back(lower.vertices[++i % lowerCount]);
-        }
-        if (advanceUpper) {
+        if (advanceUpper)
             corners.push_back(upper.vertices[++j % upperCount]);
-        }
         corners.push_back(upper.vertices[(advanceUpper ? j - 1 : j) % upperCount]);
         addFacet(solid, std::move(corners), false);
     }
@@ -167,9 +164,8 @@ std::vector<Vec2> fitOutline(std::vector<Vec2> outline) {
     }
     const Vec2 centre = (low + high) * 0.5;
     const double scale = 2 / std::max(high.x - low.x, high.y - low.y);
-    for (Vec2& p : outline) {
+    for (Vec2& p : outline)
         p = (p - centre) * scale;
-    }
     return outline;
 }
 

@@ -18,10 +18,10 @@ namespace glintrow::assets {
 namespace {
 
 // The light comes from the upper left, in front of the gem; the viewer looks along -z.
-const Vec3 kLight = normalized({-0.3, 0.8, 0.5});
-const Vec3 kHalfway = normalized(kLight + Vec3{0, 0, 1});
+const Vec3 Light = normalized({-0.3, 0.8, 0.5});
+const Vec3 Halfway = normalized(Light + Vec3{0, 0, 1});
 // Light that crossed the gem leaves it through the lower right of the back facets.
-const Vec3 kThroughLight = normalized({0.45, -0.55, -0.70});
+const Vec3 ThroughLight = normalized({0.45, -0.55, -0.70});
 
 struct Scene {
     const GemKind& kind;
@@ -49,23 +49,21 @@ double computeFacetJitter(int id) {
 
 Rgb pickShade(const GemPalette& palette, double level) {
     const double t = std::clamp(level, 0.0, 1.1);
-    if (t < 0.45) {
+    if (t < 0.45)
         return mix(palette.deep, palette.body, t / 0.45);
-    }
-    if (t < 0.8) {
+    if (t < 0.8)
         return mix(palette.body, palette.lit, (t - 0.45) / 0.35);
-    }
     return mix(palette.lit, palette.glare, (t - 0.8) / 0.3);
 }
 
 double computeSurfaceLevel(Vec3 normal, int id, double fire) {
-    const double diffuse = std::max(0.0, dot(normal, kLight));
-    const double flash = std::pow(std::max(0.0, dot(normal, kHalfway)), 40);
+    const double diffuse = std::max(0.0, dot(normal, Light));
+    const double flash = std::pow(std::max(0.0, dot(normal, Halfway)), 40);
     return 0.06 + 0.95 * diffuse + fire * computeFacetJitter(id) + 0.5 * flash;
 }
 
 double computeInteriorLevel(Vec3 normal, int id, double fire) {
-    const double through = std::max(0.0, dot(normal, kThroughLight));
+    const double through = std::max(0.0, dot(normal, ThroughLight));
     return 0.08 + through + 1.5 * fire * computeFacetJitter(id + 97);
 }
 
@@ -79,15 +77,13 @@ QPolygonF computeHull(std::vector<QPointF> points) {
     std::vector<QPointF> hull(2 * points.size());
     std::size_t k = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        while (k >= 2 && !turnsLeft(hull[k - 2], hull[k - 1], points[i])) {
+        while (k >= 2 && !turnsLeft(hull[k - 2], hull[k - 1], points[i]))
             --k;
-        }
         hull[k++] = points[i];
     }
     for (std::size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
-        while (k >= lower && !turnsLeft(hull[k - 2], hull[k - 1], points[i])) {
+        while (k >= lower && !turnsLeft(hull[k - 2], hull[k - 1], points[i]))
             --k;
-        }
         hull[k++] = points[i];
     }
     hull.resize(k - 1);
@@ -98,33 +94,30 @@ Scene buildScene(int kind, double turn, int size) {
     Scene scene{gemKind(kind), buildSolid(gemKind(kind).cut), {}, {}, {}, 0, 0, size};
     scene.factor = chooseSupersampling(size);
     const double centre = size * scene.factor / 2.0;
-    scene.pixelsPerUnit = centre * kGemFill;
+    scene.pixelsPerUnit = centre * GemFill;
     for (const Vec3& v : scene.solid.vertices) {
         const Vec3 p = turnAboutVertical(v, turn);
         scene.points.emplace_back(centre + p.x * scene.pixelsPerUnit,
                                   centre - p.y * scene.pixelsPerUnit);
     }
-    for (const Facet& facet : scene.solid.facets) {
+    for (const Facet& facet : scene.solid.facets)
         scene.normals.push_back(turnAboutVertical(facet.normal, turn));
-    }
     scene.hull = computeHull(scene.points);
     return scene;
 }
 
 QPolygonF outlineFacet(const Scene& scene, const Facet& facet) {
     QPolygonF polygon;
-    for (int corner : facet.corners) {
+    for (int corner : facet.corners)
         polygon << scene.points[corner];
-    }
     return polygon;
 }
 
 void paintInterior(QPainter& painter, const Scene& scene) {
     for (const Facet& facet : scene.solid.facets) {
         const Vec3 normal = scene.normals[facet.id];
-        if (normal.z >= 0) {
+        if (normal.z >= 0)
             continue;
-        }
         const Rgb shade =
             pickShade(scene.kind.palette, computeInteriorLevel(normal, facet.id, scene.kind.fire));
         painter.setBrush(toQColor(shade));
@@ -144,9 +137,8 @@ void paintSurface(QPainter& painter, const Scene& scene) {
     const QRectF box = scene.hull.boundingRect();
     for (const Facet& facet : scene.solid.facets) {
         const Vec3 normal = scene.normals[facet.id];
-        if (normal.z <= 0) {
+        if (normal.z <= 0)
             continue;
-        }
         const double level = computeSurfaceLevel(normal, facet.id, scene.kind.fire);
         const double opacity = facet.table ? 0.35 : 0.7;
         const double spread = facet.table ? 0.25 : 0.1;
@@ -200,10 +192,9 @@ void paintGlint(QPainter& painter, const Scene& scene, double turn) {
     const double centre = scene.size * scene.factor / 2.0;
     for (double side : {1.0, -1.0}) {
         const Vec3 facing = turnAboutVertical({normal.x * side, normal.y, normal.z * side}, turn);
-        const double strength = std::pow(std::max(0.0, dot(facing, kHalfway)), 6);
-        if (facing.z <= 0 || strength < 0.02) {
+        const double strength = std::pow(std::max(0.0, dot(facing, Halfway)), 6);
+        if (facing.z <= 0 || strength < 0.02)
             continue;
-        }
         const Vec3 at = turnAboutVertical({corner.x * side, corner.y, height * side}, turn);
         const QPointF point(centre + at.x * scene.pixelsPerUnit,
                             centre - at.y * scene.pixelsPerUnit);

@@ -6,7 +6,7 @@
 namespace glintrow::assets {
 
 // Share of the square the gem's larger side spans at rest.
-inline constexpr double kGemFill = 0.85;
+inline constexpr double GemFill = 0.85;
 
 // A size × size premultiplied ARGB picture of gem `kind` turned by `turn` radians; every gem looks
 // the same again after half a turn.

@@ -6,12 +6,10 @@
 
 int main(int argc, char** argv) {
     using namespace glintrow::assets;
-    if (argc == 3 && std::string_view(argv[1]) == "--contact-sheet") {
+    if (argc == 3 && std::string_view(argv[1]) == "--contact-sheet")
         return writeContactSheet(argv[2]) ? 0 : 1;
-    }
-    if (argc == 2 && std::string_view(argv[1]).substr(0, 1) != "-") {
+    if (argc == 2 && std::string_view(argv[1]).substr(0, 1) != "-")
         return writeAllAssets(argv[1]) ? 0 : 1;
-    }
     std::fprintf(stderr, "usage: make-assets <outdir>\n"
                          "       make-assets --contact-sheet <file.png>\n");
     return 2;

@@ -16,9 +16,8 @@ namespace glintrow::assets {
 namespace {
 
 bool saveImage(const QImage& image, const std::filesystem::path& file, const char* format) {
-    if (image.save(QString::fromStdString(file.string()), format)) {
+    if (image.save(QString::fromStdString(file.string()), format))
         return true;
-    }
     std::fprintf(stderr, "make-assets: cannot write %s\n", file.c_str());
     return false;
 }
@@ -27,9 +26,8 @@ bool saveBytes(const std::vector<std::uint8_t>& bytes, const std::filesystem::pa
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
-    if (out.good()) {
+    if (out.good())
         return true;
-    }
     std::fprintf(stderr, "make-assets: cannot write %s\n", file.c_str());
     return false;
 }
@@ -38,7 +36,7 @@ bool writePictures(const std::filesystem::path& images) {
     bool ok = saveImage(makeGemSheet(), images / "GemSheet.bmp", "BMP");
     ok = saveImage(makeBoard(), images / "Board.bmp", "BMP") && ok;
     ok = saveImage(makeTarget(), images / "Target.bmp", "BMP") && ok;
-    for (int size : kIconSizes) {
+    for (int size : IconSizes) {
         const std::string name = "glintrow-" + std::to_string(size) + ".png";
         ok = saveImage(makeIcon(size), images / "icons" / name, "PNG") && ok;
     }
@@ -47,10 +45,10 @@ bool writePictures(const std::filesystem::path& images) {
 
 bool writeSounds(const std::filesystem::path& sounds) {
     bool ok = true;
-    for (const SoundRecipe& recipe : soundRecipes()) {
-        ok =
-            saveBytes(encodeWav(recipe.make()), sounds / (std::string(recipe.name) + ".wav")) && ok;
-    }
+    for (int effect = 0; effect < SoundEffectCount; ++effect)
+        ok = saveBytes(encodeWav(makeSound(static_cast<SoundEffect>(effect))),
+                       sounds / SoundFiles[effect]) &&
+             ok;
     return ok;
 }
 

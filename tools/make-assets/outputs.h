@@ -5,7 +5,7 @@
 
 namespace glintrow::assets {
 
-inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+inline constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
 
 bool writeAllAssets(const std::filesystem::path& outdir);
 bool writeContactSheet(const std::filesystem::path& file);

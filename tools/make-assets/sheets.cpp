@@ -15,13 +15,12 @@ namespace glintrow::assets {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 // Pixels covered less than this are left to the colour key: blending such faint coverage toward
 // the board tone would only grow a dull fringe.
-constexpr int kKeyAlpha = 77;
+constexpr int KeyAlpha = 77;
 
 QPointF mirrorIntoCorner(QPointF p, QPointF corner) {
-    const double middle = kCell / 2.0;
+    const double middle = Cell / 2.0;
     return {middle + corner.x() * (p.x() - middle), middle + corner.y() * (p.y() - middle)};
 }
 
@@ -40,8 +39,8 @@ QPainterPath traceBrackets(double margin, double arm) {
 QImage paintCursor(int frame) {
     constexpr int factor = 8;
     constexpr double margin = 3.2;
-    const double pulse = 0.5 - 0.5 * std::cos(2 * kPi * frame / kCursorFrames);
-    QImage big(kCell * factor, kCell * factor, QImage::Format_ARGB32_Premultiplied);
+    const double pulse = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * frame / CursorFrames);
+    QImage big(Cell * factor, Cell * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     QPainter painter(&big);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -55,9 +54,8 @@ QImage paintCursor(int frame) {
     stroke(QColor(255, 250, 225, static_cast<int>(150 + 105 * pulse)), 1.1);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, static_cast<int>(90 + 165 * pulse)));
-    for (const QPointF corner : {QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1), QPointF(-1, -1)}) {
+    for (const QPointF corner : {QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1), QPointF(-1, -1)})
         painter.drawEllipse(mirrorIntoCorner({margin, margin}, corner), 1.3, 1.3);
-    }
     painter.end();
     return shrinkBoxes(big, factor);
 }
@@ -73,16 +71,16 @@ int computeGrain(int x, int y) {
 }
 
 void paintBoardCell(QPainter& painter, int column, int row) {
-    const Rgb base = (column + row) % 2 == 0 ? kLightCellTone : kDarkCellTone;
-    const QRectF cell(column * kCell, row * kCell, kCell, kCell);
-    QRadialGradient glow(cell.center(), kCell * 0.75);
+    const Rgb base = (column + row) % 2 == 0 ? LightCellTone : DarkCellTone;
+    const QRectF cell(column * Cell, row * Cell, Cell, Cell);
+    QRadialGradient glow(cell.center(), Cell * 0.75);
     glow.setColorAt(0, toQColor(base + rgb255(4, 4, 6)));
     glow.setColorAt(1, toQColor(base));
     painter.fillRect(cell, glow);
-    painter.fillRect(QRectF(cell.left(), cell.top(), kCell, 1), toQColor(base + rgb255(9, 9, 12)));
-    painter.fillRect(QRectF(cell.left(), cell.top(), 1, kCell), toQColor(base + rgb255(6, 6, 8)));
-    painter.fillRect(QRectF(cell.left(), cell.bottom() - 1, kCell, 1), toQColor(base * 0.78));
-    painter.fillRect(QRectF(cell.right() - 1, cell.top(), 1, kCell), toQColor(base * 0.84));
+    painter.fillRect(QRectF(cell.left(), cell.top(), Cell, 1), toQColor(base + rgb255(9, 9, 12)));
+    painter.fillRect(QRectF(cell.left(), cell.top(), 1, Cell), toQColor(base + rgb255(6, 6, 8)));
+    painter.fillRect(QRectF(cell.left(), cell.bottom() - 1, Cell, 1), toQColor(base * 0.78));
+    painter.fillRect(QRectF(cell.right() - 1, cell.top(), 1, Cell), toQColor(base * 0.84));
 }
 
 void addGrain(QImage& image) {
@@ -99,17 +97,15 @@ void drawKeyed(QImage& target, const QImage& keyed, QPoint at) {
     for (int y = 0; y < keyed.height(); ++y) {
         for (int x = 0; x < keyed.width(); ++x) {
             const QRgb p = keyed.pixel(x, y);
-            if ((p & 0xffffff) != 0) {
+            if ((p & 0xffffff) != 0)
                 target.setPixel(at.x() + x, at.y() + y, p);
-            }
         }
     }
 }
 
 QImage paintIconGems(int size) {
-    if (size < 64) {
+    if (size < 64)
         return paintGem(0, 0, size);
-    }
     QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
@@ -131,7 +127,7 @@ QImage keyOntoBoardTone(const QImage& soft) {
         for (int x = 0; x < source.width(); ++x) {
             const QRgb p = source.pixel(x, y);
             const int alpha = qAlpha(p);
-            if (alpha < kKeyAlpha) {
+            if (alpha < KeyAlpha) {
                 keyed.setPixel(x, y, qRgb(0, 0, 0));
                 continue;
             }
@@ -141,45 +137,42 @@ QImage keyOntoBoardTone(const QImage& soft) {
                     1, static_cast<int>(std::lround(premultiplied + uncovered * tone * 255)));
             };
             keyed.setPixel(x, y,
-                           qRgb(blend(qRed(p), kBoardTone.r), blend(qGreen(p), kBoardTone.g),
-                                blend(qBlue(p), kBoardTone.b)));
+                           qRgb(blend(qRed(p), BoardTone.r), blend(qGreen(p), BoardTone.g),
+                                blend(qBlue(p), BoardTone.b)));
         }
     }
     return keyed;
 }
 
 QImage makeGemSheet() {
-    QImage sheet(kCell * kSpinFrames, kCell * kGemKinds, QImage::Format_RGB888);
+    QImage sheet(Cell * SpinFrames, Cell * GemKinds, QImage::Format_RGB888);
     sheet.fill(Qt::black);
     QPainter painter(&sheet);
-    for (int kind = 0; kind < kGemKinds; ++kind) {
-        for (int frame = 0; frame < kSpinFrames; ++frame) {
-            const QImage soft = paintGem(kind, frame * kPi / kSpinFrames, kCell);
-            painter.drawImage(QPoint(frame * kCell, kind * kCell), keyOntoBoardTone(soft));
+    for (int kind = 0; kind < GemKinds; ++kind) {
+        for (int frame = 0; frame < SpinFrames; ++frame) {
+            const QImage soft = paintGem(kind, frame * std::numbers::pi / SpinFrames, Cell);
+            painter.drawImage(QPoint(frame * Cell, kind * Cell), keyOntoBoardTone(soft));
         }
     }
     return sheet;
 }
 
 QImage makeBoard() {
-    QImage board(kCell * kBoardCells, kCell * kBoardCells, QImage::Format_RGB888);
+    QImage board(Cell * BoardCells, Cell * BoardCells, QImage::Format_RGB888);
     QPainter painter(&board);
-    for (int row = 0; row < kBoardCells; ++row) {
-        for (int column = 0; column < kBoardCells; ++column) {
+    for (int row = 0; row < BoardCells; ++row)
+        for (int column = 0; column < BoardCells; ++column)
             paintBoardCell(painter, column, row);
-        }
-    }
     painter.end();
     addGrain(board);
     return board;
 }
 
 QImage makeTarget() {
-    QImage target(kCell * kCursorFrames, kCell, QImage::Format_RGB888);
+    QImage target(Cell * CursorFrames, Cell, QImage::Format_RGB888);
     QPainter painter(&target);
-    for (int frame = 0; frame < kCursorFrames; ++frame) {
-        painter.drawImage(QPoint(frame * kCell, 0), keyOntoBoardTone(paintCursor(frame)));
-    }
+    for (int frame = 0; frame < CursorFrames; ++frame)
+        painter.drawImage(QPoint(frame * Cell, 0), keyOntoBoardTone(paintCursor(frame)));
     return target;
 }
 
@@ -192,37 +185,37 @@ QImage makeContactSheet() {
     const QImage board = makeBoard();
     const QImage gems = makeGemSheet();
     const QImage cursor = makeTarget();
-    QImage sheet(kCell * kSpinFrames + 2 * margin, kCell * (kGemKinds + 1) + 2 * margin,
+    QImage sheet(Cell * SpinFrames + 2 * margin, Cell * (GemKinds + 1) + 2 * margin,
                  QImage::Format_RGB888);
-    sheet.fill(toQColor(kBoardTone * 0.6));
+    sheet.fill(toQColor(BoardTone * 0.6));
     QPainter painter(&sheet);
-    for (int row = 0; row <= kGemKinds; ++row) {
-        for (int column = 0; column < kSpinFrames; ++column) {
-            const QRect cell((column % 2) * kCell, (row % 2) * kCell, kCell, kCell);
-            painter.drawImage(QPoint(margin + column * kCell, margin + row * kCell), board, cell);
+    for (int row = 0; row <= GemKinds; ++row) {
+        for (int column = 0; column < SpinFrames; ++column) {
+            const QRect cell((column % 2) * Cell, (row % 2) * Cell, Cell, Cell);
+            painter.drawImage(QPoint(margin + column * Cell, margin + row * Cell), board, cell);
         }
     }
     painter.end();
-    for (int kind = 0; kind < kGemKinds; ++kind) {
-        for (int frame = 0; frame < kSpinFrames; ++frame) {
-            const QImage cell = gems.copy(frame * kCell, kind * kCell, kCell, kCell);
-            drawKeyed(sheet, cell, {margin + frame * kCell, margin + kind * kCell});
+    for (int kind = 0; kind < GemKinds; ++kind) {
+        for (int frame = 0; frame < SpinFrames; ++frame) {
+            const QImage cell = gems.copy(frame * Cell, kind * Cell, Cell, Cell);
+            drawKeyed(sheet, cell, {margin + frame * Cell, margin + kind * Cell});
         }
     }
-    const int cursorRow = margin + kGemKinds * kCell;
-    for (int frame = 0; frame < kCursorFrames; ++frame) {
-        const QImage mark = cursor.copy(frame * kCell, 0, kCell, kCell);
-        const QImage gem = gems.copy(0, frame * kCell, kCell, kCell);
-        drawKeyed(sheet, mark, {margin + frame * kCell, cursorRow});
-        drawKeyed(sheet, gem, {margin + (frame + kCursorFrames) * kCell, cursorRow});
-        drawKeyed(sheet, mark, {margin + (frame + kCursorFrames) * kCell, cursorRow});
+    const int cursorRow = margin + GemKinds * Cell;
+    for (int frame = 0; frame < CursorFrames; ++frame) {
+        const QImage mark = cursor.copy(frame * Cell, 0, Cell, Cell);
+        const QImage gem = gems.copy(0, frame * Cell, Cell, Cell);
+        drawKeyed(sheet, mark, {margin + frame * Cell, cursorRow});
+        drawKeyed(sheet, gem, {margin + (frame + CursorFrames) * Cell, cursorRow});
+        drawKeyed(sheet, mark, {margin + (frame + CursorFrames) * Cell, cursorRow});
     }
     QPainter icons(&sheet);
-    int x = margin + 2 * kCursorFrames * kCell;
+    int x = margin + 2 * CursorFrames * Cell;
     for (int size : {16, 32, 48}) {
-        icons.drawImage(QPoint(x + (kCell - size) / 2, cursorRow + (kCell - size) / 2),
+        icons.drawImage(QPoint(x + (Cell - size) / 2, cursorRow + (Cell - size) / 2),
                         makeIcon(size));
-        x += kCell;
+        x += Cell;
     }
     return sheet;
 }

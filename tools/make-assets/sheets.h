@@ -7,16 +7,16 @@
 
 namespace glintrow::assets {
 
-inline constexpr int kCell = 52;
-inline constexpr int kSpinFrames = 15;
-inline constexpr int kCursorFrames = 6;
-inline constexpr int kBoardCells = 8;
+inline constexpr int Cell = 52;
+inline constexpr int SpinFrames = 15;
+inline constexpr int CursorFrames = 6;
+inline constexpr int BoardCells = 8;
 
 // The board's two checker tones and their average. Soft edges blend into the average, since the
 // game draws gems and cursor with black as a hard transparent key.
-inline const Rgb kLightCellTone = rgb255(36, 33, 55);
-inline const Rgb kDarkCellTone = rgb255(30, 27, 45);
-inline const Rgb kBoardTone = mix(kLightCellTone, kDarkCellTone, 0.5);
+inline const Rgb LightCellTone = rgb255(36, 33, 55);
+inline const Rgb DarkCellTone = rgb255(30, 27, 45);
+inline const Rgb BoardTone = mix(LightCellTone, DarkCellTone, 0.5);
 
 QImage keyOntoBoardTone(const QImage& soft);
 QImage makeGemSheet();

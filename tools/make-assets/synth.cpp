@@ -10,16 +10,15 @@ namespace glintrow::assets {
 
 namespace {
 
-constexpr double kTwoPi = 2 * std::numbers::pi;
-constexpr double kPeak = 0.708;
-constexpr double kReleaseSeconds = 0.015;
+constexpr double Peak = 0.708;
+constexpr double ReleaseSeconds = 0.015;
 
 double shapeRise(double t, double duration) {
     return t >= duration ? 1 : 0.5 - 0.5 * std::cos(std::numbers::pi * t / duration);
 }
 
 std::size_t toSample(double seconds) {
-    return static_cast<std::size_t>(std::lround(seconds * kSampleRate));
+    return static_cast<std::size_t>(std::lround(seconds * SampleRate));
 }
 
 // A lowpass of two one-pole stages: always stable, whatever the cutoff.
@@ -27,7 +26,7 @@ struct Lowpass {
     double first = 0;
     double second = 0;
     double run(double input, double cutoffHz) {
-        const double k = 1 - std::exp(-kTwoPi * cutoffHz / kSampleRate);
+        const double k = 1 - std::exp(-2 * std::numbers::pi * cutoffHz / SampleRate);
         first += k * (input - first);
         second += k * (first - second);
         return second;
@@ -72,18 +71,16 @@ Timbre makeGlassTimbre() {
 
 Timbre makeBrassTimbre() {
     Timbre timbre;
-    for (int n = 1; n <= 9; ++n) {
+    for (int n = 1; n <= 9; ++n)
         timbre.push_back({static_cast<double>(n), 1.0 / n, 1 + 0.18 * (n - 1)});
-    }
     return timbre;
 }
 
 // Harmonics falling steeply with order: a dull, closed buzz.
 Timbre makeReedTimbre() {
     Timbre timbre;
-    for (int n = 1; n <= 7; ++n) {
+    for (int n = 1; n <= 7; ++n)
         timbre.push_back({static_cast<double>(n), 1.0 / (n * n) + (n % 2 == 1 ? 0.12 / n : 0), 1});
-    }
     return timbre;
 }
 
@@ -104,15 +101,16 @@ void addVoice(Samples& samples, const Voice& voice, const Timbre& timbre) {
     const std::size_t last = std::min(samples.size(), toSample(voice.start + voice.length));
     double phase = 0;
     for (std::size_t n = first; n < last; ++n) {
-        const double t = static_cast<double>(n - first) / kSampleRate;
-        const double wobble = voice.vibrato * std::sin(kTwoPi * 5.5 * t) * std::min(1.0, t / 0.2);
+        const double t = static_cast<double>(n - first) / SampleRate;
+        const double wobble =
+            voice.vibrato * std::sin(2 * std::numbers::pi * 5.5 * t) * std::min(1.0, t / 0.2);
         const double hz = voice.fromHz * std::pow(voice.toHz / voice.fromHz, t / voice.length);
-        phase += kTwoPi * hz * (1 + wobble) / kSampleRate;
+        phase += 2 * std::numbers::pi * hz * (1 + wobble) / SampleRate;
         const double envelope =
-            shapeRise(t, voice.attack) * shapeRise(voice.length - t, kReleaseSeconds) * voice.gain;
+            shapeRise(t, voice.attack) * shapeRise(voice.length - t, ReleaseSeconds) * voice.gain;
         double sum = 0;
         for (const Partial& partial : timbre) {
-            if (partial.ratio * hz < 0.45 * kSampleRate) {
+            if (partial.ratio * hz < 0.45 * SampleRate) {
                 sum += partial.gain * std::exp(-t * partial.fade / voice.decay) *
                        std::sin(phase * partial.ratio);
             }
@@ -131,11 +129,11 @@ void addNoise(Samples& samples, const NoiseBurst& burst) {
         state ^= state >> 17;
         state ^= state << 5;
         const double white = state / 2147483648.0 - 1;
-        const double t = static_cast<double>(n - first) / kSampleRate;
+        const double t = static_cast<double>(n - first) / SampleRate;
         const double cutoff =
             burst.fromCutoffHz * std::pow(burst.toCutoffHz / burst.fromCutoffHz, t / burst.length);
         const double envelope = shapeRise(t, 0.002) * std::exp(-t / burst.decay) *
-                                shapeRise(burst.length - t, kReleaseSeconds);
+                                shapeRise(burst.length - t, ReleaseSeconds);
         samples[n] += burst.gain * envelope * filter.run(white, cutoff);
     }
 }
@@ -148,12 +146,10 @@ void addRoom(Samples& samples, double wet) {
     std::array<Allpass, 2> allpasses{Allpass{Samples(556, 0.0)}, Allpass{Samples(441, 0.0)}};
     for (double& sample : samples) {
         double echo = 0;
-        for (Comb& comb : combs) {
+        for (Comb& comb : combs)
             echo += comb.run(sample, 0.78, 0.3);
-        }
-        for (Allpass& allpass : allpasses) {
+        for (Allpass& allpass : allpasses)
             echo = allpass.run(echo);
-        }
         sample += wet * echo * 0.25;
     }
 }
@@ -167,12 +163,10 @@ void finishSound(Samples& samples) {
         samples[n] *= shapeRise(fromStart, 1) * shapeRise(toEnd, 1);
     }
     double peak = 0;
-    for (double sample : samples) {
+    for (double sample : samples)
         peak = std::max(peak, std::abs(sample));
-    }
-    for (double& sample : samples) {
-        sample *= kPeak / peak;
-    }
+    for (double& sample : samples)
+        sample *= Peak / peak;
 }
 
 } // namespace glintrow::assets

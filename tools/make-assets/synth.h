@@ -7,7 +7,7 @@
 
 namespace glintrow::assets {
 
-inline constexpr int kSampleRate = 44100;
+inline constexpr int SampleRate = 44100;
 
 using Samples = std::vector<double>;
 

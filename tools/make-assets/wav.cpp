@@ -9,15 +9,13 @@ namespace glintrow::assets {
 namespace {
 
 void appendLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int width) {
-    for (int i = 0; i < width; ++i) {
+    for (int i = 0; i < width; ++i)
         bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
 }
 
 void appendTag(std::vector<std::uint8_t>& bytes, const char (&tag)[5]) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         bytes.push_back(static_cast<std::uint8_t>(tag[i]));
-    }
 }
 
 } // namespace
@@ -35,8 +33,8 @@ std::vector<std::uint8_t> encodeWav(const Samples& samples) {
     appendLittleEndian(bytes, 16, 4);
     appendLittleEndian(bytes, 1, 2); // integer PCM
     appendLittleEndian(bytes, channels, 2);
-    appendLittleEndian(bytes, kSampleRate, 4);
-    appendLittleEndian(bytes, kSampleRate * channels * bytesPerSample, 4);
+    appendLittleEndian(bytes, SampleRate, 4);
+    appendLittleEndian(bytes, SampleRate * channels * bytesPerSample, 4);
     appendLittleEndian(bytes, channels * bytesPerSample, 2);
     appendLittleEndian(bytes, 8 * bytesPerSample, 2);
     appendTag(bytes, "data");

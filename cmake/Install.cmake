@@ -66,7 +66,7 @@ foreach(folder images sounds)
 endforeach()
 glintrow_install_link(${GLINTROW_INSTALL_GAMESDIR} glintrow ${GLINTROW_INSTALL_APPDIR}/glintrow)
 
-foreach(size 16 32 48 64 128 256)
+foreach(size IN LISTS GLINTROW_ICON_SIZES)
   install(FILES ${CMAKE_BINARY_DIR}/images/icons/glintrow-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
     RENAME ${GLINTROW_APP_ID}.png)

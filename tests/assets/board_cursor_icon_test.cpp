@@ -1,5 +1,6 @@
 // Checks the board, the selection cursor and the icons.
 #include "asset_files.h"
+#include "outputs.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +99,7 @@ TEST(Board, HasNoPureBlackPatches) {
 }
 
 TEST(Icons, EverySizeIsASquareGemOnATransparentGround) {
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : IconSizes) {
         const QImage icon =
             loadBuiltPicture("images/icons/glintrow-" + std::to_string(size) + ".png");
         ASSERT_EQ(icon.size(), QSize(size, size));

@@ -13,9 +13,6 @@ from runner import StillBoard, run_test
 DRAWING_FAILURE = "This is uncalled-for!"
 SOUND_FAILURE = "Ombra Glintrow"
 BITMAPS = ("Board.bmp", "GemSheet.bmp", "Target.bmp")
-WAVES = ("select.wav", "badswap.wav", "gotset.wav", "gotsetbig.wav", "combo2.wav", "combo3.wav",
-         "combo4.wav", "combo5.wav", "combo6.wav", "combo7.wav", "excellent.wav", "gemdrop.wav",
-         "explode.wav", "gameover.wav")
 TEXT = b"These lines are words, not a picture and not a sound.\n" * 40
 
 # A board picture of another size, in six bands that show where each part of it is drawn.
@@ -285,6 +282,12 @@ def expect_play_from(session, main, folder):
     expect_quit(session, main)
 
 
+def read_wave_names(executable):
+    """The game's wave files, as the build lists them beside the program."""
+    with open(os.path.join(os.path.dirname(executable), "wave-files.txt")) as names:
+        return names.read().split()
+
+
 def run_case(session, executable, case):
     check(case is not None and "-" in case, "give a case: <file>-<fault>, e.g. Board.bmp-missing")
     name, fault = case.rsplit("-", 1)
@@ -295,7 +298,8 @@ def run_case(session, executable, case):
         session.start_game(copy_game(executable, folder))
         expect_play_from(session, session.wait_for_main_window(), folder)
         return
-    check(name in BITMAPS or name in WAVES, f"no such file of the game: {name}")
+    check(name in BITMAPS or name in read_wave_names(executable),
+          f"no such file of the game: {name}")
     folder = os.path.join(session.run.temp, "game")
     game = copy_game(executable, folder)
     damage(os.path.join(folder, "images" if name in BITMAPS else "sounds", name), fault)

@@ -1,7 +1,6 @@
 # Helpers shared by the install tests: failures, the expected files and the checks of a tree.
 
 readonly APP_ID=io.github.ombraglintrow.glintrow
-readonly ICON_SIZES=(16 32 48 64 128 256)
 readonly APP_DIR=lib/games/ombra-glintrow
 readonly ASSET_DIR=share/games/ombra-glintrow
 
@@ -22,7 +21,7 @@ list_expected_files() {
         echo "$APP_DIR/images"
         echo "$APP_DIR/sounds"
         (cd "$build" && find images sounds -type f) | sed "s|^|$ASSET_DIR/|"
-        for size in "${ICON_SIZES[@]}"; do
+        for size in $(cd "$build/images/icons" && ls glintrow-*.png | tr -dc '0-9\n'); do
             echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
         done
         echo "share/applications/$APP_ID.desktop"

@@ -20,6 +20,9 @@ constexpr int16_t CellSize = 52;
 constexpr int16_t BoardPixels = BoardSize * CellSize;
 constexpr int16_t GemKinds = 7;
 constexpr int16_t GemCount = BoardSize * BoardSize;
+// Frames of a gem's turn across the gem sheet, and of the cursor's pulse across its bitmap.
+constexpr int16_t SpinFrames = 15;
+constexpr int16_t TargetFrames = 6;
 
 struct BoardCell {
     CGem* Gem = nullptr;

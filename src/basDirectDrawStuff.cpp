@@ -7,11 +7,11 @@
 namespace glintrow {
 namespace {
 
-// The cells the frames are copied from: 15 spin frames across and a row for each gem kind in
-// the sheet, six frames in a row in the cursor.
-constexpr int32_t GemSheetWidth = 15 * CellSize;
+// The cells the frames are copied from: the spin frames across and a row for each gem kind in the
+// sheet, the cursor's frames in one row.
+constexpr int32_t GemSheetWidth = SpinFrames * CellSize;
 constexpr int32_t GemSheetHeight = GemKinds * CellSize;
-constexpr int32_t TargetWidth = 6 * CellSize;
+constexpr int32_t TargetWidth = TargetFrames * CellSize;
 constexpr int32_t TargetHeight = CellSize;
 
 ObjectRef<DirectDrawSurface7> LoadBitmapSurface(const std::string& path) {

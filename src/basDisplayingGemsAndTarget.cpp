@@ -7,7 +7,6 @@
 namespace glintrow {
 namespace {
 
-constexpr int32_t TargetFrames = 6;
 constexpr int32_t DrawsPerTargetFrame = 3;
 
 CGem& GemInCell(int16_t column, int16_t row) {

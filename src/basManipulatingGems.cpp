@@ -16,7 +16,7 @@ namespace {
 
 constexpr int16_t DropInStep = 13;
 constexpr int16_t DropInCheckAfter = 32;
-constexpr int16_t LastSpinFrame = 14;
+constexpr int16_t LastSpinFrame = SpinFrames - 1;
 constexpr int16_t SwapStep = 4;
 constexpr int16_t SwapFrames = CellSize / SwapStep;
 constexpr int16_t SwapBackPhase = 2;

@@ -234,13 +234,10 @@ uint32_t readLittleEndian(const QByteArray& bytes, int offset, int size) {
     return value;
 }
 
+// What a bitmap's headers say of its pixels; the height counts rows whichever way up they lie.
 struct BitmapHeader {
-    int64_t width = 0;
-    // Rows, whichever way up they are stored.
-    int64_t height = 0;
-    uint32_t bitsPerPixel = 0;
-    uint32_t compression = 0;
-    uint32_t pixelsAt = 0;
+    int64_t width = 0, height = 0;
+    uint32_t bitsPerPixel = 0, compression = 0, pixelsAt = 0;
 };
 
 constexpr uint32_t RunLength8 = 1;

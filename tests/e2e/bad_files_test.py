@@ -255,12 +255,17 @@ def expect_stretched_board(session, main):
     expect_quit(session, main)
 
 
-def expect_truncated_wave(session, main, folder):
-    """A cut wave may be refused with the sound box or played as far as it goes."""
+def wait_for_game_from(session, main, folder):
+    """Waits until the game in the folder plays or shows the sound failure box; says which."""
     view = session.locate_board(main)
     background = read_bmp(os.path.join(folder, "images", "Board.bmp"))
     session.step("wait for the sound failure box or the game")
-    kind, found = wait_for_play_or_sound_failure(session, view, background)
+    return wait_for_play_or_sound_failure(session, view, background)
+
+
+def expect_truncated_wave(session, main, folder):
+    """A cut wave may be refused with the sound box or played as far as it goes."""
+    kind, found = wait_for_game_from(session, main, folder)
     if kind == "box":
         print("the cut wave file was refused")
         expect_sound_failure(session, main, found)
@@ -272,10 +277,7 @@ def expect_truncated_wave(session, main, folder):
 
 def expect_play_from(session, main, folder):
     """The game plays from its folder: the board fills with gems and no box shows."""
-    view = session.locate_board(main)
-    background = read_bmp(os.path.join(folder, "images", "Board.bmp"))
-    session.step("wait for the gems on the board")
-    kind, board = wait_for_play_or_sound_failure(session, view, background)
+    kind, board = wait_for_game_from(session, main, folder)
     check(kind == "plays", "the game refused its own sounds")
     session.run.record("board", board, keep=True)
     check(not session.x.find_message_boxes(DRAWING_FAILURE), "the game refused its own pictures")

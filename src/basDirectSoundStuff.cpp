@@ -1,7 +1,6 @@
 // The fourteen sound effects: loading them at start-up and playing them.
 #include "basDirectSoundStuff.h"
 
-#include "basDirectDrawStuff.h"
 #include "platform/Runtime.h"
 
 namespace glintrow {
@@ -18,8 +17,9 @@ void LoadSoundEffects() {
     WAVEFORMATEX silentFormat;
     PrimarySoundBuffer = DS->CreateSoundBuffer(primaryDesc, silentFormat);
 
+    const std::string sounds = AppPath() + "/sounds/";
     for (int effect = 0; effect < SoundEffectCount; ++effect) {
-        const std::string path = AppPath() + "/sounds/" + SoundFiles[effect];
+        const std::string path = sounds + SoundFiles[effect];
         DSBUFFERDESC desc;
         desc.lFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN;
         WAVEFORMATEX format;

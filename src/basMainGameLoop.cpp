@@ -56,11 +56,7 @@ void RunFrame() {
     // The state is read once: the extras of a swap are drawn also in the frame that ends it.
     const GameStates state = GameState;
     AnimateGameState(state);
-    DrawStateExtras(state);
-    if (GameState == StateClearing)
-        DisplayClearingGems();
-    else
-        DisplayGems();
+    DrawStateAndGems(state);
     PrimarySurface->Blt(boardWindow, *BackBuffer, BackBufferRect, DDBLT_WAIT);
 
     WaitForFrameEnd(frameStart);
@@ -98,6 +94,14 @@ void AnimateGameState(GameStates state) {
     case StateGameOverShown:
         break;
     }
+}
+
+void DrawStateAndGems(GameStates state) {
+    DrawStateExtras(state);
+    if (GameState == StateClearing)
+        DisplayClearingGems();
+    else
+        DisplayGems();
 }
 
 void MainGameLoop() {

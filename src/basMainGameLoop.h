@@ -10,6 +10,10 @@ namespace glintrow {
 // The animation step of a frame in the given state; it draws nothing.
 void AnimateGameState(GameStates state);
 
+// What a frame draws after its state step, given the state the frame began in: the cursors or the
+// banner of that state, then every gem, shrunk while the state is now clearing.
+void DrawStateAndGems(GameStates state);
+
 void MainGameLoop();
 // True while a frame loop runs; a new game then goes on in it instead of starting another.
 bool IsFrameLoopRunning();

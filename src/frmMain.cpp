@@ -184,9 +184,10 @@ template <class Command> bool frmMain::runCommand(Command command) {
 
 void frmMain::Form_Load() {
     const bool started = RunReportingFailure([this] {
-        BoardBitmapPath = AppPath() + "/images/Board.bmp";
-        GemSheetPath = AppPath() + "/images/GemSheet.bmp";
-        TargetBitmapPath = AppPath() + "/images/Target.bmp";
+        const std::string folder = AppPath();
+        BoardBitmapPath = folder + "/images/Board.bmp";
+        GemSheetPath = folder + "/images/GemSheet.bmp";
+        TargetBitmapPath = folder + "/images/Target.bmp";
         picBoard->move(0, 0);
         picBoard->setFixedSize(BoardPixels, BoardPixels);
         layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -188,14 +188,13 @@ void drawPending(DirectDrawSurface7::Image& image) {
     if (image.name == image.drawnName)
         return;
     const bool redrawWhole = presentEveryFrame && image.steps.front().whole;
-    if (!redrawWhole && image.steps.size() == image.drawnSteps.size() &&
-        drawAlike(image.steps, image.steps.size(), image.drawnSteps)) {
+    const bool drawnComeFirst =
+        !redrawWhole && drawAlike(image.steps, image.drawnSteps.size(), image.drawnSteps);
+    if (drawnComeFirst && image.steps.size() == image.drawnSteps.size()) {
         image.name = image.drawnName;
         return;
     }
-    size_t first = 0;
-    if (!redrawWhole && drawAlike(image.steps, image.drawnSteps.size(), image.drawnSteps))
-        first = image.drawnSteps.size();
+    const size_t first = drawnComeFirst ? image.drawnSteps.size() : 0;
     if (first == 0 && image.steps.front().whole)
         takeUnsharedBuffer(image);
     QPainter painter(&image.pixels);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <set>
@@ -221,6 +222,11 @@ Sounds SoundOfClear(int clear) {
     if (clear >= 2)
         return OnlySound(combos[clear - 2]);
     return Sounds{};
+}
+
+uint64_t SeedFrom(const char* variable, uint64_t otherwise) {
+    const char* fixed = std::getenv(variable);
+    return fixed ? std::strtoull(fixed, nullptr, 10) : otherwise;
 }
 
 } // namespace glintrow::testing

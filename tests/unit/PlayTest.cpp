@@ -20,12 +20,6 @@ namespace {
 constexpr int MovesToPlay = 4000;
 constexpr int FramesAllowedPerMove = 2000;
 
-uint64_t ChooseSeed() {
-    if (const char* fixed = std::getenv("GLINTROW_PLAY_SEED"))
-        return std::strtoull(fixed, nullptr, 10);
-    return std::random_device{}();
-}
-
 struct Tally {
     int moves = 0;
     int goodSwaps = 0;
@@ -174,7 +168,7 @@ protected:
 };
 
 TEST_F(PlayTest, ThousandsOfMovesKeepBoardAndGemsInAgreement) {
-    const uint64_t seed = ChooseSeed();
+    const uint64_t seed = testing::SeedFrom("GLINTROW_PLAY_SEED", std::random_device{}());
     SCOPED_TRACE("GLINTROW_PLAY_SEED=" + std::to_string(seed));
     std::cout << "[ play     ] GLINTROW_PLAY_SEED=" << seed << std::endl;
     rng.seed(seed);

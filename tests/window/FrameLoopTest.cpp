@@ -2,8 +2,7 @@
 // the cursors of a swap drawn also in the frame that ends it, and the window showing every frame
 // as a whole composition of it would.
 #include "WindowDriver.h"
-#include "basDisplayingGemsAndTarget.h"
-#include "basMiscelFunctions.h"
+#include "basMainGameLoop.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -75,16 +74,7 @@ QImage FullComposition(const FrameStart& start) {
     TargetPhase = start.targetPhase;
     TargetCounter = start.targetCounter;
     BackBuffer->Blt(BackBufferRect, *BoardSurface, BoardBitmapRect, DDBLT_WAIT);
-    if (start.state == StateSelected || start.state == StateSwapping)
-        DisplayTarget(SelectedGem);
-    if (start.state == StateSwapping)
-        DisplayTarget(SecondGem);
-    if (start.state == StateGameOverShown)
-        ShowGameOver();
-    if (GameState == StateClearing)
-        DisplayClearingGems();
-    else
-        DisplayGems();
+    DrawStateAndGems(start.state);
     QImage picture(416, 416, QImage::Format_RGB32);
     for (int y = 0; y < 416; ++y)
         for (int x = 0; x < 416; ++x) {

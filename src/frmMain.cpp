@@ -116,7 +116,7 @@ QIcon loadGameIcon() {
 } // namespace
 
 frmMain::frmMain() {
-    setWindowTitle(QStringLiteral("Ombra Glintrow "));
+    setWindowTitle(QString::fromUtf8(WindowTitle));
     setWindowIcon(loadGameIcon());
     // The game takes every button alike and reads no modifier keys.
     picBoard = new PictureBox(this, [this](int16_t button, float x, float y) {
@@ -185,9 +185,9 @@ template <class Command> bool frmMain::runCommand(Command command) {
 void frmMain::Form_Load() {
     const bool started = RunReportingFailure([this] {
         const std::string folder = AppPath();
-        BoardBitmapPath = folder + "/images/Board.bmp";
-        GemSheetPath = folder + "/images/GemSheet.bmp";
-        TargetBitmapPath = folder + "/images/Target.bmp";
+        BoardBitmapPath = folder + "/images/" + BoardBitmapFile;
+        GemSheetPath = folder + "/images/" + GemSheetFile;
+        TargetBitmapPath = folder + "/images/" + TargetBitmapFile;
         picBoard->move(0, 0);
         picBoard->setFixedSize(BoardPixels, BoardPixels);
         layout()->setSizeConstraint(QLayout::SetFixedSize);

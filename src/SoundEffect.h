@@ -1,5 +1,5 @@
-// The game's sound effects and the wave file of each: one list for the game, which loads the
-// files, and for the asset generator, which makes them.
+// The game's sound effects, each matched with its wave file: the game loads the files and the
+// asset generator makes them.
 #pragma once
 
 #include "GameFacts.h"

@@ -19,11 +19,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <utility>
-#include <vector>
 
 namespace glintrow {
 namespace {
@@ -90,26 +87,17 @@ void addIconPicture(QIcon& icon, const std::string& path) {
     }
 }
 
-// The window's icon in every size the program's folder holds, smallest first: the order in which
-// X11 tools read a window's icon sizes. Without them the window keeps the toolkit's icon: a picture
-// for the window frame is no reason to stop the game.
+// The window's icon in every size the program's folder holds, smallest first as IconFiles lists
+// them: the order in which X11 tools read a window's icon sizes. Without them the window keeps the
+// toolkit's icon: a picture for the window frame is no reason to stop the game.
 QIcon loadGameIcon() {
-    std::vector<std::filesystem::path> files;
+    QIcon icon;
     try {
-        const std::filesystem::path icons = std::filesystem::path(AppPath()) / "images" / "icons";
-        std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(icons, error))
-            if (entry.path().extension() == ".png")
-                files.push_back(entry.path());
+        const std::string icons = AppPath() + "/images/icons/";
+        for (const char* file : IconFiles)
+            addIconPicture(icon, icons + file);
     } catch (const std::exception&) {
     }
-    // glintrow-16.png before glintrow-128.png: the shorter name holds the smaller size.
-    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
-        return std::pair(a.native().size(), a) < std::pair(b.native().size(), b);
-    });
-    QIcon icon;
-    for (const std::filesystem::path& file : files)
-        addIconPicture(icon, file.string());
     return icon;
 }
 

@@ -21,9 +21,9 @@ constexpr int ShrinkSteps = 13;
 constexpr int ShrinkPerStep = 4;
 
 void SetUpDrawing(const std::string& assets) {
-    BoardBitmapPath = assets + "/images/Board.bmp";
-    GemSheetPath = assets + "/images/GemSheet.bmp";
-    TargetBitmapPath = assets + "/images/Target.bmp";
+    BoardBitmapPath = assets + "/images/" + BoardBitmapFile;
+    GemSheetPath = assets + "/images/" + GemSheetFile;
+    TargetBitmapPath = assets + "/images/" + TargetBitmapFile;
     InitDirectDraw();
     if (!BackBuffer || !GemSheetSurface || !TargetSurface)
         throw RuntimeError("the drawing surfaces could not be set up from " + assets);

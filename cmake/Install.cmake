@@ -1,7 +1,6 @@
 # Installs the game as a desktop program and packs the same tree into a Debian package with CPack.
 include(GNUInstallDirs)
 
-set(GLINTROW_APP_ID io.github.ombraglintrow.glintrow)
 set(GLINTROW_PACKAGE ombra-glintrow)
 set(GLINTROW_CONTACT "Ombra Glintrow developers <dev@ombra-glintrow.invalid>")
 # Debian keeps games apart: the command in games/, the program in a private folder under
@@ -66,14 +65,19 @@ foreach(folder images sounds)
 endforeach()
 glintrow_install_link(${GLINTROW_INSTALL_GAMESDIR} glintrow ${GLINTROW_INSTALL_APPDIR}/glintrow)
 
-foreach(size IN LISTS GLINTROW_ICON_SIZES)
-  install(FILES ${CMAKE_BINARY_DIR}/images/icons/glintrow-${size}.png
+foreach(size file IN ZIP_LISTS GLINTROW_ICON_SIZES GLINTROW_ICON_FILES)
+  install(FILES ${CMAKE_BINARY_DIR}/images/icons/${file}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
     RENAME ${GLINTROW_APP_ID}.png)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/data/${GLINTROW_APP_ID}.desktop
+# The menu entry and the software-centre entry are named by the application id, which they hold.
+configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.desktop.in
+  ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.desktop @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.metainfo.xml.in
+  ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/data/${GLINTROW_APP_ID}.metainfo.xml
+install(FILES ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 glintrow_gzip(${PROJECT_SOURCE_DIR}/data/glintrow.6 ${GLINTROW_STAGED}/glintrow.6.gz)

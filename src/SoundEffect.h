@@ -1,6 +1,8 @@
-// The game's sound effects and the wave file of each: one list for the game, which loads the
-// files, and for the asset generator, which makes them.
+// The game's sound effects, each matched with its wave file: the game loads the files and the
+// asset generator makes them.
 #pragma once
+
+#include "GameFacts.h"
 
 #include <iterator>
 
@@ -24,12 +26,7 @@ enum SoundEffect {
 };
 constexpr int SoundEffectCount = SoundGameOver + 1;
 
-// The file of each effect in the sounds folder, in the order of the effects. The build reads the
-// quoted names straight from this list.
-inline constexpr const char* SoundFiles[] = {
-    "select.wav",    "badswap.wav", "gotset.wav",  "gotsetbig.wav", "combo2.wav",
-    "combo3.wav",    "combo4.wav",  "combo5.wav",  "combo6.wav",    "combo7.wav",
-    "excellent.wav", "gemdrop.wav", "explode.wav", "gameover.wav"};
+// SoundFiles, the file of each effect in the order of the effects, comes with the build's facts.
 static_assert(std::size(SoundFiles) == SoundEffectCount, "one file for every effect");
 
 } // namespace glintrow

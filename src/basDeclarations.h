@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CGem.h"
+#include "GameFacts.h"
 #include "SoundEffect.h"
 #include "platform/DirectDraw.h"
 #include "platform/DirectSound.h"
@@ -15,14 +16,9 @@
 
 namespace glintrow {
 
-constexpr int16_t BoardSize = 8;
-constexpr int16_t CellSize = 52;
+// BoardSize, CellSize, GemKinds, SpinFrames and TargetFrames come with the build's facts.
 constexpr int16_t BoardPixels = BoardSize * CellSize;
-constexpr int16_t GemKinds = 7;
 constexpr int16_t GemCount = BoardSize * BoardSize;
-// Frames of a gem's turn across the gem sheet, and of the cursor's pulse across its bitmap.
-constexpr int16_t SpinFrames = 15;
-constexpr int16_t TargetFrames = 6;
 
 struct BoardCell {
     CGem* Gem = nullptr;

@@ -19,11 +19,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <utility>
-#include <vector>
 
 namespace glintrow {
 namespace {
@@ -90,33 +87,24 @@ void addIconPicture(QIcon& icon, const std::string& path) {
     }
 }
 
-// The window's icon in every size the program's folder holds, smallest first: the order in which
-// X11 tools read a window's icon sizes. Without them the window keeps the toolkit's icon: a picture
-// for the window frame is no reason to stop the game.
+// The window's icon in every size the program's folder holds, smallest first as IconFiles lists
+// them: the order in which X11 tools read a window's icon sizes. Without them the window keeps the
+// toolkit's icon: a picture for the window frame is no reason to stop the game.
 QIcon loadGameIcon() {
-    std::vector<std::filesystem::path> files;
+    QIcon icon;
     try {
-        const std::filesystem::path icons = std::filesystem::path(AppPath()) / "images" / "icons";
-        std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(icons, error))
-            if (entry.path().extension() == ".png")
-                files.push_back(entry.path());
+        const std::string icons = AppPath() + "/images/icons/";
+        for (const char* file : IconFiles)
+            addIconPicture(icon, icons + file);
     } catch (const std::exception&) {
     }
-    // glintrow-16.png before glintrow-128.png: the shorter name holds the smaller size.
-    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
-        return std::pair(a.native().size(), a) < std::pair(b.native().size(), b);
-    });
-    QIcon icon;
-    for (const std::filesystem::path& file : files)
-        addIconPicture(icon, file.string());
     return icon;
 }
 
 } // namespace
 
 frmMain::frmMain() {
-    setWindowTitle(QStringLiteral("Ombra Glintrow "));
+    setWindowTitle(QString::fromUtf8(WindowTitle));
     setWindowIcon(loadGameIcon());
     // The game takes every button alike and reads no modifier keys.
     picBoard = new PictureBox(this, [this](int16_t button, float x, float y) {
@@ -185,9 +173,9 @@ template <class Command> bool frmMain::runCommand(Command command) {
 void frmMain::Form_Load() {
     const bool started = RunReportingFailure([this] {
         const std::string folder = AppPath();
-        BoardBitmapPath = folder + "/images/Board.bmp";
-        GemSheetPath = folder + "/images/GemSheet.bmp";
-        TargetBitmapPath = folder + "/images/Target.bmp";
+        BoardBitmapPath = folder + "/images/" + BoardBitmapFile;
+        GemSheetPath = folder + "/images/" + GemSheetFile;
+        TargetBitmapPath = folder + "/images/" + TargetBitmapFile;
         picBoard->move(0, 0);
         picBoard->setFixedSize(BoardPixels, BoardPixels);
         layout()->setSizeConstraint(QLayout::SetFixedSize);

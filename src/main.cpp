@@ -1,4 +1,5 @@
 // Start-up of the program: the application, the window and its load step.
+#include "GameFacts.h"
 #include "frmMain.h"
 #include "platform/Window.h"
 
@@ -87,8 +88,8 @@ int main(int argc, char** argv) {
     const QtMessageHandler toolkitOutput = qInstallMessageHandler(holdStartUpMessage);
     QApplication app(argc, argv);
     releaseStartUpMessages(toolkitOutput);
-    QApplication::setApplicationName(QStringLiteral("Ombra Glintrow"));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.ombraglintrow.glintrow"));
+    QApplication::setApplicationName(QString::fromUtf8(glintrow::AppTitle));
+    QApplication::setDesktopFileName(QString::fromUtf8(glintrow::AppId));
     glintrow::RegisterFallbackFonts();
 
     glintrow::frmMain window;

@@ -13,15 +13,16 @@ std::filesystem::path builtAsset(const std::string& relative) {
     return std::filesystem::path(ASSET_DIR) / relative;
 }
 
-QImage loadBuiltPicture(const std::string& relative) {
-    QImage image(QString::fromStdString(builtAsset(relative).string()));
-    if (image.isNull())
-        throw std::runtime_error("cannot load " + relative);
-    return image;
+QImage loadBuiltPicture(const std::string& image) {
+    QImage picture(QString::fromStdString(builtAsset("images/" + image).string()));
+    if (picture.isNull())
+        throw std::runtime_error("cannot load images/" + image);
+    return picture;
 }
 
 QImage cutCell(const QImage& sheet, int column, int row) {
-    return sheet.copy(column * Cell, row * Cell, Cell, Cell).convertToFormat(QImage::Format_RGB32);
+    return sheet.copy(column * CellSize, row * CellSize, CellSize, CellSize)
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 Mask findShown(const QImage& keyed) {

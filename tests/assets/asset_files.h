@@ -1,6 +1,8 @@
 // Helpers for the asset tests: loading the generated files and measuring what they show.
 #pragma once
 
+#include "GameFacts.h"
+
 #include <QImage>
 
 #include <cstdint>
@@ -10,10 +12,9 @@
 
 namespace glintrow::assets::testing {
 
-inline constexpr int Cell = 52;
-
 std::filesystem::path builtAsset(const std::string& relative);
-QImage loadBuiltPicture(const std::string& relative);
+// A picture the build wrote into its images folder.
+QImage loadBuiltPicture(const std::string& image);
 QImage cutCell(const QImage& sheet, int column, int row);
 
 // Which pixels of a colour-keyed picture show, row by row.

@@ -1,6 +1,5 @@
 // Checks the board, the selection cursor and the icons.
 #include "asset_files.h"
-#include "outputs.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +9,8 @@ namespace glintrow::assets::testing {
 
 namespace {
 
-constexpr int CursorFrames = 6;
-constexpr int BoardCells = 8;
-
 QImage cursorFrame(int frame) {
-    static const QImage target = loadBuiltPicture("images/Target.bmp");
+    static const QImage target = loadBuiltPicture(TargetBitmapFile);
     return cutCell(target, frame, 0);
 }
 
@@ -36,16 +32,16 @@ double measureMeanBrightness(const QImage& picture, bool skipBlack) {
 }
 
 int distanceToBorder(int x, int y) {
-    return std::min({x, y, Cell - 1 - x, Cell - 1 - y});
+    return std::min({x, y, CellSize - 1 - x, CellSize - 1 - y});
 }
 
 } // namespace
 
 TEST(Cursor, TheMarkLiesInTheOuterBandOfTheCellAroundTheGem) {
-    for (int frame = 0; frame < CursorFrames; ++frame) {
+    for (int frame = 0; frame < TargetFrames; ++frame) {
         const QImage cell = cursorFrame(frame);
-        for (int y = 0; y < Cell; ++y) {
-            for (int x = 0; x < Cell; ++x) {
+        for (int y = 0; y < CellSize; ++y) {
+            for (int x = 0; x < CellSize; ++x) {
                 if ((cell.pixel(x, y) & 0xffffff) != 0) {
                     ASSERT_LT(distanceToBorder(x, y), 8)
                         << "frame " << frame << " at " << x << "," << y;
@@ -56,7 +52,7 @@ TEST(Cursor, TheMarkLiesInTheOuterBandOfTheCellAroundTheGem) {
 }
 
 TEST(Cursor, TheMarkShowsAtAllFourCornersOfTheCell) {
-    for (int frame = 0; frame < CursorFrames; ++frame) {
+    for (int frame = 0; frame < TargetFrames; ++frame) {
         const QImage cell = cursorFrame(frame);
         for (const QPoint corner : {QPoint(0, 0), QPoint(40, 0), QPoint(0, 40), QPoint(40, 40)}) {
             EXPECT_FALSE(boundShown(cell.copy(QRect(corner, QSize(12, 12)))).isEmpty())
@@ -66,26 +62,26 @@ TEST(Cursor, TheMarkShowsAtAllFourCornersOfTheCell) {
 }
 
 TEST(Cursor, EveryMarkPixelThatShowsIsNotPureBlack) {
-    for (int frame = 0; frame < CursorFrames; ++frame)
+    for (int frame = 0; frame < TargetFrames; ++frame)
         EXPECT_EQ(countHoles(cursorFrame(frame)), 0) << "frame " << frame;
 }
 
 TEST(Cursor, EveryFrameOfThePulseDiffersFromItsNeighbours) {
-    for (int frame = 0; frame < CursorFrames; ++frame) {
-        EXPECT_GT(measureDifference(cursorFrame(frame), cursorFrame((frame + 1) % CursorFrames)),
+    for (int frame = 0; frame < TargetFrames; ++frame) {
+        EXPECT_GT(measureDifference(cursorFrame(frame), cursorFrame((frame + 1) % TargetFrames)),
                   0.5)
             << "frame " << frame;
     }
 }
 
 TEST(Board, EveryCellIsDarkEnoughForEveryGemToStandOut) {
-    const QImage board = loadBuiltPicture("images/Board.bmp");
-    const QImage gems = loadBuiltPicture("images/GemSheet.bmp");
+    const QImage board = loadBuiltPicture(BoardBitmapFile);
+    const QImage gems = loadBuiltPicture(GemSheetFile);
     double dimmestGem = 255;
-    for (int kind = 0; kind < 7; ++kind)
+    for (int kind = 0; kind < GemKinds; ++kind)
         dimmestGem = std::min(dimmestGem, measureMeanBrightness(cutCell(gems, 0, kind), true));
-    for (int row = 0; row < BoardCells; ++row) {
-        for (int column = 0; column < BoardCells; ++column) {
+    for (int row = 0; row < BoardSize; ++row) {
+        for (int column = 0; column < BoardSize; ++column) {
             EXPECT_LT(measureMeanBrightness(cutCell(board, column, row), false), 0.4 * dimmestGem)
                 << "cell " << column << "," << row;
         }
@@ -93,15 +89,15 @@ TEST(Board, EveryCellIsDarkEnoughForEveryGemToStandOut) {
 }
 
 TEST(Board, HasNoPureBlackPatches) {
-    const QImage board = loadBuiltPicture("images/Board.bmp").convertToFormat(QImage::Format_RGB32);
+    const QImage board = loadBuiltPicture(BoardBitmapFile).convertToFormat(QImage::Format_RGB32);
     const Mask shown = findShown(board);
     EXPECT_EQ(std::count(shown.begin(), shown.end(), false), 0);
 }
 
 TEST(Icons, EverySizeIsASquareGemOnATransparentGround) {
-    for (int size : IconSizes) {
-        const QImage icon =
-            loadBuiltPicture("images/icons/glintrow-" + std::to_string(size) + ".png");
+    for (std::size_t file = 0; file < std::size(IconFiles); ++file) {
+        const int size = IconSizes[file];
+        const QImage icon = loadBuiltPicture(std::string("icons/") + IconFiles[file]);
         ASSERT_EQ(icon.size(), QSize(size, size));
         ASSERT_TRUE(icon.hasAlphaChannel()) << size;
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;

@@ -39,7 +39,7 @@ TEST(Generator, WritesTheSameBytesOnEveryRun) {
     const std::filesystem::path a = first.path().toStdString();
     const std::filesystem::path b = second.path().toStdString();
     const auto files = listFiles(a);
-    ASSERT_EQ(files.size(), 3u + 6u + 14u);
+    ASSERT_EQ(files.size(), 3 + std::size(IconFiles) + std::size(SoundFiles));
     ASSERT_EQ(files, listFiles(b));
     for (const auto& file : files) {
         const std::vector<char> bytes = readBytes(a / file);
@@ -49,9 +49,9 @@ TEST(Generator, WritesTheSameBytesOnEveryRun) {
 }
 
 TEST(Generator, SavedBitmapsReloadWithExactlyThePixelsDrawn) {
-    const std::pair<const char*, QImage> pictures[] = {{"images/GemSheet.bmp", makeGemSheet()},
-                                                       {"images/Board.bmp", makeBoard()},
-                                                       {"images/Target.bmp", makeTarget()}};
+    const std::pair<const char*, QImage> pictures[] = {{GemSheetFile, makeGemSheet()},
+                                                       {BoardBitmapFile, makeBoard()},
+                                                       {TargetBitmapFile, makeTarget()}};
     for (const auto& [name, drawn] : pictures) {
         const QImage loaded = loadBuiltPicture(name).convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(loaded, drawn.convertToFormat(QImage::Format_RGB32)) << name;

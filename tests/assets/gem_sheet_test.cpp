@@ -14,12 +14,10 @@ namespace glintrow::assets::testing {
 
 namespace {
 
-constexpr int Kinds = 7;
-constexpr int Frames = 15;
 constexpr int SilverKind = 4;
 
 const QImage& gemSheet() {
-    static const QImage sheet = loadBuiltPicture("images/GemSheet.bmp");
+    static const QImage sheet = loadBuiltPicture(GemSheetFile);
     return sheet;
 }
 
@@ -28,7 +26,7 @@ QImage gemFrame(int kind, int frame) {
 }
 
 int readBitsPerPixel(const std::string& picture) {
-    std::ifstream in(builtAsset(picture), std::ios::binary);
+    std::ifstream in(builtAsset("images/" + picture), std::ios::binary);
     char header[30] = {};
     in.read(header, sizeof header);
     if (header[0] != 'B' || header[1] != 'M')
@@ -76,9 +74,10 @@ double measureOverlap(const Mask& a, const Mask& b) {
 } // namespace
 
 TEST(GemSheet, PicturesAreTwentyFourBitBitmapsOfTheirFixedSizes) {
-    for (const auto& [name, width, height] : {std::tuple{"images/GemSheet.bmp", 780, 364},
-                                              {"images/Board.bmp", 416, 416},
-                                              {"images/Target.bmp", 312, 52}}) {
+    for (const auto& [name, width, height] :
+         {std::tuple{GemSheetFile, SpinFrames * CellSize, GemKinds * CellSize},
+          {BoardBitmapFile, BoardSize * CellSize, BoardSize * CellSize},
+          {TargetBitmapFile, TargetFrames * CellSize, CellSize}}) {
         EXPECT_EQ(readBitsPerPixel(name), 24) << name;
         const QImage picture = loadBuiltPicture(name);
         EXPECT_EQ(picture.size(), QSize(width, height)) << name;
@@ -87,8 +86,8 @@ TEST(GemSheet, PicturesAreTwentyFourBitBitmapsOfTheirFixedSizes) {
 }
 
 TEST(GemSheet, EveryGemPixelThatShowsIsNotPureBlack) {
-    for (int kind = 0; kind < Kinds; ++kind) {
-        for (int frame = 0; frame < Frames; ++frame) {
+    for (int kind = 0; kind < GemKinds; ++kind) {
+        for (int frame = 0; frame < SpinFrames; ++frame) {
             EXPECT_EQ(countHoles(gemFrame(kind, frame)), 0)
                 << "kind " << kind << " frame " << frame;
         }
@@ -96,9 +95,9 @@ TEST(GemSheet, EveryGemPixelThatShowsIsNotPureBlack) {
 }
 
 TEST(GemSheet, NoGemFrameReachesTheBorderOfItsCell) {
-    for (int kind = 0; kind < Kinds; ++kind) {
-        for (int frame = 0; frame < Frames; ++frame) {
-            const QRect inside(1, 1, Cell - 2, Cell - 2);
+    for (int kind = 0; kind < GemKinds; ++kind) {
+        for (int frame = 0; frame < SpinFrames; ++frame) {
+            const QRect inside(1, 1, CellSize - 2, CellSize - 2);
             EXPECT_TRUE(inside.contains(boundShown(gemFrame(kind, frame))))
                 << "kind " << kind << " frame " << frame;
         }
@@ -106,21 +105,21 @@ TEST(GemSheet, NoGemFrameReachesTheBorderOfItsCell) {
 }
 
 TEST(GemSheet, EveryGemAtRestSpansMostOfItsCellAndIsCentred) {
-    for (int kind = 0; kind < Kinds; ++kind) {
+    for (int kind = 0; kind < GemKinds; ++kind) {
         const QRect bounds = boundShown(gemFrame(kind, 0));
-        const double extent = std::max(bounds.width(), bounds.height()) / double(Cell);
+        const double extent = std::max(bounds.width(), bounds.height()) / double(CellSize);
         EXPECT_GE(extent, 0.80) << "kind " << kind;
         EXPECT_LE(extent, 0.90) << "kind " << kind;
         const double centreX = bounds.left() + bounds.width() / 2.0;
         const double centreY = bounds.top() + bounds.height() / 2.0;
-        EXPECT_NEAR(centreX, Cell / 2.0, 1.5) << "kind " << kind;
-        EXPECT_NEAR(centreY, Cell / 2.0, 1.5) << "kind " << kind;
+        EXPECT_NEAR(centreX, CellSize / 2.0, 1.5) << "kind " << kind;
+        EXPECT_NEAR(centreY, CellSize / 2.0, 1.5) << "kind " << kind;
     }
 }
 
 TEST(GemSheet, EveryColouredKindHasItsOwnHue) {
-    for (int a = 0; a < Kinds; ++a) {
-        for (int b = a + 1; b < Kinds; ++b) {
+    for (int a = 0; a < GemKinds; ++a) {
+        for (int b = a + 1; b < GemKinds; ++b) {
             if (a == SilverKind || b == SilverKind)
                 continue;
             const double apart =
@@ -132,7 +131,7 @@ TEST(GemSheet, EveryColouredKindHasItsOwnHue) {
 
 TEST(GemSheet, TheSilverGemIsPaleAndEveryOtherIsStronglyColoured) {
     EXPECT_LT(measureMedianSaturation(gemFrame(SilverKind, 0)), 0.25);
-    for (int kind = 0; kind < Kinds; ++kind) {
+    for (int kind = 0; kind < GemKinds; ++kind) {
         if (kind != SilverKind) {
             EXPECT_GT(measureMedianSaturation(gemFrame(kind, 0)), 0.5) << "kind " << kind;
         }
@@ -140,8 +139,8 @@ TEST(GemSheet, TheSilverGemIsPaleAndEveryOtherIsStronglyColoured) {
 }
 
 TEST(GemSheet, EveryKindHasItsOwnOutline) {
-    for (int a = 0; a < Kinds; ++a) {
-        for (int b = a + 1; b < Kinds; ++b) {
+    for (int a = 0; a < GemKinds; ++a) {
+        for (int b = a + 1; b < GemKinds; ++b) {
             const double overlap =
                 measureOverlap(findEnclosed(gemFrame(a, 0)), findEnclosed(gemFrame(b, 0)));
             EXPECT_LT(overlap, 0.9) << "kinds " << a << " and " << b;
@@ -150,19 +149,19 @@ TEST(GemSheet, EveryKindHasItsOwnOutline) {
 }
 
 TEST(GemSheet, TheGemsRimIsDarkerThanItsBody) {
-    for (int kind = 0; kind < Kinds; ++kind) {
+    for (int kind = 0; kind < GemKinds; ++kind) {
         const QImage cell = gemFrame(kind, 0);
         const Mask shown = findShown(cell);
         double rim = 0;
         double body = 0;
         int rimCount = 0;
         int bodyCount = 0;
-        for (int y = 1; y < Cell - 1; ++y) {
-            for (int x = 1; x < Cell - 1; ++x) {
-                if (!shown[y * Cell + x])
+        for (int y = 1; y < CellSize - 1; ++y) {
+            for (int x = 1; x < CellSize - 1; ++x) {
+                if (!shown[y * CellSize + x])
                     continue;
-                const bool edge = !shown[y * Cell + x - 1] || !shown[y * Cell + x + 1] ||
-                                  !shown[(y - 1) * Cell + x] || !shown[(y + 1) * Cell + x];
+                const bool edge = !shown[y * CellSize + x - 1] || !shown[y * CellSize + x + 1] ||
+                                  !shown[(y - 1) * CellSize + x] || !shown[(y + 1) * CellSize + x];
                 (edge ? rim : body) += measureLuminance(cell.pixel(x, y));
                 ++(edge ? rimCount : bodyCount);
             }
@@ -172,32 +171,33 @@ TEST(GemSheet, TheGemsRimIsDarkerThanItsBody) {
 }
 
 TEST(GemSheet, EveryFrameOfTheSpinMovesOnFromTheLast) {
-    for (int kind = 0; kind < Kinds; ++kind) {
-        for (int frame = 0; frame < Frames; ++frame) {
+    for (int kind = 0; kind < GemKinds; ++kind) {
+        for (int frame = 0; frame < SpinFrames; ++frame) {
             EXPECT_GT(
-                measureDifference(gemFrame(kind, frame), gemFrame(kind, (frame + 1) % Frames)), 1)
+                measureDifference(gemFrame(kind, frame), gemFrame(kind, (frame + 1) % SpinFrames)),
+                1)
                 << "kind " << kind << " frame " << frame;
         }
     }
 }
 
 TEST(GemSheet, TheSpinLoopsFromTheLastFrameToTheFirstWithoutAJump) {
-    for (int kind = 0; kind < Kinds; ++kind) {
+    for (int kind = 0; kind < GemKinds; ++kind) {
         double largestStep = 0;
-        for (int frame = 0; frame + 1 < Frames; ++frame) {
+        for (int frame = 0; frame + 1 < SpinFrames; ++frame) {
             largestStep = std::max(
                 largestStep, measureDifference(gemFrame(kind, frame), gemFrame(kind, frame + 1)));
         }
-        EXPECT_LE(measureDifference(gemFrame(kind, Frames - 1), gemFrame(kind, 0)),
+        EXPECT_LE(measureDifference(gemFrame(kind, SpinFrames - 1), gemFrame(kind, 0)),
                   1.25 * largestStep)
             << "kind " << kind;
     }
 }
 
 TEST(GemSheet, EveryGemNarrowsWhenTurnedSideOn) {
-    for (int kind = 0; kind < Kinds; ++kind) {
+    for (int kind = 0; kind < GemKinds; ++kind) {
         const int atRest = boundShown(gemFrame(kind, 0)).width();
-        const int sideOn = boundShown(gemFrame(kind, Frames / 2)).width();
+        const int sideOn = boundShown(gemFrame(kind, SpinFrames / 2)).width();
         EXPECT_LT(sideOn, 0.9 * atRest) << "kind " << kind;
     }
 }

@@ -5,6 +5,7 @@ import shutil
 import struct
 import time
 
+import game_facts
 from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
 from pictures import (BOARD, CELL, CELLS, Picture, encode_bmp, encode_bmp_header,
                       find_cells_showing_gems, read_bmp)
@@ -284,12 +285,6 @@ def expect_play_from(session, main, folder):
     expect_quit(session, main)
 
 
-def read_wave_names(executable):
-    """The game's wave files, as the build lists them beside the program."""
-    with open(os.path.join(os.path.dirname(executable), "wave-files.txt")) as names:
-        return names.read().split()
-
-
 def run_case(session, executable, case):
     check(case is not None and "-" in case, "give a case: <file>-<fault>, e.g. Board.bmp-missing")
     name, fault = case.rsplit("-", 1)
@@ -300,7 +295,7 @@ def run_case(session, executable, case):
         session.start_game(copy_game(executable, folder))
         expect_play_from(session, session.wait_for_main_window(), folder)
         return
-    check(name in BITMAPS or name in read_wave_names(executable),
+    check(name in BITMAPS or name in game_facts.WAVE_FILES,
           f"no such file of the game: {name}")
     folder = os.path.join(session.run.temp, "game")
     game = copy_game(executable, folder)

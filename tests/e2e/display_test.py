@@ -5,6 +5,7 @@ import re
 import subprocess
 import time
 
+import game_facts
 from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
 from game_process import MAIN_CAPTION
 from pictures import BOARD, CELL, CELLS, find_cells_showing_gems, parse_ppm, read_bmp
@@ -88,7 +89,7 @@ def find_board(shot, background):
 
 def run_on_wayland(session, executable):
     """The game on weston as a native client: the board drops in, and Ctrl+Q ends it with 0."""
-    background = read_bmp(os.path.join(os.path.dirname(executable), "images", "Board.bmp"))
+    background = read_bmp(os.path.join(os.path.dirname(executable), "images", game_facts.BOARD_BITMAP))
     session.step("starting weston")
     weston = Weston(session)
     session.step("starting the game on weston")

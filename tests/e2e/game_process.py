@@ -6,10 +6,11 @@ import subprocess
 import threading
 import time
 
+import game_facts
 from checks import TestFailure, check
 from xserver import stop_process
 
-MAIN_CAPTION = "Ombra Glintrow "
+MAIN_CAPTION = game_facts.WINDOW_TITLE
 MEMORY_LIMIT_KB = 300 * 1024
 
 

@@ -4,11 +4,12 @@ import re
 import struct
 import zlib
 
+import game_facts
 from checks import check
 
-CELL = 52
-BOARD = 416
-CELLS = 8
+CELL = game_facts.CELL_SIZE
+CELLS = game_facts.BOARD_SIZE
+BOARD = CELL * CELLS
 
 
 class Picture:

@@ -3,11 +3,11 @@
 import os
 import time
 
+import game_facts
 from checks import TestFailure, check, wait_until
 from pictures import BOARD, CELL, CELLS, read_bmp
 from runner import run_test
 
-KINDS = 7
 PRESSED_CELL = (3, 4)
 
 
@@ -24,11 +24,11 @@ class GemReader:
     """Tells which kind of gem at rest each cell of a board picture shows, exactly to the pixel."""
 
     def __init__(self, folder):
-        self.background = read_bmp(os.path.join(folder, "images", "Board.bmp"))
+        self.background = read_bmp(os.path.join(folder, "images", game_facts.BOARD_BITMAP))
         check((self.background.width, self.background.height) == (BOARD, BOARD),
               "the play test needs the build's own 416 x 416 board picture")
-        sheet = read_bmp(os.path.join(folder, "images", "GemSheet.bmp"))
-        self.sprites = [sheet.crop(0, CELL * kind, CELL, CELL) for kind in range(KINDS)]
+        sheet = read_bmp(os.path.join(folder, "images", game_facts.GEM_SHEET))
+        self.sprites = [sheet.crop(0, CELL * kind, CELL, CELL) for kind in range(game_facts.GEM_KINDS)]
         self.looks = {}
 
     def read_kind(self, board, column, row):

@@ -1,6 +1,10 @@
 # Helpers shared by the install tests: failures, the expected files and the checks of a tree.
 
-readonly APP_ID=io.github.ombraglintrow.glintrow
+# The game's facts come from the build's list, through CTest.
+readonly APP_ID=${GLINTROW_APP_ID:?run by CTest, which sets GLINTROW_APP_ID}
+readonly APP_TITLE=${GLINTROW_APP_TITLE:?run by CTest, which sets GLINTROW_APP_TITLE}
+readonly BOARD_BITMAP=${GLINTROW_BOARD_BITMAP:?run by CTest, which sets GLINTROW_BOARD_BITMAP}
+readonly ICON_SIZES=${GLINTROW_ICON_SIZES:?run by CTest, which sets GLINTROW_ICON_SIZES}
 readonly APP_DIR=lib/games/ombra-glintrow
 readonly ASSET_DIR=share/games/ombra-glintrow
 
@@ -21,7 +25,7 @@ list_expected_files() {
         echo "$APP_DIR/images"
         echo "$APP_DIR/sounds"
         (cd "$build" && find images sounds -type f) | sed "s|^|$ASSET_DIR/|"
-        for size in $(cd "$build/images/icons" && ls glintrow-*.png | tr -dc '0-9\n'); do
+        for size in $ICON_SIZES; do
             echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
         done
         echo "share/applications/$APP_ID.desktop"
@@ -71,6 +75,6 @@ check_installed_tree() {
 # The tests install what the build made; without a built game they would test nothing.
 require_built_game() {
     local build=$1
-    [[ -x "$build/glintrow" && -f "$build/images/Board.bmp" && -d "$build/sounds" ]] ||
+    [[ -x "$build/glintrow" && -f "$build/images/$BOARD_BITMAP" && -d "$build/sounds" ]] ||
         fail "no built game with its pictures and sounds in $build: build it first"
 }

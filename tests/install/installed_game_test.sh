@@ -91,7 +91,7 @@ report_game() {
 wait_for_game_window() {
     local tries window
     for ((tries = 0; tries < 600; tries++)); do
-        window=$(xdotool search --onlyvisible --name "Ombra Glintrow" 2>/dev/null | head -n 1) || true
+        window=$(xdotool search --onlyvisible --name "$APP_TITLE" 2>/dev/null | head -n 1) || true
         if [[ -n "$window" ]]; then
             echo "$window"
             return

@@ -14,12 +14,14 @@ constexpr int32_t BoardColour = RGB(30, 30, 30);
 // A sheet pixel says where it came from: red is 1 + its row in the cell, green 1 + its column,
 // blue 1 + 16 × kind + frame. The top-left 2 × 2 pixels of every cell are black, transparent.
 QImage MakeGemSheet() {
-    QImage sheet(780, 364, QImage::Format_RGB32);
-    for (int y = 0; y < 364; ++y)
-        for (int x = 0; x < 780; ++x)
-            sheet.setPixelColor(x, y, QColor(1 + y % 52, 1 + x % 52, 1 + 16 * (y / 52) + x / 52));
-    for (int y = 0; y < 364; y += 52)
-        for (int x = 0; x < 780; x += 52)
+    QImage sheet(SpinFrames * CellSize, GemKinds * CellSize, QImage::Format_RGB32);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            sheet.setPixelColor(
+                x, y,
+                QColor(1 + y % CellSize, 1 + x % CellSize, 1 + 16 * (y / CellSize) + x / CellSize));
+    for (int y = 0; y < sheet.height(); y += CellSize)
+        for (int x = 0; x < sheet.width(); x += CellSize)
             for (int corner = 0; corner < 4; ++corner)
                 sheet.setPixelColor(x + corner % 2, y + corner / 2, Qt::black);
     return sheet;
@@ -27,13 +29,13 @@ QImage MakeGemSheet() {
 
 // Each cursor frame is a ring of its own colour around a black, transparent middle.
 QImage MakeTargetSheet() {
-    QImage sheet(312, 52, QImage::Format_RGB32);
+    QImage sheet(TargetFrames * CellSize, CellSize, QImage::Format_RGB32);
     sheet.fill(Qt::black);
-    for (int frame = 0; frame < 6; ++frame)
-        for (int y = 0; y < 52; ++y)
-            for (int x = 0; x < 52; ++x)
-                if (x < 4 || y < 4 || x >= 48 || y >= 48)
-                    sheet.setPixelColor(52 * frame + x, y, QColor(100 + 20 * frame, 50, 60));
+    for (int frame = 0; frame < TargetFrames; ++frame)
+        for (int y = 0; y < CellSize; ++y)
+            for (int x = 0; x < CellSize; ++x)
+                if (x < 4 || y < 4 || x >= CellSize - 4 || y >= CellSize - 4)
+                    sheet.setPixelColor(CellSize * frame + x, y, QColor(100 + 20 * frame, 50, 60));
     return sheet;
 }
 

@@ -29,9 +29,10 @@ class FrameLoopTest : public WindowDriver {
 protected:
     void SetUp() override {
         WindowDriver::SetUp();
-        board_.load(QStringLiteral(ASSET_DIR "/images/Board.bmp"));
-        sheet_.load(QStringLiteral(ASSET_DIR "/images/GemSheet.bmp"));
-        target_.load(QStringLiteral(ASSET_DIR "/images/Target.bmp"));
+        const QString images = QStringLiteral(ASSET_DIR "/images/");
+        board_.load(images + BoardBitmapFile);
+        sheet_.load(images + GemSheetFile);
+        target_.load(images + TargetBitmapFile);
     }
 
     bool ShowsBoardAt(int x, int y) const {

@@ -180,7 +180,7 @@ TEST_F(WindowTest, BoardShowsTheDroppedInGemsOnScreen) {
     });
     ASSERT_EQ(shown.size(), QSize(416, 416));
     EXPECT_EQ(GameState, StateIdle);
-    const QImage board(QStringLiteral(ASSET_DIR "/images/Board.bmp"));
+    const QImage board(QStringLiteral(ASSET_DIR "/images/") + BoardBitmapFile);
     int cellsWithGem = 0;
     for (int r = 0; r < 8; ++r)
         for (int c = 0; c < 8; ++c) {
@@ -276,7 +276,7 @@ TEST_F(WindowTest, FailureInACommandReachesTheLoopsBoxWithoutUnwindingThroughThe
 }
 
 TEST_F(WindowTest, MissingBitmapIsReportedAndTheFirstFrameFailsWithTheWindowLeftOpen) {
-    UseFolderWithout(QStringLiteral("images/GemSheet.bmp"));
+    UseFolderWithout(QStringLiteral("images/") + GemSheetFile);
     RecordBoxes();
     frmMain window;
     RunGame(window, 100);
@@ -284,7 +284,7 @@ TEST_F(WindowTest, MissingBitmapIsReportedAndTheFirstFrameFailsWithTheWindowLeft
     EXPECT_EQ(boxes_[0].title, "This is uncalled-for!");
     EXPECT_EQ(boxes_[0].icon, MsgBoxIcon::Exclamation);
     EXPECT_EQ(boxes_[0].text.rfind("Unexpected error has occurred.\r\n", 0), 0u);
-    EXPECT_NE(boxes_[0].text.find("GemSheet.bmp"), std::string::npos);
+    EXPECT_NE(boxes_[0].text.find(GemSheetFile), std::string::npos);
     EXPECT_EQ(boxes_[1].title, "This is uncalled-for!");
     EXPECT_EQ(boxes_[1].icon, MsgBoxIcon::Exclamation);
     EXPECT_EQ(boxes_[1].text, "Some error has occurred!\r\nObject variable not set");
@@ -298,7 +298,7 @@ TEST_F(WindowTest, MissingBitmapIsReportedAndTheFirstFrameFailsWithTheWindowLeft
 }
 
 TEST_F(WindowTest, MissingWaveFileEndsTheProgramWithTheSoundMessage) {
-    UseFolderWithout(QStringLiteral("sounds/gameover.wav"));
+    UseFolderWithout(QStringLiteral("sounds/") + SoundFiles[SoundGameOver]);
     RecordBoxes();
     int endStatus = -1;
     bool visibleAtEnd = false;

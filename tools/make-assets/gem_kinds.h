@@ -1,12 +1,11 @@
 // The seven gem kinds: each one's cut and its colour ramp.
 #pragma once
 
+#include "GameFacts.h"
 #include "colour.h"
 #include "gem_model.h"
 
 namespace glintrow::assets {
-
-inline constexpr int GemKinds = 7;
 
 // Shades a facet takes from unlit to glinting; a facet's light level picks a point between them.
 struct GemPalette {

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 #include <fstream>
-#include <string>
+#include <iterator>
 
 namespace glintrow::assets {
 
@@ -33,13 +33,11 @@ bool saveBytes(const std::vector<std::uint8_t>& bytes, const std::filesystem::pa
 }
 
 bool writePictures(const std::filesystem::path& images) {
-    bool ok = saveImage(makeGemSheet(), images / "GemSheet.bmp", "BMP");
-    ok = saveImage(makeBoard(), images / "Board.bmp", "BMP") && ok;
-    ok = saveImage(makeTarget(), images / "Target.bmp", "BMP") && ok;
-    for (int size : IconSizes) {
-        const std::string name = "glintrow-" + std::to_string(size) + ".png";
-        ok = saveImage(makeIcon(size), images / "icons" / name, "PNG") && ok;
-    }
+    bool ok = saveImage(makeGemSheet(), images / GemSheetFile, "BMP");
+    ok = saveImage(makeBoard(), images / BoardBitmapFile, "BMP") && ok;
+    ok = saveImage(makeTarget(), images / TargetBitmapFile, "BMP") && ok;
+    for (std::size_t icon = 0; icon < std::size(IconSizes); ++icon)
+        ok = saveImage(makeIcon(IconSizes[icon]), images / "icons" / IconFiles[icon], "PNG") && ok;
     return ok;
 }
 

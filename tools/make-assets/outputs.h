@@ -5,8 +5,6 @@
 
 namespace glintrow::assets {
 
-inline constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
-
 bool writeAllAssets(const std::filesystem::path& outdir);
 bool writeContactSheet(const std::filesystem::path& file);
 

@@ -20,7 +20,7 @@ namespace {
 constexpr int KeyAlpha = 77;
 
 QPointF mirrorIntoCorner(QPointF p, QPointF corner) {
-    const double middle = Cell / 2.0;
+    const double middle = CellSize / 2.0;
     return {middle + corner.x() * (p.x() - middle), middle + corner.y() * (p.y() - middle)};
 }
 
@@ -39,8 +39,8 @@ QPainterPath traceBrackets(double margin, double arm) {
 QImage paintCursor(int frame) {
     constexpr int factor = 8;
     constexpr double margin = 3.2;
-    const double pulse = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * frame / CursorFrames);
-    QImage big(Cell * factor, Cell * factor, QImage::Format_ARGB32_Premultiplied);
+    const double pulse = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * frame / TargetFrames);
+    QImage big(CellSize * factor, CellSize * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     QPainter painter(&big);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -72,15 +72,17 @@ int computeGrain(int x, int y) {
 
 void paintBoardCell(QPainter& painter, int column, int row) {
     const Rgb base = (column + row) % 2 == 0 ? LightCellTone : DarkCellTone;
-    const QRectF cell(column * Cell, row * Cell, Cell, Cell);
-    QRadialGradient glow(cell.center(), Cell * 0.75);
+    const QRectF cell(column * CellSize, row * CellSize, CellSize, CellSize);
+    QRadialGradient glow(cell.center(), CellSize * 0.75);
     glow.setColorAt(0, toQColor(base + rgb255(4, 4, 6)));
     glow.setColorAt(1, toQColor(base));
     painter.fillRect(cell, glow);
-    painter.fillRect(QRectF(cell.left(), cell.top(), Cell, 1), toQColor(base + rgb255(9, 9, 12)));
-    painter.fillRect(QRectF(cell.left(), cell.top(), 1, Cell), toQColor(base + rgb255(6, 6, 8)));
-    painter.fillRect(QRectF(cell.left(), cell.bottom() - 1, Cell, 1), toQColor(base * 0.78));
-    painter.fillRect(QRectF(cell.right() - 1, cell.top(), 1, Cell), toQColor(base * 0.84));
+    painter.fillRect(QRectF(cell.left(), cell.top(), CellSize, 1),
+                     toQColor(base + rgb255(9, 9, 12)));
+    painter.fillRect(QRectF(cell.left(), cell.top(), 1, CellSize),
+                     toQColor(base + rgb255(6, 6, 8)));
+    painter.fillRect(QRectF(cell.left(), cell.bottom() - 1, CellSize, 1), toQColor(base * 0.78));
+    painter.fillRect(QRectF(cell.right() - 1, cell.top(), 1, CellSize), toQColor(base * 0.84));
 }
 
 void addGrain(QImage& image) {
@@ -145,23 +147,23 @@ QImage keyOntoBoardTone(const QImage& soft) {
 }
 
 QImage makeGemSheet() {
-    QImage sheet(Cell * SpinFrames, Cell * GemKinds, QImage::Format_RGB888);
+    QImage sheet(CellSize * SpinFrames, CellSize * GemKinds, QImage::Format_RGB888);
     sheet.fill(Qt::black);
     QPainter painter(&sheet);
     for (int kind = 0; kind < GemKinds; ++kind) {
         for (int frame = 0; frame < SpinFrames; ++frame) {
-            const QImage soft = paintGem(kind, frame * std::numbers::pi / SpinFrames, Cell);
-            painter.drawImage(QPoint(frame * Cell, kind * Cell), keyOntoBoardTone(soft));
+            const QImage soft = paintGem(kind, frame * std::numbers::pi / SpinFrames, CellSize);
+            painter.drawImage(QPoint(frame * CellSize, kind * CellSize), keyOntoBoardTone(soft));
         }
     }
     return sheet;
 }
 
 QImage makeBoard() {
-    QImage board(Cell * BoardCells, Cell * BoardCells, QImage::Format_RGB888);
+    QImage board(CellSize * BoardSize, CellSize * BoardSize, QImage::Format_RGB888);
     QPainter painter(&board);
-    for (int row = 0; row < BoardCells; ++row)
-        for (int column = 0; column < BoardCells; ++column)
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
             paintBoardCell(painter, column, row);
     painter.end();
     addGrain(board);
@@ -169,10 +171,10 @@ QImage makeBoard() {
 }
 
 QImage makeTarget() {
-    QImage target(Cell * CursorFrames, Cell, QImage::Format_RGB888);
+    QImage target(CellSize * TargetFrames, CellSize, QImage::Format_RGB888);
     QPainter painter(&target);
-    for (int frame = 0; frame < CursorFrames; ++frame)
-        painter.drawImage(QPoint(frame * Cell, 0), keyOntoBoardTone(paintCursor(frame)));
+    for (int frame = 0; frame < TargetFrames; ++frame)
+        painter.drawImage(QPoint(frame * CellSize, 0), keyOntoBoardTone(paintCursor(frame)));
     return target;
 }
 
@@ -185,37 +187,41 @@ QImage makeContactSheet() {
     const QImage board = makeBoard();
     const QImage gems = makeGemSheet();
     const QImage cursor = makeTarget();
-    QImage sheet(Cell * SpinFrames + 2 * margin, Cell * (GemKinds + 1) + 2 * margin,
+    QImage sheet(CellSize * SpinFrames + 2 * margin, CellSize * (GemKinds + 1) + 2 * margin,
                  QImage::Format_RGB888);
     sheet.fill(toQColor(BoardTone * 0.6));
     QPainter painter(&sheet);
     for (int row = 0; row <= GemKinds; ++row) {
         for (int column = 0; column < SpinFrames; ++column) {
-            const QRect cell((column % 2) * Cell, (row % 2) * Cell, Cell, Cell);
-            painter.drawImage(QPoint(margin + column * Cell, margin + row * Cell), board, cell);
+            const QRect cell((column % 2) * CellSize, (row % 2) * CellSize, CellSize, CellSize);
+            painter.drawImage(QPoint(margin + column * CellSize, margin + row * CellSize), board,
+                              cell);
         }
     }
     painter.end();
     for (int kind = 0; kind < GemKinds; ++kind) {
         for (int frame = 0; frame < SpinFrames; ++frame) {
-            const QImage cell = gems.copy(frame * Cell, kind * Cell, Cell, Cell);
-            drawKeyed(sheet, cell, {margin + frame * Cell, margin + kind * Cell});
+            const QImage cell = gems.copy(frame * CellSize, kind * CellSize, CellSize, CellSize);
+            drawKeyed(sheet, cell, {margin + frame * CellSize, margin + kind * CellSize});
         }
     }
-    const int cursorRow = margin + GemKinds * Cell;
-    for (int frame = 0; frame < CursorFrames; ++frame) {
-        const QImage mark = cursor.copy(frame * Cell, 0, Cell, Cell);
-        const QImage gem = gems.copy(0, frame * Cell, Cell, Cell);
-        drawKeyed(sheet, mark, {margin + frame * Cell, cursorRow});
-        drawKeyed(sheet, gem, {margin + (frame + CursorFrames) * Cell, cursorRow});
-        drawKeyed(sheet, mark, {margin + (frame + CursorFrames) * Cell, cursorRow});
+    const int cursorRow = margin + GemKinds * CellSize;
+    for (int frame = 0; frame < TargetFrames; ++frame) {
+        const QImage mark = cursor.copy(frame * CellSize, 0, CellSize, CellSize);
+        const QImage gem = gems.copy(0, frame * CellSize, CellSize, CellSize);
+        drawKeyed(sheet, mark, {margin + frame * CellSize, cursorRow});
+        drawKeyed(sheet, gem, {margin + (frame + TargetFrames) * CellSize, cursorRow});
+        drawKeyed(sheet, mark, {margin + (frame + TargetFrames) * CellSize, cursorRow});
     }
     QPainter icons(&sheet);
-    int x = margin + 2 * CursorFrames * Cell;
-    for (int size : {16, 32, 48}) {
-        icons.drawImage(QPoint(x + (Cell - size) / 2, cursorRow + (Cell - size) / 2),
+    int x = margin + 2 * TargetFrames * CellSize;
+    // The icons that fit in a cell, smallest first.
+    for (int size : IconSizes) {
+        if (size > CellSize)
+            break;
+        icons.drawImage(QPoint(x + (CellSize - size) / 2, cursorRow + (CellSize - size) / 2),
                         makeIcon(size));
-        x += Cell;
+        x += CellSize;
     }
     return sheet;
 }

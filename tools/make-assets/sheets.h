@@ -1,16 +1,12 @@
 // The game's pictures: gem sheet, board, selection cursor, icons and a contact sheet of them all.
 #pragma once
 
+#include "GameFacts.h"
 #include "colour.h"
 
 #include <QImage>
 
 namespace glintrow::assets {
-
-inline constexpr int Cell = 52;
-inline constexpr int SpinFrames = 15;
-inline constexpr int CursorFrames = 6;
-inline constexpr int BoardCells = 8;
 
 // The board's two checker tones and their average. Soft edges blend into the average, since the
 // game draws gems and cursor with black as a hard transparent key.

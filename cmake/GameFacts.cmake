@@ -1,0 +1,56 @@
+# The facts the game, its asset generator, its tests, its benchmarks and its install share, written
+# once here. The build writes them into one C++ header (generated/GameFacts.h) and one Python module
+# (generated/game_facts.py); nothing else spells them out.
+
+set(GLINTROW_APP_ID io.github.ombraglintrow.glintrow)
+# The application's title, which captions the sound failure box and names the menu entry, and the
+# main window's caption, which carries a trailing space.
+set(GLINTROW_APP_TITLE "Ombra Glintrow")
+set(GLINTROW_WINDOW_TITLE "Ombra Glintrow ")
+
+# The board's cells across and down, and the side of a cell in pixels.
+set(GLINTROW_BOARD_SIZE 8)
+set(GLINTROW_CELL_SIZE 52)
+# Gem kinds down the gem sheet, spin frames across it, and the cursor's frames across its bitmap.
+set(GLINTROW_GEM_KINDS 7)
+set(GLINTROW_SPIN_FRAMES 15)
+set(GLINTROW_TARGET_FRAMES 6)
+
+# The bitmaps in images/.
+set(GLINTROW_BOARD_BITMAP Board.bmp)
+set(GLINTROW_GEM_SHEET GemSheet.bmp)
+set(GLINTROW_TARGET_BITMAP Target.bmp)
+
+# The wave files in sounds/, one for each sound effect in the order of the effects.
+set(GLINTROW_WAVE_FILES
+  select.wav badswap.wav gotset.wav gotsetbig.wav
+  combo2.wav combo3.wav combo4.wav combo5.wav combo6.wav combo7.wav
+  excellent.wav gemdrop.wav explode.wav gameover.wav)
+
+# The window and menu icons in images/icons/, one file for each size.
+set(GLINTROW_ICON_SIZES 16 32 48 64 128 256)
+set(GLINTROW_ICON_FILES ${GLINTROW_ICON_SIZES})
+list(TRANSFORM GLINTROW_ICON_FILES PREPEND glintrow-)
+list(TRANSFORM GLINTROW_ICON_FILES APPEND .png)
+
+# Writes the list named by name as the items of a C++ braced list and of a Python tuple, into
+# <name>_CXX and <name>_PY; quote is set when the items are strings.
+function(glintrow_write_items name quote)
+  set(items ${${name}})
+  if(quote)
+    list(TRANSFORM items PREPEND "\"")
+    list(TRANSFORM items APPEND "\"")
+  endif()
+  list(JOIN items ", " joined)
+  set(${name}_CXX "${joined}" PARENT_SCOPE)
+  set(${name}_PY "${joined}," PARENT_SCOPE)
+endfunction()
+
+glintrow_write_items(GLINTROW_WAVE_FILES TRUE)
+glintrow_write_items(GLINTROW_ICON_SIZES FALSE)
+glintrow_write_items(GLINTROW_ICON_FILES TRUE)
+
+set(GLINTROW_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/GameFacts.h.in ${GLINTROW_GENERATED_DIR}/GameFacts.h @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/game_facts.py.in ${GLINTROW_GENERATED_DIR}/game_facts.py
+  @ONLY)

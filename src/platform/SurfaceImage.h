@@ -49,9 +49,9 @@ struct DirectDrawSurface7::Image {
     std::vector<DrawStep> steps;
     std::vector<DrawStep> drawnSteps;
     // Names of the picture asked for and of the picture the pixels show.
-    uint64_t name;
-    uint64_t drawnName;
-    bool primary;
+    uint64_t name = 0;
+    uint64_t drawnName = 0;
+    bool primary = false;
 };
 
 QRect ToQRect(const RECT& rect);

@@ -1,7 +1,8 @@
 // Times the composition of one frame into the back buffer from the build's real images: the board
 // with every gem in its cell and two cursors, and a frame of shrinking gems. Each frame is read
-// back, as presenting it would, so its drawings are done; a board frame drawn alike to the one
-// before is not drawn again unless bench/run sets the switch that draws every frame.
+// back, as presenting it would, so its drawings are done. The selected gem spins on by one picture
+// every frame, so each frame differs from the one before and is drawn whole; the same board
+// frame again, alike to the one before, is timed apart: it is compared, not drawn.
 #include "BenchFigures.h"
 #include "basDeclarations.h"
 #include "basDirectDrawStuff.h"
@@ -49,6 +50,11 @@ void ComposeBoardWithCursors(int) {
     BackBuffer->GetPixel(0, 0);
 }
 
+void ComposeBoardWithSpinningGem(int frame) {
+    Gems[SelectedGem].RotFrame = static_cast<int16_t>(frame % SpinFrames);
+    ComposeBoardWithCursors(frame);
+}
+
 void ComposeShrinkingGems(int frame) {
     for (CGem& gem : Gems)
         gem.ShrinkStep = static_cast<int16_t>((frame + gem.GemID) % ShrinkSteps * ShrinkPerStep);
@@ -84,7 +90,8 @@ int main(int argc, char** argv) {
     try {
         SetUpDrawing(assets);
         SettleGemsInTheirCells();
-        TimeFrames("compose_board", frames, ComposeBoardWithCursors);
+        TimeFrames("compose_board", frames, ComposeBoardWithSpinningGem);
+        TimeFrames("compose_alike", frames, ComposeBoardWithCursors);
         TimeFrames("compose_shrinking", frames, ComposeShrinkingGems);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "frame_composition_bench: %s\n", failure.what());

@@ -93,11 +93,8 @@ public:
 
     // The colour of one pixel, red in the lowest byte; for tests and measurements.
     int32_t GetPixel(int32_t x, int32_t y) const;
-    Image& image() { return *image_; }
 
 private:
-    int32_t presentOnScreen(const RECT& target, DirectDrawSurface7& source, const RECT& sourceRect);
-
     std::unique_ptr<Image> image_;
     ObjectRef<DirectDrawClipper> clipper_;
     int32_t foreColor_ = 0;

@@ -130,11 +130,6 @@ void DirectSoundBuffer::Play(int32_t) {
     ++playCount_;
 }
 
-bool DirectSoundBuffer::IsPlaying() const {
-    return voice_->chunk && Mix_Playing(voice_->channel) &&
-           Mix_GetChunk(voice_->channel) == voice_->chunk;
-}
-
 DirectSound::DirectSound(std::shared_ptr<Device> device) : device_(std::move(device)) {}
 DirectSound::~DirectSound() = default;
 
@@ -147,8 +142,7 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBuffer(DSBUFFERDESC&, WAVEF
 }
 
 ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::string& path,
-                                                                    DSBUFFERDESC&,
-                                                                    WAVEFORMATEX& format) {
+                                                                    DSBUFFERDESC&, WAVEFORMATEX&) {
     SDL_RWops* file = openWave(path);
     try {
         if (!isWave(file))
@@ -173,17 +167,6 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::s
     // One channel for each loaded sound, however many the game loads.
     if (Mix_AllocateChannels(-1) < nextChannel_)
         Mix_AllocateChannels(nextChannel_);
-
-    int frequency = 0;
-    int channels = 0;
-    Uint16 sampleFormat = 0;
-    Mix_QuerySpec(&frequency, &sampleFormat, &channels);
-    format.nFormatTag = 1;
-    format.nChannels = static_cast<int16_t>(channels);
-    format.lSamplesPerSec = frequency;
-    format.nBitsPerSample = static_cast<int16_t>(SDL_AUDIO_BITSIZE(sampleFormat));
-    format.nBlockAlign = static_cast<int16_t>(channels * format.nBitsPerSample / 8);
-    format.lAvgBytesPerSec = frequency * format.nBlockAlign;
     return ObjectRef<DirectSoundBuffer>::Make(std::move(voice));
 }
 

@@ -11,15 +11,9 @@
 
 namespace glintrow {
 
-struct WAVEFORMATEX {
-    int16_t nFormatTag = 0;
-    int16_t nChannels = 0;
-    int32_t lSamplesPerSec = 0;
-    int32_t lAvgBytesPerSec = 0;
-    int16_t nBlockAlign = 0;
-    int16_t nBitsPerSample = 0;
-    int16_t nSize = 0;
-};
+// The wave format record the buffer calls take. The game reads none of its fields, so it holds
+// none: every sound plays in the mixer's own format.
+struct WAVEFORMATEX {};
 
 struct DSBUFFERDESC {
     int32_t lFlags = 0;
@@ -42,8 +36,6 @@ public:
     void SetCurrentPosition(int32_t position);
     // Plays the whole sound once from its current position and returns at once.
     void Play(int32_t flags);
-    // True while the buffer's sound is audible; for tests.
-    bool IsPlaying() const;
     // How often Play has started the sound; for tests.
     int32_t PlayCount() const { return playCount_; }
 
@@ -61,7 +53,7 @@ public:
 
     void SetCooperativeLevel(HWND window, int32_t level);
     ObjectRef<DirectSoundBuffer> CreateSoundBuffer(DSBUFFERDESC& desc, WAVEFORMATEX& format);
-    // Loads a wave file; the format record is filled in from the file.
+    // Loads a wave file.
     ObjectRef<DirectSoundBuffer>
     CreateSoundBufferFromFile(const std::string& path, DSBUFFERDESC& desc, WAVEFORMATEX& format);
 

@@ -22,7 +22,6 @@ public:
     T& operator*() const { return get(); }
     explicit operator bool() const { return object_ != nullptr; }
     bool operator==(std::nullptr_t) const { return object_ == nullptr; }
-    const std::shared_ptr<T>& shared() const { return object_; }
 
 private:
     T& get() const {

@@ -1,11 +1,11 @@
-// The platform stand-ins: copies between surfaces, colour keys, bitmaps from files, number
-// conversion, the random source and the millisecond tick.
+// The platform stand-ins: copies between surfaces, colour keys, what the window is shown, files
+// that are no bitmap or wave, number conversion, the random source and the millisecond tick.
 #include "DrawingTest.h"
+#include "FileBytes.h"
 #include "platform/DirectDraw.h"
 #include "platform/DirectSound.h"
 #include "platform/Runtime.h"
 
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -82,76 +82,6 @@ TEST_F(SurfaceTest, BitmapSurfaceTakesTheFilesSize) {
     surface->GetSurfaceDesc(desc);
     EXPECT_EQ(desc.lWidth, 780);
     EXPECT_EQ(desc.lHeight, 364);
-}
-
-TEST_F(SurfaceTest, MissingOrBrokenBitmapRaisesAnErrorNamingTheFile) {
-    DDSURFACEDESC2 desc;
-    const std::string missing = folder_.filePath("missing.bmp").toStdString();
-    try {
-        DD->CreateSurfaceFromFile(missing, desc);
-        FAIL() << "a missing bitmap loaded";
-    } catch (const RuntimeError& error) {
-        EXPECT_NE(std::string(error.what()).find("missing.bmp"), std::string::npos);
-    }
-
-    const std::string broken = folder_.filePath("broken.bmp").toStdString();
-    std::ofstream(broken) << "BM this is no bitmap";
-    EXPECT_THROW(DD->CreateSurfaceFromFile(broken, desc), RuntimeError);
-}
-
-TEST_F(SurfaceTest, BitmapCutShortIsRefusedRatherThanShownHalfUnset) {
-    const QString whole = folder_.filePath("whole.bmp");
-    ASSERT_TRUE(Filled(52, 40, Qt::red).save(whole, "BMP"));
-    QFile file(whole);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    const std::string cut = folder_.filePath("cut.bmp").toStdString();
-    std::ofstream(cut, std::ios::binary).write(bytes.constData(), bytes.size() - 100);
-
-    DDSURFACEDESC2 desc;
-    EXPECT_NO_THROW(DD->CreateSurfaceFromFile(whole.toStdString(), desc));
-    EXPECT_THROW(DD->CreateSurfaceFromFile(cut, desc), RuntimeError);
-}
-
-// Little-endian fields, as bitmap and wave files hold them.
-std::string Field(uint32_t value, int bytes) {
-    std::string field;
-    for (int i = 0; i < bytes; ++i)
-        field += static_cast<char>(value >> (8 * i));
-    return field;
-}
-
-// An 8-bit run-length bitmap of 4 x 3 pixels with a grey palette over the given codes.
-std::string RunLengthBitmap(const std::string& codes) {
-    std::string palette;
-    for (int grey = 0; grey < 256; ++grey)
-        palette += std::string(3, static_cast<char>(grey)) + '\0';
-    const uint32_t offset = 14 + 40 + static_cast<uint32_t>(palette.size());
-    return "BM" + Field(offset + codes.size(), 4) + Field(0, 4) + Field(offset, 4) + Field(40, 4) +
-           Field(4, 4) + Field(3, 4) + Field(1, 2) + Field(8, 2) + Field(1, 4) +
-           Field(codes.size(), 4) + Field(2835, 4) + Field(2835, 4) + Field(256, 4) + Field(0, 4) +
-           palette + codes;
-}
-
-TEST_F(SurfaceTest, RunLengthBitmapLoadsWholeAndIsRefusedCutShort) {
-    using namespace std::string_literals;
-    // Rows from the bottom: a run; three listed pixels (padded) and a run; a step right and a
-    // run, ended by the end of the bitmap.
-    const std::string codes =
-        "\4\x40\0\0"s + "\0\3\x10\x20\x30\0\1\x50\0\0"s + "\0\2\1\0\2\x60"s + "\0\1"s;
-    DDSURFACEDESC2 desc;
-    for (size_t cut : {size_t{0}, size_t{2}, codes.size() / 2}) {
-        const std::string path = folder_.filePath("rle.bmp").toStdString();
-        const std::string file = RunLengthBitmap(codes);
-        std::ofstream(path, std::ios::binary).write(file.data(), file.size() - cut);
-        if (cut == 0) {
-            auto surface = DD->CreateSurfaceFromFile(path, desc);
-            EXPECT_EQ(surface->GetPixel(2, 1), RGB(0x30, 0x30, 0x30));
-            EXPECT_EQ(surface->GetPixel(2, 0), RGB(0x60, 0x60, 0x60));
-        } else {
-            EXPECT_THROW(DD->CreateSurfaceFromFile(path, desc), RuntimeError) << cut;
-        }
-    }
 }
 
 TEST_F(SurfaceTest, PipeNamedLikeABitmapOrAWaveIsRefusedWithoutWaiting) {

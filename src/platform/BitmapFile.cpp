@@ -1,0 +1,135 @@
+// Reading a bitmap file with Qt's reader, after checks of what the reader would take on trust:
+// a picture larger than the limit, and rows the file announces but does not hold.
+#include "BitmapFile.h"
+#include "RegularFile.h"
+#include "Runtime.h"
+
+#include <QFile>
+#include <QImageReader>
+
+#include <cstdlib>
+
+#include <unistd.h>
+
+namespace glintrow {
+namespace {
+
+uint32_t readLittleEndian(std::string_view bytes, size_t offset, int size) {
+    uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<uint8_t>(bytes[offset + i]);
+    return value;
+}
+
+// The bitmap reader takes a file cut short as whole and leaves the missing rows unset, so a
+// bitmap must hold every row its header announces.
+bool isCutShort(QFile& file, const BitmapHeader& bitmap) {
+    if (bitmap.width <= 0 || bitmap.height == 0)
+        return false;
+    if (bitmap.compression == RunLength8 || bitmap.compression == RunLength4) {
+        if (file.size() <= bitmap.pixelsAt)
+            return true;
+        const qint64 size = file.size() - bitmap.pixelsAt;
+        const uchar* stream = file.map(bitmap.pixelsAt, size);
+        if (!stream)
+            return true;
+        const bool cut =
+            IsRunLengthCutShort(stream, size, bitmap.height, bitmap.compression == RunLength4);
+        file.unmap(const_cast<uchar*>(stream));
+        return cut;
+    }
+    const bool uncompressed = bitmap.compression == 0 || bitmap.compression == 3;
+    if (!uncompressed)
+        return false;
+    const int64_t rowBytes = (bitmap.width * bitmap.bitsPerPixel + 31) / 32 * 4;
+    return file.size() < bitmap.pixelsAt + rowBytes * bitmap.height;
+}
+
+bool isTooLarge(const BitmapHeader& bitmap) {
+    return bitmap.width > 0 && bitmap.height > MaxBitmapBytes / 4 / bitmap.width;
+}
+
+} // namespace
+
+// The old 12-byte header holds 16-bit sizes and no compression.
+std::optional<BitmapHeader> ReadBitmapHeader(std::string_view start) {
+    const std::string_view header = start.substr(0, 34);
+    if (header.size() < 26 || !header.starts_with("BM"))
+        return std::nullopt;
+    BitmapHeader bitmap;
+    bitmap.pixelsAt = readLittleEndian(header, 10, 4);
+    if (readLittleEndian(header, 14, 4) == 12) {
+        bitmap.width = readLittleEndian(header, 18, 2);
+        bitmap.height = readLittleEndian(header, 20, 2);
+        bitmap.bitsPerPixel = readLittleEndian(header, 24, 2);
+        return bitmap;
+    }
+    if (header.size() < 34)
+        return std::nullopt;
+    bitmap.width = static_cast<int32_t>(readLittleEndian(header, 18, 4));
+    bitmap.height =
+        std::abs(static_cast<int64_t>(static_cast<int32_t>(readLittleEndian(header, 22, 4))));
+    bitmap.bitsPerPixel = readLittleEndian(header, 28, 2);
+    bitmap.compression = readLittleEndian(header, 30, 4);
+    return bitmap;
+}
+
+// The file ends before the end-of-bitmap mark and before the last row's end: the reader leaves the
+// rows it never reaches at colour 0 and calls the picture good. Each code is two bytes: a count
+// above 0 is a run of one colour; after a 0, 0 ends a row, 1 ends the bitmap, 2 moves right and
+// down by the next two bytes, and any other number n lists n pixels, padded to a whole number of
+// byte pairs.
+bool IsRunLengthCutShort(const uint8_t* stream, int64_t size, int64_t rows, bool fourBit) {
+    int64_t row = 0;
+    int64_t at = 0;
+    while (row < rows && size - at >= 2) {
+        const uint8_t count = stream[at];
+        const uint8_t code = stream[at + 1];
+        at += 2;
+        if (count > 0)
+            continue;
+        if (code == 0) {
+            ++row;
+        } else if (code == 1) {
+            return false;
+        } else if (code == 2) {
+            if (size - at < 2)
+                return true;
+            row += stream[at + 1];
+            at += 2;
+        } else {
+            const int64_t listed = fourBit ? (code + 1) / 2 : code;
+            at += (listed + 1) / 2 * 2;
+        }
+    }
+    return row < rows;
+}
+
+QImage ReadBitmapFile(const std::string& path) {
+    // Opened by the path's own bytes: a folder name need not be valid text.
+    const int descriptor = OpenRegularFile(path);
+    QFile bitmap;
+    if (!bitmap.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        throw RuntimeError("Permission denied: " + path);
+    }
+    const QByteArray start = bitmap.peek(34);
+    const std::optional<BitmapHeader> header =
+        ReadBitmapHeader(std::string_view(start.constData(), start.size()));
+    if (header && isTooLarge(*header))
+        throw RuntimeError("Bitmap too large (" + std::to_string(header->width) + " x " +
+                           std::to_string(header->height) + " pixels, more than " +
+                           std::to_string(MaxBitmapBytes / 4) + " pixels): " + path);
+    if (header && isCutShort(bitmap, *header))
+        throw RuntimeError("Invalid bitmap file (cut short): " + path);
+    QImageReader reader(&bitmap, "BMP");
+    // Whatever the headers above failed to describe, the reader itself allocates no more.
+    reader.setAllocationLimit(static_cast<int>(MaxBitmapBytes / (1024 * 1024)));
+    QImage pixels = reader.read();
+    if (pixels.isNull())
+        throw RuntimeError("Invalid bitmap file (" + reader.errorString().toStdString() +
+                           "): " + path);
+    return pixels;
+}
+
+} // namespace glintrow

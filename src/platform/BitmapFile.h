@@ -1,0 +1,39 @@
+// Reading a bitmap file: the checks of its headers and run-length codes made before Qt's reader
+// decodes it, and the limit on its size. Uses Qt, so only the platform's own files and their tests
+// include it, never the game.
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace glintrow {
+
+// The most pixel data one bitmap may decode to, as 4 bytes a pixel: 4 million pixels (2048 x 2048).
+// The game's own bitmaps need about 1 MB; the limit keeps a small file claiming a huge picture
+// (a run-length bitmap of a few bytes can claim any size) from taking the machine's memory.
+constexpr int64_t MaxBitmapBytes = 16 * 1024 * 1024;
+
+// What a bitmap's headers say of its pixels; the height counts rows whichever way up they lie.
+struct BitmapHeader {
+    int64_t width = 0, height = 0;
+    uint32_t bitsPerPixel = 0, compression = 0, pixelsAt = 0;
+};
+
+constexpr uint32_t RunLength8 = 1;
+constexpr uint32_t RunLength4 = 2;
+
+// What the headers at the start of a file say, or nothing when they are not a bitmap's (the
+// reader then refuses the file).
+std::optional<BitmapHeader> ReadBitmapHeader(std::string_view start);
+// Whether a run-length stream ends before it has given every row.
+bool IsRunLengthCutShort(const uint8_t* stream, int64_t size, int64_t rows, bool fourBit);
+// The picture of a bitmap file, opened by the bytes of its path. A missing or unreadable file,
+// one that is no bitmap, is cut short or would decode to more than MaxBitmapBytes raises a
+// run-time error naming the path.
+QImage ReadBitmapFile(const std::string& path);
+
+} // namespace glintrow

@@ -1,0 +1,96 @@
+// The presenter: the primary surface hands finished frames to the board's window without copying
+// them, and only when they differ from the last one handed over.
+#include "Presenter.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QRegion>
+
+namespace glintrow {
+namespace {
+
+QWidget* widgetOf(HWND window) {
+    return reinterpret_cast<QWidget*>(window);
+}
+
+} // namespace
+
+DirectDrawClipper::Presenter::~Presenter() {
+    if (window) {
+        window->removeEventFilter(this);
+        window->update();
+    }
+}
+
+void DirectDrawClipper::Presenter::ShowIn(QWidget* shownIn) {
+    if (window)
+        window->removeEventFilter(this);
+    window = shownIn;
+    if (window)
+        window->installEventFilter(this);
+}
+
+int32_t DirectDrawClipper::Presenter::Present(DirectDrawSurface7::Image& image,
+                                              const RECT& sourceRect, const RECT& target) {
+    if (!window)
+        return DDERR_NOCLIPPER;
+    if (!IsUsableIn(sourceRect, image.pixels) || target.Right <= target.Left ||
+        target.Bottom <= target.Top)
+        return DDERR_INVALIDRECT;
+    DrawPending(image);
+    const QRect onScreen = ToQRect(target);
+    const QRect shown = ToQRect(sourceRect);
+    if (image.name == frameName && shown == frameSource && onScreen == frameOnScreen)
+        return DD_OK;
+    // The whole picture is shared, not copied; the next frame draws into the surface's other
+    // buffer.
+    QImage next = shown == image.pixels.rect() ? image.pixels : image.pixels.copy(shown);
+    if (next.size() != onScreen.size())
+        next = next.scaled(onScreen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    frame = std::move(next);
+    frameName = image.name;
+    frameSource = shown;
+    frameOnScreen = onScreen;
+    offset = onScreen.topLeft() - window->mapToGlobal(QPoint(0, 0));
+    // While a repaint waits (the window hidden, minimised or not yet painted) it will show this
+    // frame; asking again would only queue more work.
+    if (!repaintAsked) {
+        repaintAsked = true;
+        window->update();
+    }
+    return DD_OK;
+}
+
+bool DirectDrawClipper::Presenter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window && event->type() == QEvent::Paint) {
+        repaintAsked = false;
+        QPainter painter(window);
+        // Black only around the frame, so each pixel of the window is written once.
+        const QRegion around = QRegion(window->rect()).subtracted(QRect(offset, frame.size()));
+        for (const QRect& part : around)
+            painter.fillRect(part, Qt::black);
+        painter.drawImage(offset, frame);
+        return true;
+    }
+    return false;
+}
+
+DirectDrawClipper::DirectDrawClipper() : presenter_(std::make_unique<Presenter>()) {}
+DirectDrawClipper::~DirectDrawClipper() = default;
+
+void DirectDrawClipper::SetHWnd(HWND window) {
+    presenter_->ShowIn(widgetOf(window));
+}
+
+void DirectX7::GetWindowRect(HWND window, RECT& rect) {
+    QWidget* widget = widgetOf(window);
+    if (!widget) {
+        rect = RECT{};
+        return;
+    }
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    rect = RECT{topLeft.x(), topLeft.y(), topLeft.x() + widget->width(),
+                topLeft.y() + widget->height()};
+}
+
+} // namespace glintrow

@@ -1,20 +1,19 @@
-"""Runs a copy of the game whose pictures or sounds are missing or damaged, one case a run."""
+"""Runs a copy of the game with one bad file or an odd folder, one case a run: a missing picture,
+a missing sound, a board picture of another size, a pipe in place of a picture, a folder name that
+is not text. The window tests load every other bad file."""
 
 import os
 import shutil
-import struct
 import time
 
 import game_facts
 from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
-from pictures import (BOARD, CELL, CELLS, Picture, encode_bmp, encode_bmp_header,
-                      find_cells_showing_gems, read_bmp)
+from pictures import BOARD, CELLS, Picture, encode_bmp, find_cells_showing_gems, read_bmp
 from runner import StillBoard, run_test
 
 DRAWING_FAILURE = "This is uncalled-for!"
 SOUND_FAILURE = "Ombra Glintrow"
 BITMAPS = ("Board.bmp", "GemSheet.bmp", "Target.bmp")
-TEXT = b"These lines are words, not a picture and not a sound.\n" * 40
 
 # A board picture of another size, in six bands that show where each part of it is drawn.
 ODD_BOARD_SIZE = (200, 300)
@@ -47,76 +46,19 @@ def stretch_odd_board():
     return Picture(BOARD, BOARD, rgb)
 
 
-def make_bitmap_claiming(width, height):
-    """A well-formed bitmap header claiming a size, over a few bytes of pixels."""
-    pixels = b"\x40" * 3000
-    return encode_bmp_header(width, height, len(pixels)) + pixels
-
-
-def encode_run_length_bmp(width, height, stream):
-    """An 8-bit run-length bitmap with a grey palette over the given stream of codes."""
-    palette = b"".join(bytes((grey, grey, grey, 0)) for grey in range(256))
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(stream), 2835, 2835, 256,
-                       0)
-    offset = 14 + len(info) + len(palette)
-    return struct.pack("<2sIHHI", b"BM", offset + len(stream), 0, 0, offset) + info + palette + \
-        stream
-
-
-def make_cut_run_length_board():
-    """A board of grey bands, run-length coded, that ends halfway down."""
-    rows = (bytes((208, 40 + row // 52 * 20)) * 2 + b"\0\0" for row in range(BOARD))
-    whole = b"".join(rows) + b"\0\1"
-    return encode_run_length_bmp(BOARD, BOARD, whole[: len(whole) // 2])
-
-
-def make_run_length_bomb():
-    """About a kilobyte that claims 5700 x 5700 pixels: a few runs, then the end of the bitmap."""
-    return encode_run_length_bmp(5700, 5700, bytes((255, 7)) * 4 + b"\0\1")
-
-
-def make_silent_wave():
-    """A well-formed wave header whose data holds no sample."""
-    fmt = struct.pack("<HHIIHH", 1, 1, 44100, 88200, 2, 16)
-    body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt + b"data" + struct.pack("<I", 0)
-    return b"RIFF" + struct.pack("<I", len(body)) + body
-
-
 def damage(path, fault):
-    """Makes the file missing, empty, cut in half, text, a pipe, claiming a huge size or oddly
-    sized."""
-    with open(path, "rb") as source:
-        whole = source.read()
-    faults = {
-        "missing": None,
-        "empty": b"",
-        "truncated": whole[: len(whole) // 2],
-        "text": TEXT,
-        "fifo": None,
-    }
-    if path.endswith(".bmp"):
-        faults["enormous"] = make_bitmap_claiming(100000, 100000)
-        faults["large"] = make_bitmap_claiming(8000, 8000)
-    if path.endswith("Board.bmp"):
-        faults["200x300"] = encode_bmp(paint_odd_board())
-        faults["cutrle"] = make_cut_run_length_board()
-        faults["bomb"] = make_run_length_bomb()
-    if path.endswith("GemSheet.bmp"):
-        # One pixel short of the fifteen spin frames.
-        faults["small"] = encode_bmp(Picture(779, 364, b"\x80" * (779 * 364 * 3)))
-    if path.endswith("Target.bmp"):
-        faults["small"] = encode_bmp(Picture(CELL, CELL, b"\x80" * (CELL * CELL * 3)))
-    if path.endswith(".wav"):
-        faults["silent"] = make_silent_wave()
+    """Takes the file away, puts a pipe in its place or gives the board a picture of another
+    size."""
+    faults = {"missing", "fifo"} | ({"200x300"} if path.endswith("Board.bmp") else set())
     if fault not in faults:
         raise TestFailure(f"no such fault {fault!r} for {os.path.basename(path)}")
     os.remove(path)
     if fault == "fifo":
         # Nothing ever writes to it: a program that opens it to read waits for ever.
         os.mkfifo(path)
-    elif faults[fault] is not None:
+    elif fault == "200x300":
         with open(path, "wb") as out:
-            out.write(faults[fault])
+            out.write(encode_bmp(paint_odd_board()))
 
 
 def copy_game(executable, folder):
@@ -133,25 +75,7 @@ def check_main_window_visible(session, main, when):
     check(main in session.x.find_windows(".*"), f"the game's window is gone {when}")
 
 
-def press_gems_until_box(session, view):
-    """Presses a gem now and then until the failure box shows: a selection needs the cursor."""
-    x = session.x
-    last_press = [0.0]
-
-    def box_or_press():
-        boxes = x.find_message_boxes(DRAWING_FAILURE)
-        if boxes:
-            return boxes[0]
-        if time.monotonic() - last_press[0] > 0.4:
-            x.click(*view.locate_cell_centre(2, 5))
-            last_press[0] = time.monotonic()
-        return None
-
-    return wait_until(box_or_press, START_TIMEOUT, "the failure box after pressing a gem",
-                      game=session.game)
-
-
-def expect_drawing_failure(session, main, bitmap):
+def expect_drawing_failure(session, main):
     """Two failure boxes, the set-up's and a frame's, then a window whose menus still work."""
     session.step("wait for the drawing set-up's failure box")
     setup_box = session.wait_for_box(DRAWING_FAILURE)
@@ -159,13 +83,8 @@ def expect_drawing_failure(session, main, bitmap):
     setup_picture = session.x.capture_window(setup_box)
     session.close_box(setup_box, "drawing-setup-failure-box")
 
-    if bitmap == "Target.bmp":
-        # Without the cursor picture the game runs until a gem is selected and drawn with it.
-        session.step("press a gem until a frame needs the cursor")
-        frame_box = press_gems_until_box(session, session.locate_board(main))
-    else:
-        session.step("wait for the first frame's failure box")
-        frame_box = session.wait_for_box(DRAWING_FAILURE)
+    session.step("wait for the first frame's failure box")
+    frame_box = session.wait_for_box(DRAWING_FAILURE)
     check(session.x.capture_window(frame_box) != setup_picture,
           "the frame's failure box looks just like the drawing set-up's")
     session.close_box(frame_box, "frame-failure-box")
@@ -256,29 +175,12 @@ def expect_stretched_board(session, main):
     expect_quit(session, main)
 
 
-def wait_for_game_from(session, main, folder):
-    """Waits until the game in the folder plays or shows the sound failure box; says which."""
+def expect_play_from(session, main, folder):
+    """The game plays from its folder: the board fills with gems and no box shows."""
     view = session.locate_board(main)
     background = read_bmp(os.path.join(folder, "images", "Board.bmp"))
     session.step("wait for the sound failure box or the game")
-    return wait_for_play_or_sound_failure(session, view, background)
-
-
-def expect_truncated_wave(session, main, folder):
-    """A cut wave may be refused with the sound box or played as far as it goes."""
-    kind, found = wait_for_game_from(session, main, folder)
-    if kind == "box":
-        print("the cut wave file was refused")
-        expect_sound_failure(session, main, found)
-    else:
-        print("the cut wave file was taken and the game plays")
-        session.run.record("board-with-cut-wave", found, keep=True)
-        expect_quit(session, main)
-
-
-def expect_play_from(session, main, folder):
-    """The game plays from its folder: the board fills with gems and no box shows."""
-    kind, board = wait_for_game_from(session, main, folder)
+    kind, board = wait_for_play_or_sound_failure(session, view, background)
     check(kind == "plays", "the game refused its own sounds")
     session.run.record("board", board, keep=True)
     check(not session.x.find_message_boxes(DRAWING_FAILURE), "the game refused its own pictures")
@@ -307,9 +209,7 @@ def run_case(session, executable, case):
     if fault == "200x300":
         expect_stretched_board(session, main)
     elif name in BITMAPS:
-        expect_drawing_failure(session, main, name)
-    elif fault == "truncated":
-        expect_truncated_wave(session, main, folder)
+        expect_drawing_failure(session, main)
     else:
         expect_sound_failure(session, main, session.wait_for_box(SOUND_FAILURE))
 

@@ -1,0 +1,485 @@
+// Start-up from a folder where one picture or sound is missing or damaged, for every file and every
+// way of damaging it: which box shows, what it names, whether the game plays or ends, and that a
+// file claiming a huge picture or a pipe in place of a file cannot hold the game up.
+#include "WindowDriver.h"
+
+#include "basDirectDrawStuff.h"
+#include "basDirectSoundStuff.h"
+
+#include <QTest>
+#include <gmock/gmock.h>
+
+#include <array>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <mutex>
+#include <optional>
+#include <ostream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace glintrow::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+const char* const Bitmaps[] = {"Board.bmp", "GemSheet.bmp", "Target.bmp"};
+const std::string DrawingFailureTitle = "This is uncalled-for!";
+const std::string SoundFailureText = "Unable to create Direct Sound object.\r\n"
+                                     "Check to ensure that a sound card is installed and working "
+                                     "properly.";
+// More frames than a board takes to drop in, however often its set-up repairs it.
+constexpr int FrameLimit = 500;
+
+// One file of the game's folder and what is done to it; for the folder itself, its name.
+struct BadFile {
+    std::string file;
+    std::string fault;
+    // The picture size the file claims in its header, for files that claim more than they hold.
+    int64_t claimedPixels = 0;
+};
+
+void PrintTo(const BadFile& bad, std::ostream* out) {
+    *out << bad.file << " " << bad.fault;
+}
+
+std::string NameCase(const ::testing::TestParamInfo<BadFile>& info) {
+    std::string name = info.param.file + "_" + info.param.fault;
+    for (char& c : name)
+        if (c == '.' || c == '-')
+            c = '_';
+    return name;
+}
+
+bool IsBitmap(const std::string& file) {
+    return file.ends_with(".bmp");
+}
+
+// Little-endian fields, in the order a file's header holds them: each value with its width in
+// bytes.
+std::string PackFields(std::initializer_list<std::pair<int64_t, int>> fields) {
+    std::string packed;
+    for (const auto& [value, width] : fields)
+        for (int i = 0; i < width; ++i)
+            packed += static_cast<char>(static_cast<uint64_t>(value) >> (8 * i));
+    return packed;
+}
+
+// The file header and the 40-byte information header of a bitmap, its pixels right behind them.
+std::string BitmapHeaders(int32_t width, int32_t height, int bitsPerPixel, int compression,
+                          const std::string& palette, size_t pixelBytes) {
+    const int64_t offset = 14 + 40 + static_cast<int64_t>(palette.size());
+    const int64_t colours = static_cast<int64_t>(palette.size()) / 4;
+    return "BM" +
+           PackFields({{offset + static_cast<int64_t>(pixelBytes), 4}, {0, 4}, {offset, 4}}) +
+           PackFields({{40, 4},
+                       {width, 4},
+                       {height, 4},
+                       {1, 2},
+                       {bitsPerPixel, 2},
+                       {compression, 4},
+                       {static_cast<int64_t>(pixelBytes), 4},
+                       {2835, 4},
+                       {2835, 4},
+                       {colours, 4},
+                       {0, 4}}) +
+           palette;
+}
+
+using Colour = std::array<uint8_t, 3>;
+
+// A 24-bit bottom-up bitmap of a picture given as the colour of each pixel.
+template <class ColourAt>
+std::string EncodeBitmap(int32_t width, int32_t height, ColourAt colourAt) {
+    std::string pixels;
+    const size_t padding = (4 - width * 3 % 4) % 4;
+    for (int32_t y = height - 1; y >= 0; --y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const Colour rgb = colourAt(x, y);
+            pixels +=
+                {static_cast<char>(rgb[2]), static_cast<char>(rgb[1]), static_cast<char>(rgb[0])};
+        }
+        pixels.append(padding, '\0');
+    }
+    return BitmapHeaders(width, height, 24, 0, "", pixels.size()) + pixels;
+}
+
+std::string EncodeGreyBitmap(int32_t width, int32_t height) {
+    return EncodeBitmap(width, height, [](int32_t, int32_t) { return Colour{128, 128, 128}; });
+}
+
+// A well-formed header claiming a size, over a few bytes of pixels.
+std::string BitmapClaiming(int32_t width, int32_t height) {
+    const std::string pixels(3000, '\x40');
+    return BitmapHeaders(width, height, 24, 0, "", pixels.size()) + pixels;
+}
+
+// An 8-bit run-length bitmap with a grey palette over a stream of codes.
+std::string RunLengthBitmap(int32_t width, int32_t height, const std::string& stream) {
+    std::string palette;
+    for (int grey = 0; grey < 256; ++grey)
+        palette += {static_cast<char>(grey), static_cast<char>(grey), static_cast<char>(grey), 0};
+    return BitmapHeaders(width, height, 8, 1, palette, stream.size()) + stream;
+}
+
+// A board of grey bands, run-length coded, that ends halfway down.
+std::string CutRunLengthBoard() {
+    std::string whole;
+    for (int row = 0; row < BoardPixels; ++row) {
+        const char grey = static_cast<char>(40 + row / CellSize * 20);
+        whole += {'\xd0', grey, '\xd0', grey, 0, 0};
+    }
+    whole += {0, 1};
+    return RunLengthBitmap(BoardPixels, BoardPixels, whole.substr(0, whole.size() / 2));
+}
+
+// About a kilobyte that claims 5700 x 5700 pixels: a few runs, then the end of the bitmap.
+std::string RunLengthBomb() {
+    std::string stream;
+    for (int run = 0; run < 4; ++run)
+        stream += {'\xff', 7};
+    stream += {0, 1};
+    return RunLengthBitmap(5700, 5700, stream);
+}
+
+// A board picture of another size, in three rows of two bands, each of its own colour.
+constexpr int32_t OddBoardWidth = 200;
+constexpr int32_t OddBoardHeight = 300;
+std::string OddBoard() {
+    static const Colour bands[] = {{90, 20, 20}, {20, 90, 20}, {20, 20, 90},
+                                   {90, 90, 20}, {90, 20, 90}, {20, 90, 90}};
+    return EncodeBitmap(OddBoardWidth, OddBoardHeight, [](int32_t x, int32_t y) {
+        return bands[(3 * y / OddBoardHeight) * 2 + 2 * x / OddBoardWidth];
+    });
+}
+
+// A well-formed wave header whose data holds no sample.
+std::string SilentWave() {
+    const std::string format =
+        PackFields({{1, 2}, {1, 2}, {44100, 4}, {88200, 4}, {2, 2}, {16, 2}});
+    const std::string body =
+        "WAVEfmt " + PackFields({{16, 4}}) + format + "data" + PackFields({{0, 4}});
+    return "RIFF" + PackFields({{static_cast<int64_t>(body.size()), 4}}) + body;
+}
+
+std::string Text() {
+    std::string text;
+    for (int line = 0; line < 40; ++line)
+        text += "These lines are words, not a picture and not a sound.\n";
+    return text;
+}
+
+std::string ReadWhole(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// What a damaged file holds in place of its own bytes.
+std::string DamagedContent(const fs::path& path, const std::string& fault) {
+    const std::string file = path.filename().string();
+    if (fault == "empty")
+        return "";
+    if (fault == "truncated") {
+        const std::string whole = ReadWhole(path);
+        return whole.substr(0, whole.size() / 2);
+    }
+    if (fault == "text")
+        return Text();
+    if (fault == "enormous")
+        return BitmapClaiming(100000, 100000);
+    if (fault == "large")
+        return BitmapClaiming(8000, 8000);
+    if (fault == "200x300")
+        return OddBoard();
+    if (fault == "cutrle")
+        return CutRunLengthBoard();
+    if (fault == "bomb")
+        return RunLengthBomb();
+    // One pixel short of the fifteen spin frames; one cursor frame of six.
+    if (fault == "small" && file == "GemSheet.bmp")
+        return EncodeGreyBitmap(SpinFrames * CellSize - 1, GemKinds * CellSize);
+    if (fault == "small" && file == "Target.bmp")
+        return EncodeGreyBitmap(CellSize, CellSize);
+    if (fault == "silent")
+        return SilentWave();
+    ADD_FAILURE() << "no such fault " << fault << " for " << file;
+    return ReadWhole(path);
+}
+
+// Makes the file missing, a pipe that nothing writes to, or one of the damaged contents.
+void Damage(const fs::path& path, const std::string& fault) {
+    const std::string content =
+        fault == "missing" || fault == "fifo" ? "" : DamagedContent(path, fault);
+    fs::remove(path);
+    if (fault == "fifo")
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
+    else if (fault != "missing")
+        std::ofstream(path, std::ios::binary) << content;
+}
+
+// The process's peak resident memory in bytes, and its reset to the memory resident now.
+int64_t ReadResidentPeak() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.starts_with("VmHWM:"))
+            return std::stoll(line.substr(6)) * 1024;
+    ADD_FAILURE() << "the system does not tell the process's peak memory";
+    return 0;
+}
+
+void ResetResidentPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// Stands by a pipe while the game starts: should the game still be waiting for a writer after a
+// while, opens the pipe for writing and closes it again, which ends the wait with an empty read.
+class PipeWatch {
+public:
+    explicit PipeWatch(fs::path pipe) : pipe_(std::move(pipe)), thread_([this] { watch(); }) {}
+
+    // Whether the game had to be freed from the pipe.
+    bool StopAndTellIfWaited() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        woken_.notify_all();
+        thread_.join();
+        return waited_;
+    }
+
+private:
+    void watch() {
+        std::unique_lock lock(mutex_);
+        if (woken_.wait_for(lock, std::chrono::seconds(10), [this] { return done_; }))
+            return;
+        while (!woken_.wait_for(lock, std::chrono::milliseconds(50), [this] { return done_; })) {
+            const int writer = ::open(pipe_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (writer >= 0) {
+                waited_ = true;
+                ::close(writer);
+            }
+        }
+    }
+
+    fs::path pipe_;
+    std::mutex mutex_;
+    std::condition_variable woken_;
+    bool done_ = false;
+    bool waited_ = false;
+    std::thread thread_;
+};
+
+class BadFilesTest : public WindowDriver, public ::testing::WithParamInterface<BadFile> {
+protected:
+    void SetUp() override {
+        WindowDriver::SetUp();
+        RecordBoxes();
+        Hooks().endProgram = [this](int status) { endStatus_ = status; };
+        // A whole copy of the program's pictures and sounds, nothing left out.
+        UseFolderWithout({});
+        const BadFile& bad = GetParam();
+        if (bad.file == "folder") {
+            MoveCopyIntoFolder("game-\xff\xfe");
+            return;
+        }
+        damaged_ = fs::path(appPath_) / (IsBitmap(bad.file) ? "images" : "sounds") / bad.file;
+        Damage(damaged_, bad.fault);
+    }
+
+    // The temporary folder cannot remove a name that is not text, so the test does.
+    void TearDown() override {
+        if (GetParam().file == "folder")
+            fs::remove_all(appPath_);
+        WindowDriver::TearDown();
+    }
+
+    // The copy in a folder of the given name, byte for byte, valid text or not.
+    void MoveCopyIntoFolder(const std::string& name) {
+        const fs::path folder = fs::path(appPath_) / name;
+        fs::create_directory(folder);
+        for (const char* part : {"images", "sounds"})
+            fs::rename(fs::path(appPath_) / part, folder / part);
+        appPath_ = folder.string();
+    }
+
+    // Starts the game; once the board is still and waits for the player, the script presses a gem
+    // (a selection needs the cursor picture) or closes the window. False when the program ended.
+    bool StartGame(frmMain& window, bool pressAGem) {
+        std::optional<PipeWatch> pipeWatch;
+        if (GetParam().fault == "fifo")
+            pipeWatch.emplace(damaged_);
+        ResetResidentPeak();
+        const int64_t residentBefore = ReadResidentPeak();
+        bool ended = false;
+        try {
+            RunGame(window, FrameLimit, [&](int) {
+                if (GameState != StateIdle || idleFrame_ > 0)
+                    return;
+                idleFrame_ = static_cast<int>(frameTicks_.size());
+                if (pressAGem)
+                    QTest::mouseClick(
+                        window.picBoard, Qt::LeftButton, {},
+                        QPoint(2 * CellSize + CellSize / 2, 5 * CellSize + CellSize / 2));
+                else
+                    window.close();
+            });
+        } catch (const ProgramEnded&) {
+            ended = true;
+        }
+        residentGrowth_ = ReadResidentPeak() - residentBefore;
+        if (pipeWatch) {
+            EXPECT_FALSE(pipeWatch->StopAndTellIfWaited()) << "the game waited on the pipe";
+        }
+        return !ended;
+    }
+
+    void ExpectSoundBoxAndEnd() {
+        ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(boxes_[0].text, SoundFailureText);
+        EXPECT_EQ(boxes_[0].icon, MsgBoxIcon::None);
+        // No title of its own: the box shows the application's.
+        EXPECT_EQ(boxes_[0].title, "");
+        EXPECT_EQ(endStatus_, 1);
+        EXPECT_TRUE(frameTicks_.empty());
+        EXPECT_TRUE(EverythingReleased());
+    }
+
+    fs::path damaged_;
+    int endStatus_ = -1;
+    int idleFrame_ = 0;
+    int64_t residentGrowth_ = 0;
+};
+
+using UnusableBitmap = BadFilesTest;
+using UnusableWave = BadFilesTest;
+using CutWave = BadFilesTest;
+using UsableOddFile = BadFilesTest;
+
+// The drawing set-up's box names the file; the game goes on without the picture until a frame
+// needs it, and that frame's failure stops the frame loop with a box of its own. The window stays
+// open and its menus work.
+TEST_P(UnusableBitmap, ShowsTheDrawingBoxThenTheFramesBoxAndKeepsTheWindow) {
+    frmMain window;
+    ASSERT_TRUE(StartGame(window, true)) << "the program ended";
+    if (GetParam().claimedPixels > 0) {
+        // Less than a byte for each pixel claimed: the picture was refused before it was made.
+        EXPECT_LT(residentGrowth_, GetParam().claimedPixels)
+            << "memory taken while starting with a bitmap claiming " << GetParam().claimedPixels
+            << " pixels";
+    }
+    ASSERT_EQ(boxes_.size(), 2u) << "after " << frameTicks_.size() << " frames";
+    EXPECT_EQ(boxes_[0].title, DrawingFailureTitle);
+    EXPECT_EQ(boxes_[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_THAT(boxes_[0].text, StartsWith("Unexpected error has occurred.\r\n"));
+    EXPECT_THAT(boxes_[0].text, HasSubstr(damaged_.string()));
+    EXPECT_EQ(boxes_[1].title, DrawingFailureTitle);
+    EXPECT_EQ(boxes_[1].icon, MsgBoxIcon::Exclamation);
+    EXPECT_EQ(boxes_[1].text, "Some error has occurred!\r\nObject variable not set");
+    EXPECT_TRUE(window.isVisible()) << "the window closed";
+
+    window.mnuHowToPlay->trigger();
+    ASSERT_EQ(boxes_.size(), 3u);
+    EXPECT_EQ(boxes_[2].title, "Instructions.");
+    window.close();
+}
+
+// The sound set-up refuses the file by name, then the game shows the sound box and ends with
+// status 1 before any frame, everything released.
+TEST_P(UnusableWave, ShowsTheSoundBoxAndEndsTheProgramWithStatusOne) {
+    try {
+        InitDirectSound();
+        ADD_FAILURE() << "the damaged wave file was taken";
+    } catch (const SoundSetUpFailure& failure) {
+        EXPECT_THAT(failure.what(), HasSubstr(damaged_.string()));
+    }
+    EndDirectDraw();
+
+    frmMain window;
+    EXPECT_FALSE(StartGame(window, false)) << "the program went on";
+    ExpectSoundBoxAndEnd();
+    window.hide();
+}
+
+// A wave cut in half may be refused like any other bad wave, or played as far as it goes.
+TEST_P(CutWave, IsRefusedWithTheSoundBoxOrPlays) {
+    frmMain window;
+    if (!StartGame(window, false)) {
+        std::cout << "the cut wave file was refused\n";
+        ExpectSoundBoxAndEnd();
+        window.hide();
+        return;
+    }
+    std::cout << "the cut wave file was taken and the game plays\n";
+    EXPECT_TRUE(boxes_.empty()) << boxes_[0].text;
+    EXPECT_GT(idleFrame_, 0) << "the board never settled";
+    EXPECT_FALSE(window.isVisible());
+}
+
+// The game plays: the board drops in and waits for the player, with no box, over the board
+// picture the folder holds, whatever its size.
+TEST_P(UsableOddFile, LetsTheGamePlay) {
+    frmMain window;
+    ASSERT_TRUE(StartGame(window, false)) << "the program ended";
+    EXPECT_TRUE(boxes_.empty()) << boxes_[0].text;
+    EXPECT_GT(idleFrame_, 0) << "the board never settled";
+    EXPECT_FALSE(window.isVisible());
+    const bool oddBoard = GetParam().fault == "200x300";
+    EXPECT_EQ(BoardBitmapRect.Right, oddBoard ? OddBoardWidth : BoardPixels);
+    EXPECT_EQ(BoardBitmapRect.Bottom, oddBoard ? OddBoardHeight : BoardPixels);
+}
+
+std::vector<BadFile> UnusableBitmaps() {
+    std::vector<BadFile> cases;
+    for (const char* bitmap : Bitmaps) {
+        for (const char* fault : {"missing", "empty", "truncated", "text"})
+            cases.push_back({bitmap, fault});
+        cases.push_back({bitmap, "enormous", int64_t{100000} * 100000});
+    }
+    cases.push_back({"Board.bmp", "large", int64_t{8000} * 8000});
+    cases.push_back({"Board.bmp", "fifo"});
+    cases.push_back({"Board.bmp", "cutrle"});
+    cases.push_back({"Board.bmp", "bomb", int64_t{5700} * 5700});
+    cases.push_back({"GemSheet.bmp", "small"});
+    cases.push_back({"Target.bmp", "small"});
+    return cases;
+}
+
+std::vector<BadFile> UnusableWaves() {
+    std::vector<BadFile> cases;
+    for (const char* wave : SoundFiles)
+        for (const char* fault : {"missing", "empty", "text"})
+            cases.push_back({wave, fault});
+    cases.push_back({SoundFiles[SoundSelect], "silent"});
+    return cases;
+}
+
+std::vector<BadFile> CutWaves() {
+    std::vector<BadFile> cases;
+    for (const char* wave : SoundFiles)
+        cases.push_back({wave, "truncated"});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableBitmap, ::testing::ValuesIn(UnusableBitmaps()),
+                         NameCase);
+INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableWave, ::testing::ValuesIn(UnusableWaves()), NameCase);
+INSTANTIATE_TEST_SUITE_P(BadFiles, CutWave, ::testing::ValuesIn(CutWaves()), NameCase);
+INSTANTIATE_TEST_SUITE_P(BadFiles, UsableOddFile,
+                         ::testing::Values(BadFile{"Board.bmp", "200x300"},
+                                           BadFile{"folder", "nonutf8"}),
+                         NameCase);
+
+} // namespace
+} // namespace glintrow::testing

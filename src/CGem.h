@@ -24,6 +24,8 @@ public:
     float YInitial = 0.0f;
     float Velocity = 0.0f;
     float Angle = 0.0f;
+
+    bool operator==(const CGem&) const = default;
 };
 
 } // namespace glintrow

@@ -2,6 +2,7 @@
 #include "basDirectDrawStuff.h"
 
 #include "basDeclarations.h"
+#include "basGettingInformation.h"
 #include "platform/Runtime.h"
 
 namespace glintrow {
@@ -44,13 +45,8 @@ void CreateSurfaces() {
     primaryDesc.ddsCaps.lCaps = DDSCAPS_PRIMARYSURFACE;
     PrimarySurface = DD->CreateSurface(primaryDesc);
 
-    DDSURFACEDESC2 backDesc;
-    backDesc.lFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
-    backDesc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
-    backDesc.lWidth = BoardPixels;
-    backDesc.lHeight = BoardPixels;
-    BackBuffer = DD->CreateSurface(backDesc);
-    BackBufferRect = RECT{0, 0, backDesc.lWidth, backDesc.lHeight};
+    BackBuffer = CreatePlainSurface(BoardPixels, BoardPixels);
+    BackBufferRect = RECT{0, 0, BoardPixels, BoardPixels};
 
     BoardSurface = LoadBitmapSurface(BoardBitmapPath);
     DDSURFACEDESC2 boardDesc;
@@ -70,7 +66,63 @@ void CreateSurfaces() {
     TargetSurface->SetColorKey(DDCKEY_SRCBLT, black);
 }
 
+// Every object the game releases at close, in the order it releases them: the drawing objects,
+// the sound objects, both work lists and all gems.
+template <class Visit> void VisitGameObjects(Visit visit) {
+    visit(PrimarySurface);
+    visit(BackBuffer);
+    visit(BoardSurface);
+    visit(GemSheetSurface);
+    visit(TargetSurface);
+    visit(BoardClipper);
+    visit(DD);
+    visit(DX);
+
+    for (auto& buffer : SoundBuffers)
+        visit(buffer);
+    visit(PrimarySoundBuffer);
+    visit(DS);
+
+    visit(DroppingGems);
+    visit(MatchedGems);
+
+    for (int16_t row = 0; row < BoardSize; ++row)
+        for (int16_t column = 0; column < BoardSize; ++column)
+            visit(CellAt(column, row).Gem);
+    for (CGem& gem : Gems)
+        visit(gem);
+}
+
+struct Release {
+    template <class T> void operator()(ObjectRef<T>& object) const { object = nullptr; }
+    void operator()(GemList& list) const { list.clear(); }
+    void operator()(CGem*& gem) const { gem = nullptr; }
+    void operator()(CGem& gem) const { gem = CGem{}; }
+};
+
+template <class T> bool IsReleased(const ObjectRef<T>& object) {
+    return !object;
+}
+bool IsReleased(const GemList& list) {
+    return list.empty();
+}
+bool IsReleased(const CGem* gem) {
+    return gem == nullptr;
+}
+bool IsReleased(const CGem& gem) {
+    return gem == CGem{};
+}
+
 } // namespace
+
+ObjectRef<DirectDrawSurface7> CreatePlainSurface(int32_t width, int32_t height) {
+    DDSURFACEDESC2 desc;
+    desc.lFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    desc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
+    desc.lWidth = width;
+    desc.lHeight = height;
+    return DD->CreateSurface(desc);
+}
 
 void InitDirectDraw() {
     if (!DX)
@@ -82,28 +134,19 @@ void InitDirectDraw() {
     }
 }
 
+void ReleaseGameObjects() {
+    VisitGameObjects(Release{});
+}
+
+bool AreGameObjectsReleased() {
+    bool released = true;
+    VisitGameObjects(
+        [&released](const auto& object) { released = released && IsReleased(object); });
+    return released;
+}
+
 void EndDirectDraw() {
-    PrimarySurface = nullptr;
-    BackBuffer = nullptr;
-    BoardSurface = nullptr;
-    GemSheetSurface = nullptr;
-    TargetSurface = nullptr;
-    BoardClipper = nullptr;
-    DD = nullptr;
-    DX = nullptr;
-
-    for (auto& buffer : SoundBuffers)
-        buffer = nullptr;
-    PrimarySoundBuffer = nullptr;
-    DS = nullptr;
-
-    DroppingGems.clear();
-    MatchedGems.clear();
-
-    for (int16_t row = 0; row < BoardSize; ++row)
-        for (int16_t column = 0; column < BoardSize; ++column)
-            Board[column][row].Gem = nullptr;
-    Gems.fill(CGem{});
+    ReleaseGameObjects();
 }
 
 } // namespace glintrow

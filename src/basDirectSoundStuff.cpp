@@ -4,9 +4,8 @@
 #include "platform/Runtime.h"
 
 namespace glintrow {
-namespace {
 
-void LoadSoundEffects() {
+void LoadSoundEffects(const std::string& folder) {
     if (!DX)
         DX = ObjectRef<DirectX7>::Make();
     DS = DX->DirectSoundCreate("");
@@ -17,9 +16,8 @@ void LoadSoundEffects() {
     WAVEFORMATEX silentFormat;
     PrimarySoundBuffer = DS->CreateSoundBuffer(primaryDesc, silentFormat);
 
-    const std::string sounds = AppPath() + "/sounds/";
     for (int effect = 0; effect < SoundEffectCount; ++effect) {
-        const std::string path = sounds + SoundFiles[effect];
+        const std::string path = folder + "/" + SoundFiles[effect];
         DSBUFFERDESC desc;
         desc.lFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN;
         WAVEFORMATEX format;
@@ -27,11 +25,9 @@ void LoadSoundEffects() {
     }
 }
 
-} // namespace
-
 void InitDirectSound() {
     try {
-        LoadSoundEffects();
+        LoadSoundEffects(AppPath() + "/sounds");
     } catch (const std::exception& failure) {
         throw SoundSetUpFailure(failure.what());
     }

@@ -3,6 +3,8 @@
 
 #include "basDeclarations.h"
 
+#include <string>
+
 namespace glintrow {
 
 // The sound set-up failed: no sound device, or a wave file that cannot be loaded.
@@ -11,7 +13,9 @@ public:
     using RuntimeError::RuntimeError;
 };
 
-// Opens the sound device and loads the fourteen effects; raises SoundSetUpFailure.
+// Opens the sound device and loads the fourteen effects from the wave files in a folder.
+void LoadSoundEffects(const std::string& folder);
+// Loads the effects from the program's own sounds folder; raises SoundSetUpFailure.
 void InitDirectSound();
 // Plays an effect from its beginning; does nothing while sound is off.
 void PlaySoundEffect(SoundEffect effect);

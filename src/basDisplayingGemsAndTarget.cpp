@@ -9,13 +9,6 @@ namespace {
 
 constexpr int32_t DrawsPerTargetFrame = 3;
 
-CGem& GemInCell(int16_t column, int16_t row) {
-    CGem* gem = Board[column][row].Gem;
-    if (!gem)
-        throw RuntimeError("Object variable not set");
-    return *gem;
-}
-
 // Draws one gem at full size, cut where it hangs over an edge of the board.
 void DisplayGem(const CGem& gem) {
     int32_t x = gem.XPos;
@@ -50,10 +43,16 @@ void DisplayShrunkGem(const CGem& gem) {
     BackBuffer->Blt(target, *GemSheetSurface, source, DDBLT_WAIT | DDBLT_KEYSRC);
 }
 
+// A cell without its gem is a reference that was never set.
 template <class Draw> void DisplayEveryGem(Draw draw) {
-    for (int16_t row = 0; row < BoardSize; ++row)
-        for (int16_t column = 0; column < BoardSize; ++column)
-            draw(GemInCell(column, row));
+    for (int16_t row = 0; row < BoardSize; ++row) {
+        for (int16_t column = 0; column < BoardSize; ++column) {
+            const CGem* gem = CellAt(column, row).Gem;
+            if (!gem)
+                throw RuntimeError("Object variable not set");
+            draw(*gem);
+        }
+    }
 }
 
 } // namespace

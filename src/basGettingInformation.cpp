@@ -1,4 +1,5 @@
-// Board queries: the kind in a cell, the gem under a point, and whether two gems are neighbours.
+// Board queries: a cell, the kind in a cell, the gem under a point, and whether two gems are
+// neighbours.
 #include "basGettingInformation.h"
 
 #include "basDeclarations.h"
@@ -6,13 +7,10 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace glintrow {
 namespace {
-
-bool IsOnBoard(int16_t x, int16_t y) {
-    return x >= 0 && x < BoardSize && y >= 0 && y < BoardSize;
-}
 
 // The outermost pixel on either side takes no press; a position that is not a number fails too.
 bool IsInsidePressArea(float position) {
@@ -27,10 +25,15 @@ CGem& GemOf(int16_t id) {
     return Gems[id];
 }
 
+void RaiseOffBoard(int16_t column, int16_t row) {
+    throw RuntimeError("Cell (" + std::to_string(column) + ", " + std::to_string(row) +
+                       ") lies off the board");
+}
+
 int16_t GemTypeAt(int16_t x, int16_t y) {
     if (!IsOnBoard(x, y))
         return -1;
-    return Board[x][y].GemType;
+    return CellAt(x, y).GemType;
 }
 
 int16_t GemAtPoint(float X, float Y) {
@@ -38,7 +41,7 @@ int16_t GemAtPoint(float X, float Y) {
         return -1;
     const auto column = static_cast<int16_t>(std::floor(static_cast<double>(X) / CellSize));
     const auto row = static_cast<int16_t>(std::floor(static_cast<double>(Y) / CellSize));
-    return Board[column][row].GemID;
+    return CellAt(column, row).GemID;
 }
 
 bool AreAdjacent(int16_t a, int16_t b) {

@@ -1,7 +1,8 @@
-// Board queries: the kind in a cell, the gem under a point, and whether two gems are neighbours.
+// Board queries: a cell, the kind in a cell, the gem under a point, and whether two gems are
+// neighbours.
 #pragma once
 
-#include "CGem.h"
+#include "basDeclarations.h"
 
 #include <cstdint>
 
@@ -9,6 +10,20 @@ namespace glintrow {
 
 // The gem with an id; an id that names none of the 64 gems is a run-time error.
 CGem& GemOf(int16_t id);
+
+// True when a column and row name a cell of the board.
+inline bool IsOnBoard(int16_t column, int16_t row) {
+    return column >= 0 && column < BoardSize && row >= 0 && row < BoardSize;
+}
+[[noreturn]] void RaiseOffBoard(int16_t column, int16_t row);
+
+// The cell in a column and row; a cell off the board is a run-time error. Inline, as the move
+// search reaches cells many times in every frame that ends a fall.
+inline BoardCell& CellAt(int16_t column, int16_t row) {
+    if (!IsOnBoard(column, row))
+        RaiseOffBoard(column, row);
+    return Board[column][row];
+}
 
 // The kind of the gem in cell (x, y); -1 off the board.
 int16_t GemTypeAt(int16_t x, int16_t y);

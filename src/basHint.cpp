@@ -25,7 +25,7 @@ public:
     }
 
     int16_t GemAt(int16_t along, int16_t across) const {
-        return Board[ColumnAt(along, across)][RowAt(along, across)].GemID;
+        return CellAt(ColumnAt(along, across), RowAt(along, across)).GemID;
     }
 
 private:

@@ -2,6 +2,7 @@
 #include "basInitializingGameBoard.h"
 
 #include "basDeclarations.h"
+#include "basGettingInformation.h"
 #include "basMiscelFunctions.h"
 #include "platform/Runtime.h"
 
@@ -17,7 +18,17 @@ void DealBoard() {
     int16_t id = 0;
     for (int16_t y = 0; y < BoardSize; ++y)
         for (int16_t x = 0; x < BoardSize; ++x)
-            Board[x][y] = BoardCell{nullptr, id++, RandomGemKind()};
+            CellAt(x, y) = BoardCell{nullptr, id++, RandomGemKind()};
+}
+
+// The first cell along a row (or column) that stands LineLength deep in a run; -1 when none does.
+int16_t FindThirdOfARun(bool alongColumns, int16_t line) {
+    int16_t third = -1;
+    WalkLine(alongColumns, line, [&](int16_t step, int16_t) {
+        third = step;
+        return true;
+    });
+    return third;
 }
 
 // Re-deals the third gem of every run of three along the rows (or columns), in reading order; the
@@ -25,15 +36,16 @@ void DealBoard() {
 bool BreakRuns(bool alongColumns) {
     bool changed = false;
     for (int16_t line = 0; line < BoardSize; ++line) {
-        WalkLine(alongColumns, line, [&](int16_t step, int16_t) {
+        // A re-dealt gem differs from the run before it, so the next walk from the line's start
+        // finds the next run beyond it, as if the walk had gone on past the new kind.
+        for (int16_t step; (step = FindThirdOfARun(alongColumns, line)) >= 0;) {
             BoardCell& cell = CellOfLine(alongColumns, line, step);
             const int16_t kind = cell.GemType;
             do
                 cell.GemType = RandomGemKind();
             while (cell.GemType == kind);
             changed = true;
-            return false;
-        });
+        }
     }
     return changed;
 }
@@ -49,28 +61,35 @@ bool RepairBoard() {
     }
 }
 
+// Each gem waits a board's height above its cell and falls the faster the lower its row.
 void PlaceGems() {
     int16_t id = 0;
     for (int16_t y = 0; y < BoardSize; ++y) {
         for (int16_t x = 0; x < BoardSize; ++x) {
             Randomize(Timer());
-            CGem& gem = Gems[id];
-            gem = CGem{};
-            gem.GemID = id;
-            gem.GemType = Board[x][y].GemType;
-            gem.SourceTop = static_cast<int16_t>(CellSize * gem.GemType);
-            gem.XCoord = x;
-            gem.YCoord = y;
-            gem.XPos = static_cast<int16_t>(CellSize * x);
-            gem.YPos = static_cast<int16_t>(CellSize * y - BoardPixels);
+            PlaceGem(id, x, y, CellAt(x, y).GemType);
+            CGem& gem = GemOf(id);
+            gem.YPos -= BoardPixels;
             gem.Speed = y;
-            Board[x][y].Gem = &gem;
             ++id;
         }
     }
 }
 
 } // namespace
+
+void PlaceGem(int16_t id, int16_t column, int16_t row, int16_t kind) {
+    CGem& gem = GemOf(id);
+    gem = CGem{};
+    gem.GemID = id;
+    gem.GemType = kind;
+    gem.SourceTop = static_cast<int16_t>(CellSize * kind);
+    gem.XCoord = column;
+    gem.YCoord = row;
+    gem.XPos = static_cast<int16_t>(CellSize * column);
+    gem.YPos = static_cast<int16_t>(CellSize * row);
+    CellAt(column, row) = BoardCell{&gem, id, kind};
+}
 
 void InitializeGameBoard() {
     ResetCounters();

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 namespace glintrow {
 namespace {
@@ -34,22 +33,14 @@ constexpr int16_t FlightFrames = 52;
 // 54.0793495 degrees into a different single-precision angle.
 constexpr double Pi = 3.14159265358979;
 
-void RequireOnBoard(int16_t column, int16_t row) {
-    if (column < 0 || column >= BoardSize || row < 0 || row >= BoardSize)
-        throw RuntimeError("Cell (" + std::to_string(column) + ", " + std::to_string(row) +
-                           ") lies off the board");
-}
-
-BoardCell& CellAt(int16_t column, int16_t row) {
-    RequireOnBoard(column, row);
-    return Board[column][row];
-}
-
-void PutGemIntoItsCell(CGem& gem) {
-    BoardCell& cell = CellAt(gem.XCoord, gem.YCoord);
+void PutGemIntoCell(CGem& gem, BoardCell& cell) {
     cell.GemType = gem.GemType;
     cell.GemID = gem.GemID;
     cell.Gem = &gem;
+}
+
+void PutGemIntoItsCell(CGem& gem) {
+    PutGemIntoCell(gem, CellAt(gem.XCoord, gem.YCoord));
 }
 
 // A uniform draw scaled and cut to a whole number, in single precision like the flight values.
@@ -69,10 +60,11 @@ void SlideOneStep(CGem& gem) {
 void MoveIntoNeighbourCell(CGem& gem) {
     const int16_t column = static_cast<int16_t>(gem.XCoord + gem.XDirection);
     const int16_t row = static_cast<int16_t>(gem.YCoord + gem.YDirection);
-    RequireOnBoard(column, row);
+    // Taken before the gem moves, so a cell off the board leaves the gem where it was.
+    BoardCell& cell = CellAt(column, row);
     gem.XCoord = column;
     gem.YCoord = row;
-    PutGemIntoItsCell(gem);
+    PutGemIntoCell(gem, cell);
 }
 
 void DecideSwapOutcome() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "basDeclarations.h"
+#include "basGettingInformation.h"
 
 #include <cstdint>
 #include <string>
@@ -14,12 +15,12 @@ constexpr int16_t LineLength = 3;
 
 // Rows and columns are walked alike: `line` picks the row (or column), `step` the cell along it.
 inline BoardCell& CellOfLine(bool alongColumns, int16_t line, int16_t step) {
-    return alongColumns ? Board[line][step] : Board[step][line];
+    return alongColumns ? CellAt(line, step) : CellAt(step, line);
 }
 
-// Walks a row (or column) from its first cell and calls inLine(step, runLength) for each cell that
-// stands LineLength or more deep in a run of equal kinds. The walk ends, returning true, as soon as
-// inLine does; a cell whose kind inLine changed starts a new run.
+// Walks a row (or column) from its first cell, reading it only, and calls inLine(step, runLength)
+// for each cell that stands LineLength or more deep in a run of equal kinds. The walk ends,
+// returning true, as soon as inLine does.
 template <class InLine> bool WalkLine(bool alongColumns, int16_t line, InLine inLine) {
     // The previous kind starts at 0 with no run, so a leading gem of kind 0 counts once, not twice.
     int16_t previousKind = 0;
@@ -29,13 +30,8 @@ template <class InLine> bool WalkLine(bool alongColumns, int16_t line, InLine in
         if (cell.GemType != previousKind) {
             runLength = 1;
             previousKind = cell.GemType;
-        } else if (++runLength >= LineLength) {
-            if (inLine(step, runLength))
-                return true;
-            if (cell.GemType != previousKind) {
-                runLength = 1;
-                previousKind = cell.GemType;
-            }
+        } else if (++runLength >= LineLength && inLine(step, runLength)) {
+            return true;
         }
     }
     return false;

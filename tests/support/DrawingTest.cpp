@@ -9,15 +9,6 @@ void DrawingTest::SetUp() {
     DD = DX->DirectDrawCreate("");
 }
 
-ObjectRef<DirectDrawSurface7> DrawingTest::CreatePlainSurface(int32_t width, int32_t height) {
-    DDSURFACEDESC2 desc;
-    desc.lFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.ddsCaps.lCaps = DDSCAPS_OFFSCREENPLAIN;
-    desc.lWidth = width;
-    desc.lHeight = height;
-    return DD->CreateSurface(desc);
-}
-
 ObjectRef<DirectDrawSurface7> DrawingTest::LoadSurface(const QImage& picture) {
     const QString path = folder_.filePath(QStringLiteral("picture%1.bmp").arg(++files_));
     EXPECT_TRUE(picture.save(path, "BMP"));

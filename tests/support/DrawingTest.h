@@ -1,8 +1,9 @@
-// A test fixture with the drawing objects made: surfaces of any size, and surfaces loaded from
-// pictures the test paints.
+// A test fixture with the drawing objects made, so tests can make surfaces of any size, and
+// surfaces loaded from pictures the test paints.
 #pragma once
 
 #include "GameTables.h"
+#include "basDirectDrawStuff.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -13,7 +14,6 @@ class DrawingTest : public GameTest {
 protected:
     void SetUp() override;
 
-    ObjectRef<DirectDrawSurface7> CreatePlainSurface(int32_t width, int32_t height);
     // The picture saved as a bitmap file and loaded back, as the game loads its bitmaps.
     ObjectRef<DirectDrawSurface7> LoadSurface(const QImage& picture);
     // A picture of one colour.

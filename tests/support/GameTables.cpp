@@ -2,9 +2,10 @@
 #include "GameTables.h"
 
 #include "basDirectDrawStuff.h"
+#include "basDirectSoundStuff.h"
+#include "basInitializingGameBoard.h"
 #include "platform/Runtime.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <fstream>
@@ -15,8 +16,7 @@
 namespace glintrow::testing {
 
 void ResetGameTables() {
-    // Shutdown releases the drawing and sound objects and empties the gems and work lists.
-    EndDirectDraw();
+    ReleaseGameObjects();
     for (auto& column : Board)
         for (auto& cell : column)
             cell = BoardCell{};
@@ -37,21 +37,9 @@ void ResetGameTables() {
 }
 
 void LayBoard(const BoardText& rows) {
-    for (int16_t r = 0; r < BoardSize; ++r) {
-        for (int16_t c = 0; c < BoardSize; ++c) {
-            const int16_t id = IdAt(c, r);
-            CGem& gem = Gems[id];
-            gem = CGem{};
-            gem.GemID = id;
-            gem.GemType = static_cast<int16_t>(rows[r].at(c) - '0');
-            gem.SourceTop = static_cast<int16_t>(CellSize * gem.GemType);
-            gem.XCoord = c;
-            gem.YCoord = r;
-            gem.XPos = static_cast<int16_t>(CellSize * c);
-            gem.YPos = static_cast<int16_t>(CellSize * r);
-            Board[c][r] = BoardCell{&gem, id, gem.GemType};
-        }
-    }
+    for (int16_t r = 0; r < BoardSize; ++r)
+        for (int16_t c = 0; c < BoardSize; ++c)
+            PlaceGem(IdAt(c, r), c, r, static_cast<int16_t>(rows[r].at(c) - '0'));
 }
 
 BoardText BoardKinds() {
@@ -181,16 +169,9 @@ void writeSilentWave(const std::string& path) {
 
 void LoadTestSounds() {
     static QTemporaryDir folder;
-    if (!DX)
-        DX = ObjectRef<DirectX7>::Make();
-    DS = DX->DirectSoundCreate("");
-    for (int effect = 0; effect < SoundEffectCount; ++effect) {
-        const std::string path = folder.filePath(SoundFiles[effect]).toStdString();
-        writeSilentWave(path);
-        DSBUFFERDESC desc;
-        WAVEFORMATEX format;
-        SoundBuffers[effect] = DS->CreateSoundBufferFromFile(path, desc, format);
-    }
+    for (const char* file : SoundFiles)
+        writeSilentWave(folder.filePath(file).toStdString());
+    LoadSoundEffects(folder.path().toStdString());
     SoundOn = true;
 }
 

@@ -36,6 +36,50 @@ protected:
     std::function<void()> onClockRead;
 };
 
+// One pass of the repair as the rules word it, on the board's kinds: walking each row (or column),
+// the third gem of a run is re-dealt to another kind and the count starts again after it.
+bool RepairPassByTheRules(bool alongColumns) {
+    bool changed = false;
+    for (int line = 0; line < 8; ++line) {
+        int16_t previous = 0;
+        int run = 0;
+        for (int step = 0; step < 8; ++step) {
+            int16_t& kind = alongColumns ? Board[line][step].GemType : Board[step][line].GemType;
+            if (kind != previous) {
+                run = 1;
+                previous = kind;
+            } else if (++run == 3) {
+                const int16_t old = kind;
+                do
+                    kind = RandomGemKind();
+                while (kind == old);
+                changed = true;
+                run = 1;
+                previous = kind;
+            }
+        }
+    }
+    return changed;
+}
+
+// The kinds a set-up from a random state must end on, by the rules: deal row by row, repeat the
+// row and column passes until neither changes a gem, and deal afresh when no move is left.
+BoardText DealAndRepairByTheRules(uint64_t randomState) {
+    SetRandomState(randomState);
+    do {
+        Randomize(Timer());
+        for (int row = 0; row < 8; ++row)
+            for (int column = 0; column < 8; ++column)
+                Board[column][row].GemType = RandomGemKind();
+        bool changed;
+        do {
+            changed = RepairPassByTheRules(false);
+            changed = RepairPassByTheRules(true) || changed;
+        } while (changed);
+    } while (!SomeSwapMakesLine());
+    return BoardKinds();
+}
+
 std::string DescribeGem(const CGem& gem) {
     std::ostringstream text;
     text << "GemID " << gem.GemID << ", GemType " << gem.GemType << ", XCoord " << gem.XCoord
@@ -84,6 +128,21 @@ TEST_F(BoardSetUpTest, NewBoardsHoldNoLineButAMove) {
                 kindsDealt.insert(cell.GemType);
     }
     EXPECT_EQ(kindsDealt, (std::set<int16_t>{0, 1, 2, 3, 4, 5, 6}));
+}
+
+// The order of the re-deals decides which draw each re-dealt gem gets, so any other order of
+// walking the runs ends on other kinds.
+TEST_F(BoardSetUpTest, RepairReDealsTheGemsTheRulesNameInTheirOrder) {
+    const auto expectTheRulesBoard = [this](uint64_t state) {
+        SCOPED_TRACE("random state " + std::to_string(state));
+        const BoardText expected = DealAndRepairByTheRules(state);
+        SetUpBoardFrom(state);
+        EXPECT_EQ(BoardKinds(), expected);
+    };
+    for (uint64_t state = 1; state <= 300; ++state)
+        expectTheRulesBoard(state);
+    // The board from this state is dealt afresh.
+    expectTheRulesBoard(8811);
 }
 
 TEST_F(BoardSetUpTest, EveryGemStartsOneBoardHeightAboveItsOwnCell) {

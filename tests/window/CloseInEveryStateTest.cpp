@@ -94,7 +94,7 @@ TEST_P(CloseInEveryStateTest, LoopEndsAtOnceAndEverythingIsReleased) {
     EXPECT_EQ(frameTicks_.size(), framesAtClose) << "frames ran after the close";
     EXPECT_TRUE(QuitRequested);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(EverythingReleased());
+    EXPECT_TRUE(AreGameObjectsReleased());
     EXPECT_TRUE(boxes_.empty()) << boxes_.front().text;
 }
 
@@ -132,7 +132,7 @@ TEST_F(CloseWhileABoxIsOpenTest, ClosingBehindTheAboutBoxEndsTheGameWhenTheBoxCl
     EXPECT_EQ(framesAtClose, 40u);
     EXPECT_EQ(frameTicks_.size(), 40u) << "frames ran after the close";
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(EverythingReleased());
+    EXPECT_TRUE(AreGameObjectsReleased());
 }
 
 // The window system may deliver commands queued behind the close in the same round of events;
@@ -167,7 +167,7 @@ TEST_P(CommandsQueuedBehindACloseTest, NeverReachTheReleasedGame) {
     EXPECT_TRUE(SoundOn);
     EXPECT_GT(framesAtClose, 0u);
     EXPECT_EQ(frameTicks_.size(), framesAtClose) << "frames ran after the close";
-    EXPECT_TRUE(EverythingReleased());
+    EXPECT_TRUE(AreGameObjectsReleased());
     EXPECT_TRUE(boxes_.empty()) << boxes_.front().text;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "GameTables.h"
+#include "basDirectDrawStuff.h"
 #include "frmMain.h"
 
 #include <QCoreApplication>
@@ -69,20 +70,6 @@ protected:
             }
         }
         appPath_ = copy_.path().toStdString();
-    }
-
-    static bool EverythingReleased() {
-        bool released = !DX && !DD && !PrimarySurface && !BackBuffer && !BoardSurface &&
-                        !GemSheetSurface && !TargetSurface && !BoardClipper && !DS &&
-                        !PrimarySoundBuffer && MatchedGems.empty() && DroppingGems.empty();
-        for (const auto& buffer : SoundBuffers)
-            released = released && !buffer;
-        for (int c = 0; c < 8; ++c)
-            for (int r = 0; r < 8; ++r)
-                released = released && Board[c][r].Gem == nullptr;
-        for (const CGem& gem : Gems)
-            released = released && gem.GemID == 0 && gem.XPos == 0 && gem.YPos == 0;
-        return released;
     }
 
     std::string appPath_ = ASSET_DIR;

@@ -140,16 +140,19 @@ TEST_F(WindowTest, AboutAndHowToPlayShowTheirBoxesAndHoldTheGame) {
 
 TEST_F(WindowTest, QuitEndsTheLoopAndReleasesEverythingWithNoFurtherFrame) {
     frmMain window;
+    bool heldWhilePlaying = false;
     RunGame(window, 1000, [&](int frame) {
         if (frame == 40) {
+            heldWhilePlaying = !AreGameObjectsReleased();
             window.activateWindow();
             QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
         }
     });
+    EXPECT_TRUE(heldWhilePlaying) << "the check of a release cannot fail";
     EXPECT_EQ(frameTicks_.size(), 40u);
     EXPECT_TRUE(QuitRequested);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(EverythingReleased());
+    EXPECT_TRUE(AreGameObjectsReleased());
 }
 
 TEST_F(WindowTest, CloseBoxBehavesLikeQuit) {
@@ -157,7 +160,7 @@ TEST_F(WindowTest, CloseBoxBehavesLikeQuit) {
     RunGame(window, 12);
     EXPECT_EQ(frameTicks_.size(), 12u);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(EverythingReleased());
+    EXPECT_TRUE(AreGameObjectsReleased());
 }
 
 TEST_F(WindowTest, FramesAreTwentyOneTicksApartAcrossTheWrapOfTheTick) {
@@ -316,7 +319,7 @@ TEST_F(WindowTest, MissingWaveFileEndsTheProgramWithTheSoundMessage) {
     EXPECT_NE(endStatus, -1);
     EXPECT_TRUE(visibleAtEnd);
     EXPECT_TRUE(frameTicks_.empty());
-    EXPECT_TRUE(EverythingReleased());
+    EXPECT_TRUE(AreGameObjectsReleased());
     window.hide();
 }
 

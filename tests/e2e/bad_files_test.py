@@ -13,7 +13,7 @@ from runner import StillBoard, run_test
 
 DRAWING_FAILURE = "This is uncalled-for!"
 SOUND_FAILURE = "Ombra Glintrow"
-BITMAPS = ("Board.bmp", "GemSheet.bmp", "Target.bmp")
+BITMAPS = (game_facts.BOARD_BITMAP, game_facts.GEM_SHEET, game_facts.TARGET_BITMAP)
 
 # A board picture of another size, in six bands that show where each part of it is drawn.
 ODD_BOARD_SIZE = (200, 300)
@@ -49,7 +49,7 @@ def stretch_odd_board():
 def damage(path, fault):
     """Takes the file away, puts a pipe in its place or gives the board a picture of another
     size."""
-    faults = {"missing", "fifo"} | ({"200x300"} if path.endswith("Board.bmp") else set())
+    faults = {"missing", "fifo"} | ({"200x300"} if path.endswith(game_facts.BOARD_BITMAP) else set())
     if fault not in faults:
         raise TestFailure(f"no such fault {fault!r} for {os.path.basename(path)}")
     os.remove(path)
@@ -178,7 +178,7 @@ def expect_stretched_board(session, main):
 def expect_play_from(session, main, folder):
     """The game plays from its folder: the board fills with gems and no box shows."""
     view = session.locate_board(main)
-    background = read_bmp(os.path.join(folder, "images", "Board.bmp"))
+    background = read_bmp(os.path.join(folder, "images", game_facts.BOARD_BITMAP))
     session.step("wait for the sound failure box or the game")
     kind, board = wait_for_play_or_sound_failure(session, view, background)
     check(kind == "plays", "the game refused its own sounds")
@@ -188,7 +188,7 @@ def expect_play_from(session, main, folder):
 
 
 def run_case(session, executable, case):
-    check(case is not None and "-" in case, "give a case: <file>-<fault>, e.g. Board.bmp-missing")
+    check(case is not None and "-" in case, f"give a case: <file>-<fault>, e.g. {game_facts.BOARD_BITMAP}-missing")
     name, fault = case.rsplit("-", 1)
     if case == "folder-nonutf8":
         # A byte that is no UTF-8 text in the name of the program's own folder.

@@ -33,7 +33,7 @@ namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-const char* const Bitmaps[] = {"Board.bmp", "GemSheet.bmp", "Target.bmp"};
+const char* const Bitmaps[] = {BoardBitmapFile, GemSheetFile, TargetBitmapFile};
 const std::string DrawingFailureTitle = "This is uncalled-for!";
 const std::string SoundFailureText = "Unable to create Direct Sound object.\r\n"
                                      "Check to ensure that a sound card is installed and working "
@@ -206,9 +206,9 @@ std::string DamagedContent(const fs::path& path, const std::string& fault) {
     if (fault == "bomb")
         return RunLengthBomb();
     // One pixel short of the fifteen spin frames; one cursor frame of six.
-    if (fault == "small" && file == "GemSheet.bmp")
+    if (fault == "small" && file == GemSheetFile)
         return EncodeGreyBitmap(SpinFrames * CellSize - 1, GemKinds * CellSize);
-    if (fault == "small" && file == "Target.bmp")
+    if (fault == "small" && file == TargetBitmapFile)
         return EncodeGreyBitmap(CellSize, CellSize);
     if (fault == "silent")
         return SilentWave();
@@ -353,7 +353,7 @@ protected:
         EXPECT_EQ(boxes_[0].title, "");
         EXPECT_EQ(endStatus_, 1);
         EXPECT_TRUE(frameTicks_.empty());
-        EXPECT_TRUE(EverythingReleased());
+        EXPECT_TRUE(AreGameObjectsReleased());
     }
 
     fs::path damaged_;
@@ -447,12 +447,12 @@ std::vector<BadFile> UnusableBitmaps() {
             cases.push_back({bitmap, fault});
         cases.push_back({bitmap, "enormous", int64_t{100000} * 100000});
     }
-    cases.push_back({"Board.bmp", "large", int64_t{8000} * 8000});
-    cases.push_back({"Board.bmp", "fifo"});
-    cases.push_back({"Board.bmp", "cutrle"});
-    cases.push_back({"Board.bmp", "bomb", int64_t{5700} * 5700});
-    cases.push_back({"GemSheet.bmp", "small"});
-    cases.push_back({"Target.bmp", "small"});
+    cases.push_back({BoardBitmapFile, "large", int64_t{8000} * 8000});
+    cases.push_back({BoardBitmapFile, "fifo"});
+    cases.push_back({BoardBitmapFile, "cutrle"});
+    cases.push_back({BoardBitmapFile, "bomb", int64_t{5700} * 5700});
+    cases.push_back({GemSheetFile, "small"});
+    cases.push_back({TargetBitmapFile, "small"});
     return cases;
 }
 
@@ -477,7 +477,7 @@ INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableBitmap, ::testing::ValuesIn(UnusableB
 INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableWave, ::testing::ValuesIn(UnusableWaves()), NameCase);
 INSTANTIATE_TEST_SUITE_P(BadFiles, CutWave, ::testing::ValuesIn(CutWaves()), NameCase);
 INSTANTIATE_TEST_SUITE_P(BadFiles, UsableOddFile,
-                         ::testing::Values(BadFile{"Board.bmp", "200x300"},
+                         ::testing::Values(BadFile{BoardBitmapFile, "200x300"},
                                            BadFile{"folder", "nonutf8"}),
                          NameCase);
 

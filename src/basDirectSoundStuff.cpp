@@ -31,6 +31,26 @@ void InitDirectSound() {
     } catch (const std::exception& failure) {
         throw SoundSetUpFailure(failure.what());
     }
+    // An open device keeps the sound server and the card awake even when nothing plays.
+    if (!SoundOn)
+        DS->ReleaseDevice();
+}
+
+std::optional<std::string> SwitchSound() {
+    if (SoundOn) {
+        SoundOn = false;
+        if (DS)
+            DS->ReleaseDevice();
+        return std::nullopt;
+    }
+    try {
+        if (DS)
+            DS->OpenDevice();
+    } catch (const RuntimeError& failure) {
+        return failure.what();
+    }
+    SoundOn = true;
+    return std::nullopt;
 }
 
 void PlaySoundEffect(SoundEffect effect) {

@@ -3,6 +3,7 @@
 
 #include "basDeclarations.h"
 
+#include <optional>
 #include <string>
 
 namespace glintrow {
@@ -15,8 +16,12 @@ public:
 
 // Opens the sound device and loads the fourteen effects from the wave files in a folder.
 void LoadSoundEffects(const std::string& folder);
-// Loads the effects from the program's own sounds folder; raises SoundSetUpFailure.
+// Loads the effects from the program's own sounds folder; raises SoundSetUpFailure. The device
+// is let go again while sound is off.
 void InitDirectSound();
+// Switches sound on or off: on takes the sound device back before anything plays, off lets it go.
+// When the device cannot be had, sound stays off and the reason is returned.
+std::optional<std::string> SwitchSound();
 // Plays an effect from its beginning; does nothing while sound is off.
 void PlaySoundEffect(SoundEffect effect);
 

@@ -17,6 +17,10 @@ constexpr int32_t FrameMilliseconds = 20;
 
 bool frameLoopRunning = false;
 std::exception_ptr waitingFailure;
+// A window command arrived since the loop began waiting for the player.
+bool wakeRequested = false;
+// The picture the last frame presented.
+uint64_t lastPicture = 0;
 
 // What the state step draws besides the gems: the cursor under the selected or swapping gems and
 // the banner once the game is over.
@@ -42,6 +46,21 @@ void WaitForFrameEnd(int32_t frameStart) {
         WaitForTick(TickAfter(frameStart, FrameMilliseconds + 1));
 }
 
+// In these states a frame animates nothing and reads no clock: the next frame without an event
+// draws the same picture again.
+bool IsStillState(GameStates state) {
+    return state == StateStarting || state == StateIdle || state == StateGameOverShown;
+}
+
+// Sleeps until a command of the player arrives, or the window closes. Repaints meanwhile show the
+// picture last presented and run no frame.
+void WaitForPlayer() {
+    wakeRequested = false;
+    while (!wakeRequested && !QuitRequested && !IsFailureWaiting())
+        if (!WaitForEvents())
+            return;
+}
+
 void RaiseWaitingFailure() {
     if (waitingFailure)
         std::rethrow_exception(std::exchange(waitingFailure, nullptr));
@@ -58,9 +77,15 @@ void RunFrame() {
     AnimateGameState(state);
     DrawStateAndGems(state);
     PrimarySurface->Blt(boardWindow, *BackBuffer, BackBufferRect, DDBLT_WAIT);
+    const uint64_t picture = BackBuffer->PictureName();
+    const bool still = IsStillState(state) && GameState == state && picture == lastPicture;
+    lastPicture = picture;
 
     WaitForFrameEnd(frameStart);
-    DoEvents();
+    if (still)
+        WaitForPlayer();
+    else
+        DoEvents();
     RaiseWaitingFailure();
 }
 
@@ -115,6 +140,10 @@ void MainGameLoop() {
     do {
         RunFrame();
     } while (!QuitRequested);
+}
+
+void WakeFrameLoop() {
+    wakeRequested = true;
 }
 
 bool IsFrameLoopRunning() {

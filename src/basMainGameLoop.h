@@ -17,6 +17,8 @@ void DrawStateAndGems(GameStates state);
 void MainGameLoop();
 // True while a frame loop runs; a new game then goes on in it instead of starting another.
 bool IsFrameLoopRunning();
+// A command of the player has arrived: a loop waiting on a still board runs its next frame.
+void WakeFrameLoop();
 
 // Keeps a failure that a window command raised while the frame loop runs. The loop raises it again
 // once the frame's event processing has returned, so it reaches the loop's own handler without

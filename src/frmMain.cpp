@@ -20,6 +20,8 @@
 #include <QPixmap>
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace glintrow {
@@ -156,6 +158,7 @@ QAction* frmMain::addCommand(QMenu* menu, const QString& text, void (frmMain::*h
 // handed to it, since it must not unwind through the toolkit's event dispatch, and the commands
 // after it in the same round of events are left out, as if the failure had ended that round.
 template <class Command> bool frmMain::runCommand(Command command) {
+    WakeFrameLoop();
     if (closed_ || IsFailureWaiting())
         return false;
     if (!IsFrameLoopRunning()) {
@@ -224,8 +227,11 @@ void frmMain::mnuNewGame_Click() {
 }
 
 void frmMain::mnuPlaySound_Click() {
-    SoundOn = !SoundOn;
+    const std::optional<std::string> failure = SwitchSound();
     mnuPlaySound->setChecked(SoundOn);
+    if (failure)
+        MsgBox("Sound cannot be switched on, so the game goes on without it.\r\n" + *failure,
+               MsgBoxIcon::Exclamation, "");
 }
 
 void frmMain::mnuHint_Click() {

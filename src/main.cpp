@@ -82,6 +82,11 @@ void releaseStartUpMessages(QtMessageHandler output) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The game only ever draws into shared-memory pictures. Qt's Wayland plugin would load the
+    // OpenGL stack (about 50 MB) for nothing but a window frame of its own drawing; a player who
+    // wants that frame on a compositor that draws none can set the variable to 0.
+    if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
     // On a scaled desktop every board pixel becomes a whole number of screen pixels.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);

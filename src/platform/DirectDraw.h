@@ -91,6 +91,9 @@ public:
     void SetFont(const StdFont& font);
     void DrawText(int32_t x, int32_t y, const std::string& text, bool atCursor);
 
+    // Names the picture the surface holds: two equal names, two equal pictures. A frame drawn
+    // alike to the last keeps its name.
+    uint64_t PictureName() const;
     // The colour of one pixel, red in the lowest byte; for tests and measurements.
     int32_t GetPixel(int32_t x, int32_t y) const;
 

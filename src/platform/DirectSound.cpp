@@ -82,21 +82,46 @@ void checkWaveSize(SDL_RWops* file, const std::string& path) {
 } // namespace
 
 struct DirectSound::Device {
+    // The mixer's format, kept so that the device opened again plays the sounds converted to it.
+    int frequency = MIX_DEFAULT_FREQUENCY;
+    Uint16 format = MIX_DEFAULT_FORMAT;
+    int channels = 2;
+    // One mixer channel for each loaded sound.
+    int voices = 0;
+    bool open = false;
+
     Device() {
         // Leave SIGINT and SIGTERM to the program: SDL would otherwise swallow them.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        Open(SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+        Mix_QuerySpec(&frequency, &format, &channels);
+    }
+    ~Device() { Close(); }
+
+    // Opens the device in the mixer's format, or in whatever format it allows the device to take.
+    void Open(int allowedChanges) {
+        if (open)
+            return;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             throw RuntimeError(std::string("No sound device: ") + SDL_GetError());
-        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, ChunkFrames) != 0) {
+        if (Mix_OpenAudioDevice(frequency, format, channels, ChunkFrames, nullptr,
+                                allowedChanges) != 0) {
             const std::string error = Mix_GetError();
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             throw RuntimeError("No sound device: " + error);
         }
+        Mix_AllocateChannels(std::max(voices, 1));
+        open = true;
     }
-    ~Device() {
+
+    // Closing the audio subsystem too ends every thread it started.
+    void Close() {
+        if (!open)
+            return;
         Mix_HaltChannel(-1);
         Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        open = false;
     }
 };
 
@@ -107,10 +132,11 @@ struct DirectSoundBuffer::Voice {
     int channel = -1;
 
     ~Voice() {
-        if (chunk) {
+        if (!chunk)
+            return;
+        if (device->open)
             Mix_HaltChannel(channel);
-            Mix_FreeChunk(chunk);
-        }
+        Mix_FreeChunk(chunk);
     }
 };
 
@@ -118,12 +144,12 @@ DirectSoundBuffer::DirectSoundBuffer(std::unique_ptr<Voice> voice) : voice_(std:
 DirectSoundBuffer::~DirectSoundBuffer() = default;
 
 void DirectSoundBuffer::SetCurrentPosition(int32_t) {
-    if (voice_->chunk)
+    if (voice_->chunk && voice_->device->open)
         Mix_HaltChannel(voice_->channel);
 }
 
 void DirectSoundBuffer::Play(int32_t) {
-    if (!voice_->chunk)
+    if (!voice_->chunk || !voice_->device->open)
         return;
     if (Mix_PlayChannel(voice_->channel, voice_->chunk, 0) < 0)
         throw RuntimeError(std::string("Sound cannot be played: ") + Mix_GetError());
@@ -134,6 +160,18 @@ DirectSound::DirectSound(std::shared_ptr<Device> device) : device_(std::move(dev
 DirectSound::~DirectSound() = default;
 
 void DirectSound::SetCooperativeLevel(HWND, int32_t) {}
+
+void DirectSound::ReleaseDevice() {
+    device_->Close();
+}
+
+void DirectSound::OpenDevice() {
+    device_->Open(0);
+}
+
+bool DirectSound::HoldsDevice() const {
+    return device_->open;
+}
 
 ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBuffer(DSBUFFERDESC&, WAVEFORMATEX&) {
     auto voice = std::make_unique<DirectSoundBuffer::Voice>();
@@ -163,10 +201,10 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::s
     auto voice = std::make_unique<DirectSoundBuffer::Voice>();
     voice->device = device_;
     voice->chunk = chunk;
-    voice->channel = nextChannel_++;
+    voice->channel = device_->voices++;
     // One channel for each loaded sound, however many the game loads.
-    if (Mix_AllocateChannels(-1) < nextChannel_)
-        Mix_AllocateChannels(nextChannel_);
+    if (Mix_AllocateChannels(-1) < device_->voices)
+        Mix_AllocateChannels(device_->voices);
     return ObjectRef<DirectSoundBuffer>::Make(std::move(voice));
 }
 

@@ -52,6 +52,13 @@ public:
     ~DirectSound();
 
     void SetCooperativeLevel(HWND window, int32_t level);
+    // Lets the sound device go: no sound plays and no sound thread runs until it is opened again.
+    // The loaded sounds are kept.
+    void ReleaseDevice();
+    // Takes the device again, in the format the sounds were loaded for; a run-time error naming
+    // the reason when it cannot be had.
+    void OpenDevice();
+    bool HoldsDevice() const;
     ObjectRef<DirectSoundBuffer> CreateSoundBuffer(DSBUFFERDESC& desc, WAVEFORMATEX& format);
     // Loads a wave file.
     ObjectRef<DirectSoundBuffer>
@@ -59,7 +66,6 @@ public:
 
 private:
     std::shared_ptr<Device> device_;
-    int nextChannel_ = 0;
 };
 
 } // namespace glintrow

@@ -26,6 +26,20 @@ void DoEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+bool WaitForEvents() {
+    if (Hooks().waitForEvents) {
+        Hooks().waitForEvents();
+        return true;
+    }
+    if (Hooks().doEvents || !QCoreApplication::instance()) {
+        DoEvents();
+        return false;
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return true;
+}
+
 void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title) {
     if (Hooks().msgBox) {
         Hooks().msgBox(prompt, icon, title);

@@ -43,6 +43,9 @@ void SetRandomState(uint64_t state);
 
 // Handles every pending window event.
 void DoEvents();
+// Sleeps until window events arrive, with no timer running, and handles them. False when it could
+// not wait (a test scripts each frame's events) and handled one round as DoEvents does.
+bool WaitForEvents();
 
 enum class MsgBoxIcon { None, Information, Exclamation };
 // A modal box with one OK button; an empty title shows the application's title. Line breaks in
@@ -62,6 +65,7 @@ struct RuntimeHooks {
     std::function<void(int32_t)> waitForTick;
     std::function<float()> timeOfDay;
     std::function<void()> doEvents;
+    std::function<void()> waitForEvents;
     std::function<void(const std::string&, MsgBoxIcon, const std::string&)> msgBox;
     std::function<void(int)> endProgram;
     std::function<std::string()> appPath;

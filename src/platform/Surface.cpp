@@ -199,6 +199,11 @@ void DirectDrawSurface7::DrawText(int32_t x, int32_t y, const std::string& text,
     addStep(*image_, std::move(step));
 }
 
+uint64_t DirectDrawSurface7::PictureName() const {
+    DrawPending(*image_);
+    return image_->name;
+}
+
 int32_t DirectDrawSurface7::GetPixel(int32_t x, int32_t y) const {
     DrawPending(*image_);
     if (!image_->pixels.valid(x, y))

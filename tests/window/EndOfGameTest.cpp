@@ -31,7 +31,8 @@ TEST_F(EndOfGameTest, BoardWithoutAMoveTremblesExplodesAndShowsGameOver) {
     RunGame(window, 400, [&](int frame) {
         if (frame == 34) {
             ASSERT_EQ(GameState, StateIdle);
-            SoundOn = true;
+            window.mnuPlaySound->trigger();
+            ASSERT_TRUE(SoundOn);
             LayBoard(NoMoveBoard);
             // A fall with nothing left to drop lands at its first check, on a board with no move.
             DroppingGems.clear();

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <utility>
 
 namespace glintrow::testing {
@@ -202,6 +203,149 @@ TEST_F(FrameLoopTest, WindowShowsEveryKindOfFrameAsAWholeCompositionOfIt) {
         EXPECT_GT(framesCompared[state], 0) << "no frame compared in state " << state;
     EXPECT_EQ(comparedAfterShowing, 1);
     EXPECT_EQ(comparedAfterRepaint, 1);
+}
+
+// Everything a frame leaves behind: every game table and the picture, the picture hashed.
+class FrameRecorder {
+public:
+    std::string DescribeFrame() {
+        std::ostringstream out;
+        out << GameState << ' ' << SelectedGem << ' ' << SecondGem << ' ' << SoundOn << " |";
+        for (const int16_t* counter : NewGameCounters)
+            out << ' ' << *counter;
+        for (const CGem& g : Gems)
+            out << " |" << g.GemID << ',' << g.GemType << ',' << g.XCoord << ',' << g.YCoord << ','
+                << g.XPos << ',' << g.YPos << ',' << g.XDirection << ',' << g.YDirection << ','
+                << g.YDest << ',' << g.SourceTop << ',' << g.ShrinkStep << ',' << g.RotFrame << ','
+                << g.Speed << ',' << g.XInitial << ',' << g.YInitial << ',' << g.Velocity << ','
+                << g.Angle;
+        for (const auto& column : Board)
+            for (const BoardCell& cell : column)
+                out << ' ' << cell.GemID << ':' << cell.GemType;
+        for (const GemList* list : {&MatchedGems, &DroppingGems}) {
+            out << " |";
+            for (int16_t id : *list)
+                out << ' ' << id;
+        }
+        out << " | picture " << HashPicture();
+        return out.str();
+    }
+
+private:
+    // Pictures of one run that the drawing service names alike are alike: hashed once.
+    uint64_t HashPicture() {
+        const uint64_t name = BackBuffer->PictureName();
+        if (name != hashedName_) {
+            hash_ = 1469598103934665603ull;
+            for (int y = 0; y < 416; ++y)
+                for (int x = 0; x < 416; ++x)
+                    hash_ = (hash_ ^ static_cast<uint32_t>(BackBuffer->GetPixel(x, y))) *
+                            1099511628211ull;
+            hashedName_ = name;
+        }
+        return hash_;
+    }
+
+    uint64_t hashedName_ = 0;
+    uint64_t hash_ = 0;
+};
+
+// The frames of a run with runs of alike frames taken as one: a still board shown once or for a
+// hundred frames is the same to the player.
+std::vector<std::string> DropRepeats(const std::vector<std::string>& frames) {
+    std::vector<std::string> kept;
+    for (const std::string& frame : frames)
+        if (kept.empty() || kept.back() != frame)
+            kept.push_back(frame);
+    return kept;
+}
+
+// One event of a script, due once so many frames have passed since the one before.
+struct ScriptedEvent {
+    int framesAfter;
+    std::function<void(frmMain&)> act;
+};
+
+class WaitingTest : public FrameLoopTest {
+protected:
+    struct Run {
+        std::vector<std::string> frames;
+        int waits = 0;
+    };
+
+    // Plays the script on a fresh game. Without waiting, every frame runs, a still one too; with
+    // it, the loop waits on a still board and the next event of the script comes at once.
+    Run PlayScript(const std::vector<ScriptedEvent>& script, bool waiting) {
+        WindowDriver::SetUp();
+        Hooks().timeOfDay = [] { return 4321.25f; };
+        Run run;
+        FrameRecorder recorder;
+        frmMain window;
+        size_t next = 0;
+        int framesSinceEvent = 0;
+        const auto actNext = [&] {
+            if (next < script.size())
+                script[next++].act(window);
+            framesSinceEvent = 0;
+        };
+        Hooks().doEvents = [&] {
+            run.frames.push_back(recorder.DescribeFrame());
+            if (next < script.size() && ++framesSinceEvent >= script[next].framesAfter)
+                actNext();
+            QCoreApplication::processEvents();
+        };
+        if (waiting)
+            Hooks().waitForEvents = [&] {
+                run.frames.push_back(recorder.DescribeFrame());
+                ++run.waits;
+                actNext();
+                QCoreApplication::processEvents();
+            };
+        window.Form_Load();
+        return run;
+    }
+};
+
+void PressGem(frmMain& window, int16_t gem) {
+    QTest::mouseClick(window.picBoard, Qt::LeftButton, {},
+                      QPoint(Gems[gem].XPos + 26, Gems[gem].YPos + 26));
+}
+
+TEST_F(WaitingTest, WaitingOnAStillBoardLeavesEveryFrameAsItWouldBe) {
+    const std::vector<ScriptedEvent> script = {
+        {40,
+         [](frmMain& window) {
+             LayBoard(OneMoveBoard);
+             QTest::mouseClick(window.picBoard, Qt::LeftButton, {}, QPoint(26, 26));
+         }},
+        {10,
+         [](frmMain& window) {
+             QTest::mouseClick(window.picBoard, Qt::LeftButton, {}, QPoint(78, 26));
+         }},
+        {200, [](frmMain& window) { window.mnuHint->trigger(); }},
+        {30, [](frmMain& window) { PressGem(window, SelectedGem); }},
+        {60,
+         [](frmMain&) {
+             // A fall onto a board without a move, as an event might leave it.
+             LayBoard(NoMoveBoard);
+             DroppingGems.clear();
+             GameState = StateFalling;
+             WakeFrameLoop();
+         }},
+        {250, [](frmMain& window) { window.mnuNewGame->trigger(); }},
+        {80, [](frmMain& window) { window.close(); }},
+    };
+    const Run everyFrame = PlayScript(script, false);
+    const Run waiting = PlayScript(script, true);
+
+    EXPECT_EQ(everyFrame.waits, 0);
+    EXPECT_GE(waiting.waits, 4) << "the loop waits on every still board of the script";
+    EXPECT_LT(waiting.frames.size() + 400, everyFrame.frames.size());
+    const std::vector<std::string> expected = DropRepeats(everyFrame.frames);
+    const std::vector<std::string> seen = DropRepeats(waiting.frames);
+    ASSERT_EQ(seen.size(), expected.size());
+    for (size_t i = 0; i < seen.size(); ++i)
+        ASSERT_EQ(seen[i], expected[i]) << "distinct frame " << i;
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
+#include <tuple>
 #include <vector>
 
 namespace glintrow::testing {
@@ -73,9 +75,9 @@ TEST_F(WindowTest, WindowIsFittedToTheBoardBelowTheMenuBarAndKeepsItsSize) {
     EXPECT_EQ(window.size(), fitted);
 }
 
-TEST_F(WindowTest, PlaySoundFlipsTheFlagAndTheCheckMarkByMenuAndShortcut) {
+TEST_F(WindowTest, PlaySoundFlipsTheFlagTheCheckMarkAndTheSoundDeviceByMenuAndShortcut) {
     frmMain window;
-    std::vector<std::pair<bool, bool>> seen;
+    std::vector<std::tuple<bool, bool, bool>> seen;
     RunGame(window, 6, [&](int frame) {
         if (frame == 2)
             window.mnuPlaySound->trigger();
@@ -84,11 +86,38 @@ TEST_F(WindowTest, PlaySoundFlipsTheFlagAndTheCheckMarkByMenuAndShortcut) {
             QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
         }
         if (frame == 1 || frame == 3 || frame == 5)
-            seen.emplace_back(SoundOn, window.mnuPlaySound->isChecked());
+            seen.emplace_back(SoundOn, window.mnuPlaySound->isChecked(), DS->HoldsDevice());
     });
-    const std::vector<std::pair<bool, bool>> expected = {
-        {false, false}, {true, true}, {false, false}};
+    // The device opened at start-up is let go while sound is off; the sounds stay loaded.
+    const std::vector<std::tuple<bool, bool, bool>> expected = {
+        {false, false, false}, {true, true, true}, {false, false, false}};
     EXPECT_EQ(seen, expected);
+}
+
+TEST_F(WindowTest, SoundThatCannotBeSwitchedOnStaysOffWithOneBoxGivingTheReason) {
+    RecordBoxes();
+    frmMain window;
+    const std::string driver = std::getenv("SDL_AUDIODRIVER") ? std::getenv("SDL_AUDIODRIVER") : "";
+    Sounds played{};
+    RunGame(window, 8, [&](int frame) {
+        if (frame == 2) {
+            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+            window.mnuPlaySound->trigger();
+            driver.empty() ? unsetenv("SDL_AUDIODRIVER")
+                           : setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
+            const Sounds before = SoundPlayCounts();
+            QTest::mouseClick(window.picBoard, Qt::LeftButton, {}, QPoint(26, 26));
+            played = SoundsSince(before);
+        }
+        if (frame == 4)
+            window.mnuPlaySound->trigger();
+    });
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_NE(boxes_[0].text.find("no-such-driver"), std::string::npos) << boxes_[0].text;
+    EXPECT_EQ(played, Sounds{}) << "the select sound played with sound off";
+    EXPECT_TRUE(SoundOn) << "a later try opens the device";
+    EXPECT_TRUE(window.mnuPlaySound->isChecked());
 }
 
 // Closes the box that is open once the event loop runs, after noting what it shows.

@@ -1,21 +1,24 @@
-// The floor for the idle game's CPU: a program that only wakes every 21 ms and looks once, without
-// waiting, for input, as the frame loop does, and draws nothing. bench/run measures it beside the
-// game, under the same load.
-#include <poll.h>
-#include <time.h>
+// The floor for a still board: a window of the board's size that paints once and then only waits
+// for window events, with no timer, as the game does when nothing moves. bench/run measures it
+// beside the game, under the same load.
+#include <QApplication>
+#include <QPainter>
+#include <QWidget>
 
-int main() {
-    constexpr long FrameNanoseconds = 21000000;
-    timespec wake{};
-    clock_gettime(CLOCK_MONOTONIC, &wake);
-    for (;;) {
-        wake.tv_nsec += FrameNanoseconds;
-        if (wake.tv_nsec >= 1000000000) {
-            wake.tv_nsec -= 1000000000;
-            ++wake.tv_sec;
-        }
-        clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &wake, nullptr);
-        pollfd input{0, POLLIN, 0};
-        poll(&input, 1, 0);
-    }
+namespace {
+
+class Board : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::darkGray); }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    Board board;
+    board.setWindowTitle(QStringLiteral("only waits"));
+    board.setFixedSize(416, 416);
+    board.show();
+    return app.exec();
 }

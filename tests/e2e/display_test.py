@@ -87,6 +87,18 @@ def find_board(shot, background):
     return None
 
 
+def check_no_graphics_stack(session, game):
+    """The game draws into shared memory only: no OpenGL driver is loaded, and nothing is said
+    about leaving it out."""
+    with open(f"/proc/{game.process.pid}/maps") as maps:
+        drivers = sorted({line.split()[-1] for line in maps
+                          if "/dri/" in line or "libEGL_mesa" in line})
+    check(not drivers, f"the game loaded the graphics stack on Wayland: {drivers}")
+    with open(session.run.log_path, errors="replace") as log:
+        said = [line.strip() for line in log if re.search(r"EGL|integration", line, re.I)]
+    check(not said, f"the game warned about its graphics on Wayland: {said}")
+
+
 def run_on_wayland(session, executable):
     """The game on weston as a native client: the board drops in, and Ctrl+Q ends it with 0."""
     background = read_bmp(os.path.join(os.path.dirname(executable), "images", game_facts.BOARD_BITMAP))
@@ -108,6 +120,7 @@ def run_on_wayland(session, executable):
     session.run.record("board-on-wayland", board, keep=True)
     check(not session.x.find_windows("^" + re.escape(MAIN_CAPTION) + "$"),
           "the game opened an X window instead of a Wayland one")
+    check_no_graphics_stack(session, game)
 
     session.step("pressing Ctrl+Q through weston's seat")
     # Xvfb gives the keyboard to the window under the pointer: weston's, holding the game.

@@ -88,6 +88,14 @@ def wait_for_idle_board(session, view, idle, what):
                what, game=session.game)
 
 
+def check_board_after_mapping_again(session, view, main, idle):
+    """A still board waits for the player without drawing; mapped again, it shows every gem."""
+    session.x.run_tool("xdotool", "windowunmap", "--sync", str(main))
+    time.sleep(0.3)
+    session.x.run_tool("xdotool", "windowmap", "--sync", str(main))
+    wait_for_idle_board(session, view, idle, "every gem shown again after mapping the window")
+
+
 def check_pressing_selects(session, view, idle):
     x = session.x
     x.click(*view.locate_cell_centre(*PRESSED_CELL))
@@ -172,6 +180,8 @@ def play(session, executable, _case):
     line = find_line(reader.read_kinds(view.crop_board(idle)))
     check(line is None, f"the new board already holds a line of three at {line}")
 
+    session.step("unmap the window and map it again")
+    check_board_after_mapping_again(session, view, main, idle)
     session.step("press a gem and press it again")
     check_pressing_selects(session, view, idle)
     session.step("ask for a hint")

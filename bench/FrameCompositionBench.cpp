@@ -2,13 +2,18 @@
 // with every gem in its cell and two cursors, and a frame of shrinking gems. Each frame is read
 // back, as presenting it would, so its drawings are done. The selected gem spins on by one picture
 // every frame, so each frame differs from the one before and is drawn whole; the same board
-// frame again, alike to the one before, is timed apart: it is compared, not drawn.
+// frame again, alike to the one before, is timed apart: it is compared, not drawn. The back buffer
+// follows the scale of a window's screen: run with QT_SCALE_FACTOR=2 for a screen of twice the
+// pixels.
 #include "BenchFigures.h"
 #include "basDeclarations.h"
 #include "basDirectDrawStuff.h"
 #include "basDisplayingGemsAndTarget.h"
 #include "basInitializingGameBoard.h"
 #include "platform/Runtime.h"
+
+#include <QApplication>
+#include <QWidget>
 
 #include <cstdlib>
 #include <string>
@@ -87,6 +92,10 @@ int main(int argc, char** argv) {
     using namespace glintrow::bench;
     const std::string assets = argc > 1 ? argv[1] : ASSET_DIR;
     const int frames = argc > 2 ? std::atoi(argv[2]) : 20000;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    QWidget window;
+    glintrow::FormHandle = reinterpret_cast<glintrow::HWND>(&window);
     try {
         SetUpDrawing(assets);
         SettleGemsInTheirCells();

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QWindow>
 
 #include <functional>
 #include <optional>
@@ -186,6 +187,8 @@ void frmMain::Form_Load() {
         FormFont.Name = "Tahoma";
         GameState = StateStarting;
         show();
+        // On a screen of another scale the board is drawn anew at once, also on a still board.
+        connect(windowHandle(), &QWindow::screenChanged, this, [] { WakeFrameLoop(); });
         InitDirectSound();
         // Without its surfaces the game still starts; its first frame then fails in turn.
         RunReportingFailure(InitDirectDraw);

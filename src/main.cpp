@@ -87,9 +87,11 @@ int main(int argc, char** argv) {
     // wants that frame on a compositor that draws none can set the variable to 0.
     if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
         qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
-    // On a scaled desktop every board pixel becomes a whole number of screen pixels.
+    // The board is drawn at the screen's own device pixels, so a desktop scaled by 1.25, 1.5 or
+    // 1.75 (QT_SCREEN_SCALE_FACTORS, Xft.dpi) keeps its factor instead of rounding it to a whole
+    // number that would make the window larger or smaller than the desktop means.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     const QtMessageHandler toolkitOutput = qInstallMessageHandler(holdStartUpMessage);
     QApplication app(argc, argv);
     releaseStartUpMessages(toolkitOutput);

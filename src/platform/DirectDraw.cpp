@@ -6,7 +6,9 @@
 
 namespace glintrow {
 
-void DirectDraw7::SetCooperativeLevel(HWND, int32_t) {}
+void DirectDraw7::SetCooperativeLevel(HWND window, int32_t) {
+    window_ = window;
+}
 
 ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurface(DDSURFACEDESC2& desc) {
     using Image = DirectDrawSurface7::Image;
@@ -19,13 +21,17 @@ ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurface(DDSURFACEDESC2& desc) {
     if (pixels.isNull())
         throw RuntimeError("Out of memory");
     pixels.fill(Qt::black);
-    return ObjectRef<DirectDrawSurface7>::Make(std::make_unique<Image>(std::move(pixels)));
+    auto image = std::make_unique<Image>(std::move(pixels));
+    image->scaledFor = reinterpret_cast<QWidget*>(window_);
+    return ObjectRef<DirectDrawSurface7>::Make(std::move(image));
 }
 
 ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std::string& path,
                                                                  DDSURFACEDESC2& desc) {
-    auto surface = ObjectRef<DirectDrawSurface7>::Make(std::make_unique<DirectDrawSurface7::Image>(
-        ReadBitmapFile(path).convertToFormat(QImage::Format_RGB32)));
+    auto image = std::make_unique<DirectDrawSurface7::Image>(
+        ReadBitmapFile(path).convertToFormat(QImage::Format_RGB32));
+    image->path = path;
+    auto surface = ObjectRef<DirectDrawSurface7>::Make(std::move(image));
     surface->GetSurfaceDesc(desc);
     return surface;
 }

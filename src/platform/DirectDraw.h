@@ -112,6 +112,10 @@ public:
     ObjectRef<DirectDrawSurface7> CreateSurfaceFromFile(const std::string& path,
                                                         DDSURFACEDESC2& desc);
     ObjectRef<DirectDrawClipper> CreateClipper(int32_t flags);
+
+private:
+    // The window whose screen's scale the composed pictures follow.
+    HWND window_ = nullptr;
 };
 
 class DirectSound;

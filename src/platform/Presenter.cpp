@@ -34,20 +34,22 @@ int32_t DirectDrawClipper::Presenter::Present(DirectDrawSurface7::Image& image,
                                               const RECT& sourceRect, const RECT& target) {
     if (!window)
         return DDERR_NOCLIPPER;
-    if (!IsUsableIn(sourceRect, image.pixels) || target.Right <= target.Left ||
+    if (!IsUsableIn(sourceRect, image.size) || target.Right <= target.Left ||
         target.Bottom <= target.Top)
         return DDERR_INVALIDRECT;
     DrawPending(image);
     const QRect onScreen = ToQRect(target);
-    const QRect shown = ToQRect(sourceRect);
+    const QRect shown = ToDeviceRect(sourceRect, image.scale);
     if (image.name == frameName && shown == frameSource && onScreen == frameOnScreen)
         return DD_OK;
     // The whole picture is shared, not copied; the next frame draws into the surface's other
     // buffer.
     QImage next = shown == image.pixels.rect() ? image.pixels : image.pixels.copy(shown);
-    if (next.size() != onScreen.size())
-        next = next.scaled(onScreen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize device = onScreen.size() * image.scale;
+    if (next.size() != device)
+        next = next.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     frame = std::move(next);
+    frameSize = onScreen.size();
     frameName = image.name;
     frameSource = shown;
     frameOnScreen = onScreen;
@@ -66,10 +68,15 @@ bool DirectDrawClipper::Presenter::eventFilter(QObject* watched, QEvent* event) 
         repaintAsked = false;
         QPainter painter(window);
         // Black only around the frame, so each pixel of the window is written once.
-        const QRegion around = QRegion(window->rect()).subtracted(QRect(offset, frame.size()));
+        const QRect shownAt(offset, frameSize);
+        const QRegion around = QRegion(window->rect()).subtracted(shownAt);
         for (const QRect& part : around)
             painter.fillRect(part, Qt::black);
-        painter.drawImage(offset, frame);
+        // A frame of device pixels on a scaled screen covers its place one to one.
+        if (frame.size() == frameSize)
+            painter.drawImage(offset, frame);
+        else
+            painter.drawImage(shownAt, frame);
         return true;
     }
     return false;

@@ -24,6 +24,8 @@ struct DirectDrawClipper::Presenter : QObject {
 private:
     QPointer<QWidget> window;
     QImage frame;
+    // The frame's size in the window's own pixels; its device pixels may be more.
+    QSize frameSize;
     // The name of the surface picture the frame shows, the part of it shown and where on the
     // screen.
     uint64_t frameName = 0;

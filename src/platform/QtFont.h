@@ -8,6 +8,7 @@
 
 namespace glintrow {
 
-QFont ToQFont(const StdFont& font);
+// The font at a scale: device pixels per pixel of the game.
+QFont ToQFont(const StdFont& font, double scale = 1.0);
 
 } // namespace glintrow

@@ -5,8 +5,13 @@
 #include "QtFont.h"
 #include "SurfaceImage.h"
 
+#include "BitmapFile.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
+
+#include <cmath>
+#include <cstdio>
 
 namespace glintrow {
 namespace {
@@ -57,13 +62,101 @@ void drawCopy(QPainter& painter, const DrawStep& step) {
 }
 
 void drawText(QPainter& painter, const DrawStep& step) {
-    const QFont font = ToQFont(step.font);
+    const QFont font = ToQFont(step.font, step.textScale);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setFont(font);
     painter.setPen(toQColor(step.colour));
     // The text's cell, not its baseline, has its top-left corner at (x, y).
     painter.drawText(QPointF(step.target.x(), step.target.y() + QFontMetricsF(font).ascent()),
                      QString::fromStdString(step.text));
+}
+
+// The picture with the colour-key pixels made transparent.
+QImage makeKeyed(const QImage& pixels, const DDCOLORKEY& key) {
+    QImage keyed = pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            const QRgb pixel = line[x];
+            const int32_t colour = RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
+            if (colour >= key.low && colour <= key.high)
+                line[x] = 0;
+        }
+    }
+    return keyed;
+}
+
+// "images/Board.bmp" at 2 is "images/Board@2x.bmp".
+std::string scaledPath(const std::string& path, int scale) {
+    const size_t dot = path.rfind('.');
+    const size_t slash = path.rfind('/');
+    const size_t at =
+        dot == std::string::npos || (slash != std::string::npos && dot < slash) ? path.size() : dot;
+    return path.substr(0, at) + "@" + std::to_string(scale) + "x" + path.substr(at);
+}
+
+// Reads the bitmap's picture at a scale from beside it, once. A missing or bad one is said on one
+// line and left out: the picture at another scale stands in for it.
+void readScaled(DirectDrawSurface7::Image& image, int scale) {
+    ScaledPicture& picture = image.scaled[scale];
+    if (picture.tried)
+        return;
+    picture.tried = true;
+    const std::string path = scaledPath(image.path, scale);
+    try {
+        QImage pixels = ReadBitmapFile(path).convertToFormat(QImage::Format_RGB32);
+        if (pixels.size() != image.size * scale)
+            throw RuntimeError("Bitmap of the wrong size (" + std::to_string(pixels.width()) +
+                               " x " + std::to_string(pixels.height()) + " pixels, " +
+                               std::to_string(image.size.width() * scale) + " x " +
+                               std::to_string(image.size.height() * scale) + " needed): " + path);
+        picture.pixels = std::move(pixels);
+        if (image.colourKey)
+            picture.keyed = makeKeyed(picture.pixels, *image.colourKey);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "glintrow: %s; the picture is drawn from %s instead\n", failure.what(),
+                     image.path.c_str());
+    }
+}
+
+// The source of a copy onto a surface at a scale: the bitmap's picture of the smallest scale at or
+// above it, else the largest there is.
+struct CopySource {
+    const QImage* pixels;
+    const QImage* keyed;
+    int scale;
+};
+
+CopySource chooseSource(DirectDrawSurface7::Image& image, double targetScale) {
+    CopySource best{&image.pixels, &image.keyed, 1};
+    if (image.path.empty() || targetScale <= 1.0)
+        return best;
+    for (int scale = 2; scale <= 3; ++scale) {
+        readScaled(image, scale);
+        if (!image.scaled[scale].pixels.isNull())
+            best = {&image.scaled[scale].pixels, &image.scaled[scale].keyed, scale};
+        if (best.scale >= targetScale)
+            break;
+    }
+    return best;
+}
+
+double screenScale(const DirectDrawSurface7::Image& image) {
+    return image.scaledFor ? image.scaledFor->devicePixelRatioF() : 1.0;
+}
+
+// A surface that frames are composed in follows the scale of its window's screen, from the copy
+// that begins a new picture on.
+void followScreenScale(DirectDrawSurface7::Image& image) {
+    const double scale = screenScale(image);
+    if (scale == image.scale)
+        return;
+    image.scale = scale;
+    image.pixels = QImage(image.size * scale, QImage::Format_RGB32);
+    image.pixels.fill(Qt::black);
+    image.spare = QImage();
+    image.steps.clear();
+    image.drawnSteps.clear();
 }
 
 void addStep(DirectDrawSurface7::Image& image, DrawStep step) {
@@ -81,16 +174,25 @@ void addStep(DirectDrawSurface7::Image& image, DrawStep step) {
 } // namespace
 
 DirectDrawSurface7::Image::Image(QImage picture, bool primarySurface)
-    : pixels(std::move(picture)), name(newPictureName()), drawnName(name), primary(primarySurface) {
-}
+    : size(picture.size()), pixels(std::move(picture)), name(newPictureName()), drawnName(name),
+      primary(primarySurface) {}
 
 QRect ToQRect(const RECT& rect) {
     return QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
 }
 
-bool IsUsableIn(const RECT& rect, const QImage& image) {
+bool IsUsableIn(const RECT& rect, const QSize& size) {
     return rect.Right > rect.Left && rect.Bottom > rect.Top && rect.Left >= 0 && rect.Top >= 0 &&
-           rect.Right <= image.width() && rect.Bottom <= image.height();
+           rect.Right <= size.width() && rect.Bottom <= size.height();
+}
+
+QRect ToDeviceRect(const RECT& rect, double scale) {
+    if (scale == 1.0)
+        return ToQRect(rect);
+    const auto device = [scale](int32_t at) { return static_cast<int>(std::lround(at * scale)); };
+    const int left = device(rect.Left);
+    const int top = device(rect.Top);
+    return QRect(left, top, device(rect.Right) - left, device(rect.Bottom) - top);
 }
 
 // Drawings alike to those the pixels show are not done again; otherwise only those after the ones
@@ -130,17 +232,22 @@ int32_t DirectDrawSurface7::Blt(const RECT& target, DirectDrawSurface7& source,
         return clipper_->presenter()->Present(*source.image_, sourceRect, target);
     }
     Image& from = *source.image_;
-    if (!IsUsableIn(target, image_->pixels) || !IsUsableIn(sourceRect, from.pixels))
+    if (!IsUsableIn(target, image_->size) || !IsUsableIn(sourceRect, from.size))
         return DDERR_INVALIDRECT;
     DrawPending(from);
+    const bool keyed = (flags & DDBLT_KEYSRC) && !from.keyed.isNull();
+    const bool whole = !keyed && ToQRect(target) == QRect(QPoint(0, 0), image_->size) &&
+                       ToQRect(target).size() == ToQRect(sourceRect).size();
+    if (whole)
+        followScreenScale(*image_);
+    const CopySource picture = chooseSource(from, image_->scale);
     DrawStep step;
-    step.keyed = (flags & DDBLT_KEYSRC) && !from.keyed.isNull();
-    step.source = step.keyed ? from.keyed : from.pixels;
+    step.keyed = keyed;
+    step.source = keyed ? *picture.keyed : *picture.pixels;
     step.sourceName = from.name;
-    step.target = ToQRect(target);
-    step.from = ToQRect(sourceRect);
-    step.whole = !step.keyed && step.target.size() == step.from.size() &&
-                 step.target == image_->pixels.rect();
+    step.target = ToDeviceRect(target, image_->scale);
+    step.from = ToDeviceRect(sourceRect, picture.scale);
+    step.whole = whole;
     addStep(*image_, std::move(step));
     return DD_OK;
 }
@@ -154,17 +261,11 @@ int32_t DirectDrawSurface7::BltFast(int32_t x, int32_t y, DirectDrawSurface7& so
 }
 
 void DirectDrawSurface7::SetColorKey(int32_t, const DDCOLORKEY& key) {
-    QImage keyed = image_->pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < keyed.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x) {
-            const QRgb pixel = line[x];
-            const int32_t colour = RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
-            if (colour >= key.low && colour <= key.high)
-                line[x] = 0;
-        }
-    }
-    image_->keyed = std::move(keyed);
+    image_->keyed = makeKeyed(image_->pixels, key);
+    image_->colourKey = key;
+    for (ScaledPicture& picture : image_->scaled)
+        if (!picture.pixels.isNull())
+            picture.keyed = makeKeyed(picture.pixels, key);
     image_->name = newPictureName();
     image_->drawnName = image_->name;
 }
@@ -172,8 +273,8 @@ void DirectDrawSurface7::SetColorKey(int32_t, const DDCOLORKEY& key) {
 void DirectDrawSurface7::GetSurfaceDesc(DDSURFACEDESC2& desc) const {
     desc.lFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
     desc.ddsCaps.lCaps = image_->primary ? DDSCAPS_PRIMARYSURFACE : DDSCAPS_OFFSCREENPLAIN;
-    desc.lWidth = image_->pixels.width();
-    desc.lHeight = image_->pixels.height();
+    desc.lWidth = image_->size.width();
+    desc.lHeight = image_->size.height();
 }
 
 void DirectDrawSurface7::SetClipper(const ObjectRef<DirectDrawClipper>& clipper) {
@@ -192,9 +293,10 @@ void DirectDrawSurface7::DrawText(int32_t x, int32_t y, const std::string& text,
     if (image_->primary)
         return;
     DrawStep step;
-    step.target = QRect(x, y, 0, 0);
+    step.target = ToDeviceRect(RECT{x, y, x, y}, image_->scale);
     step.text = text;
     step.font = font_;
+    step.textScale = image_->scale;
     step.colour = foreColor_;
     addStep(*image_, std::move(step));
 }
@@ -206,9 +308,10 @@ uint64_t DirectDrawSurface7::PictureName() const {
 
 int32_t DirectDrawSurface7::GetPixel(int32_t x, int32_t y) const {
     DrawPending(*image_);
-    if (!image_->pixels.valid(x, y))
+    const QPoint at = ToDeviceRect(RECT{x, y, x, y}, image_->scale).topLeft();
+    if (!image_->pixels.valid(at))
         return 0;
-    const QRgb pixel = image_->pixels.pixel(x, y);
+    const QRgb pixel = image_->pixels.pixel(at);
     return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 

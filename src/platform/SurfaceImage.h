@@ -5,9 +5,14 @@
 #include "DirectDraw.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QRect>
+#include <QWidget>
+
+#include <array>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,18 +32,40 @@ struct DrawStep {
     bool whole = false;
     std::string text;
     StdFont font;
+    // Device pixels a unit of the text's font size and place takes.
+    double textScale = 1.0;
     int32_t colour = 0;
 
     bool drawsAlike(const DrawStep& other) const {
         return sourceName == other.sourceName && target == other.target && from == other.from &&
                keyed == other.keyed && text == other.text && font.Name == other.font.Name &&
-               font.Size == other.font.Size && colour == other.colour;
+               font.Size == other.font.Size && textScale == other.textScale &&
+               colour == other.colour;
     }
+};
+
+// A bitmap's picture drawn at 2 or 3 times its size, for screens of that many device pixels a
+// pixel.
+struct ScaledPicture {
+    QImage pixels;
+    QImage keyed;
+    bool tried = false;
 };
 
 struct DirectDrawSurface7::Image {
     explicit Image(QImage picture, bool primarySurface = false);
 
+    // The size in the game's own pixels, whatever the device pixels behind it.
+    QSize size;
+    // Device pixels per pixel of the game in pixels: above 1 on a scaled screen.
+    double scale = 1.0;
+    // The window whose screen sets the scale, for a surface that frames are composed in.
+    QPointer<QWidget> scaledFor;
+    // For a surface loaded from a bitmap: its file, and its pictures at 2 and 3 times the size,
+    // read from beside it when first needed.
+    std::string path;
+    std::array<ScaledPicture, 4> scaled;
+    std::optional<DDCOLORKEY> colourKey;
     QImage pixels;
     // The same picture with the colour-key pixels made transparent, once a key is set.
     QImage keyed;
@@ -55,8 +82,11 @@ struct DirectDrawSurface7::Image {
 };
 
 QRect ToQRect(const RECT& rect);
-// Whether a rectangle is neither empty nor inverted and lies wholly inside the image.
-bool IsUsableIn(const RECT& rect, const QImage& image);
+// Whether a rectangle is neither empty nor inverted and lies wholly inside a surface of that size.
+bool IsUsableIn(const RECT& rect, const QSize& size);
+// A rectangle of the game's pixels in device pixels at a scale: edges are rounded alike, so cells
+// side by side stay side by side.
+QRect ToDeviceRect(const RECT& rect, double scale);
 // Brings the pixels up to the picture asked for.
 void DrawPending(DirectDrawSurface7::Image& image);
 

@@ -6,10 +6,10 @@
 
 namespace glintrow {
 
-QFont ToQFont(const StdFont& font) {
+QFont ToQFont(const StdFont& font, double scale) {
     QFont qfont(QString::fromStdString(font.Name));
     // Points at 96 dots per inch, whatever the screen says, so text is laid out alike everywhere.
-    qfont.setPixelSize(static_cast<int>(font.Size * 96.0f / 72.0f + 0.5f));
+    qfont.setPixelSize(static_cast<int>(font.Size * 96.0 / 72.0 * scale + 0.5));
     return qfont;
 }
 

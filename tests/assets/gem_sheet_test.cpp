@@ -85,6 +85,37 @@ TEST(GemSheet, PicturesAreTwentyFourBitBitmapsOfTheirFixedSizes) {
     }
 }
 
+// The sheet at 2 and 3 times the size holds the same gems in the same cells, drawn from the same
+// geometry: each cell brought down to the 1x size looks like the 1x cell, far more than like the
+// next kind's, and no shape has a hole where the colour key would show the board.
+TEST(GemSheet, SheetsAtTwoAndThreeTimesHoldTheSameGemsInTheSameCells) {
+    const QImage sheet = loadBuiltPicture(GemSheetFile);
+    for (int scale : {2, 3}) {
+        const std::string name = "GemSheet@" + std::to_string(scale) + "x.bmp";
+        const QImage scaled = loadBuiltPicture(name);
+        ASSERT_EQ(scaled.size(), sheet.size() * scale) << name;
+        const int cell = CellSize * scale;
+        for (int kind = 0; kind < GemKinds; ++kind) {
+            for (int frame = 0; frame < SpinFrames; frame += 7) {
+                const QImage big = scaled.copy(frame * cell, kind * cell, cell, cell);
+                EXPECT_EQ(countHoles(big), 0) << name << " kind " << kind << " frame " << frame;
+                const QImage small =
+                    big.scaled(CellSize, CellSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                const QImage same = cutCell(sheet, frame, kind);
+                const QImage other = cutCell(sheet, frame, (kind + 1) % GemKinds);
+                EXPECT_LT(measureDifference(small, same), 0.5 * measureDifference(small, other))
+                    << name << " kind " << kind << " frame " << frame;
+            }
+        }
+    }
+    for (const char* name : {"Board@2x.bmp", "Board@3x.bmp", "Target@2x.bmp", "Target@3x.bmp"})
+        EXPECT_FALSE(loadBuiltPicture(name).isNull()) << name;
+    EXPECT_EQ(loadBuiltPicture("Board@3x.bmp").size(),
+              loadBuiltPicture(BoardBitmapFile).size() * 3);
+    EXPECT_EQ(loadBuiltPicture("Target@2x.bmp").size(),
+              loadBuiltPicture(TargetBitmapFile).size() * 2);
+}
+
 TEST(GemSheet, EveryGemPixelThatShowsIsNotPureBlack) {
     for (int kind = 0; kind < GemKinds; ++kind) {
         for (int frame = 0; frame < SpinFrames; ++frame) {

@@ -8,7 +8,8 @@ import time
 import game_facts
 from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
 from game_process import MAIN_CAPTION
-from pictures import BOARD, CELL, CELLS, find_cells_showing_gems, parse_ppm, read_bmp
+from pictures import (BOARD, CELL, CELLS, Picture, find_cells_showing_gems, parse_ppm,
+                      read_bmp)
 from runner import run_test
 from xserver import stop_process
 
@@ -35,7 +36,7 @@ class Weston:
     Debian's weston has no test plugin, so its headless back end offers no keyboard; nested in
     Xvfb, the keys xdotool types reach the game through weston's own seat."""
 
-    def __init__(self, session):
+    def __init__(self, session, scale=1):
         self.session = session
         self.runtime = session.run.runtime_dir()
         self.socket = f"glintrow-{os.getpid()}"
@@ -43,7 +44,8 @@ class Weston:
         log = os.path.join(session.run.temp, "weston.log")
         self.process = subprocess.Popen(
             ["weston", "--backend=x11-backend.so", "--use-pixman", "--no-config", "--debug",
-             f"--width={COMPOSITOR_SIZE[0]}", f"--height={COMPOSITOR_SIZE[1]}",
+             f"--width={COMPOSITOR_SIZE[0] * scale}",
+             f"--height={COMPOSITOR_SIZE[1] * scale}", f"--scale={scale}",
              f"--socket={self.socket}", f"--log={log}"],
             env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             start_new_session=True)
@@ -75,13 +77,14 @@ class Weston:
         return parse_ppm(ppm)
 
 
-def find_board(shot, background):
+def find_board(shot, background, scale=1):
     """The top-left corner of the board in a picture: where every cell's corner shows the board's
     own background (the gems leave their corners free), or None."""
-    corners = [(CELL * c + 2, CELL * r + 2) for r in range(CELLS) for c in range(CELLS)]
+    cell = CELL * scale
+    corners = [(cell * c + 2, cell * r + 2) for r in range(CELLS) for c in range(CELLS)]
     wanted = [background.pixel(x, y) for x, y in corners]
-    for top in range(shot.height - BOARD + 1):
-        for left in range(shot.width - BOARD + 1):
+    for top in range(shot.height - BOARD * scale + 1):
+        for left in range(shot.width - BOARD * scale + 1):
             if all(shot.pixel(left + x, top + y) == want for (x, y), want in zip(corners, wanted)):
                 return left, top
     return None
@@ -135,11 +138,50 @@ def run_on_wayland(session, executable):
     check(status == 0, f"the game ended with status {status} after Ctrl+Q, not 0")
 
 
+def count_repeated_rows(picture):
+    return sum(1 for y in range(1, picture.height) if picture.row(y) == picture.row(y - 1))
+
+
+def run_on_wayland_at_scale_2(session, executable):
+    """On an output of scale 2 the game draws its board at 832 device pixels from the pictures at
+    2: every cell shows a gem, and no row or column of pixels is a copy of the one before."""
+    images = os.path.join(os.path.dirname(executable), "images")
+    name, extension = os.path.splitext(game_facts.BOARD_BITMAP)
+    background = read_bmp(os.path.join(images, f"{name}@2x{extension}"))
+    session.step("starting weston with its output at scale 2")
+    weston = Weston(session, scale=2)
+    session.step("starting the game on weston")
+    game = session.start_game(executable, weston.client_settings())
+
+    def board_with_every_gem():
+        shot = weston.screenshot()
+        corner = find_board(shot, background, 2)
+        if corner is None:
+            return None
+        board = shot.crop(corner[0], corner[1], 2 * BOARD, 2 * BOARD)
+        shown = find_cells_showing_gems(board, background, 2)
+        return board if len(shown) == CELLS * CELLS else None
+
+    board = wait_until(board_with_every_gem, START_TIMEOUT, "the board at scale 2 on weston",
+                       interval=0.3, game=game)
+    session.run.record("board-on-wayland-at-scale-2", board, keep=True)
+    across = Picture(board.height, board.width,
+                     bytes(b for x in range(board.width) for y in range(board.height)
+                           for b in board.rgb[(y * board.width + x) * 3:(y * board.width + x) * 3 + 3]))
+    for what, picture in (("rows", board), ("columns", across)):
+        repeated = count_repeated_rows(picture)
+        check(repeated * 20 <= picture.height,
+              f"{repeated} {what} of the board repeat their neighbour: enlarged, not drawn at 2")
+    game.check_running("on weston at scale 2")
+
+
 def run_case(session, executable, case):
     if case == "no-display":
         run_without_display(session, executable)
     elif case == "wayland":
         run_on_wayland(session, executable)
+    elif case == "wayland-scale-2":
+        run_on_wayland_at_scale_2(session, executable)
     else:
         raise TestFailure(f"unknown case {case!r}")
 

@@ -149,14 +149,16 @@ class BoardView:
         }
 
 
-def find_cells_showing_gems(board, background):
-    """Cells whose central square differs from the background in most of its pixels."""
-    margin = 14
-    size = CELL - 2 * margin
+def find_cells_showing_gems(board, background, scale=1):
+    """Cells whose central square differs from the background in most of its pixels; the pictures
+    may hold scale device pixels a pixel."""
+    cell = CELL * scale
+    margin = 14 * scale
+    size = cell - 2 * margin
     shown = set()
     for row in range(CELLS):
         for column in range(CELLS):
-            x, y = CELL * column + margin, CELL * row + margin
+            x, y = cell * column + margin, cell * row + margin
             seen = board.crop(x, y, size, size).rgb
             bare = background.crop(x, y, size, size).rgb
             differing = sum(

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 namespace glintrow::assets {
 
@@ -32,10 +33,22 @@ bool saveBytes(const std::vector<std::uint8_t>& bytes, const std::filesystem::pa
     return false;
 }
 
+// "Board.bmp" at 2 is "Board@2x.bmp", as screens of twice the pixels look for it.
+std::filesystem::path scaledName(const char* file, int scale) {
+    if (scale == 1)
+        return file;
+    const std::filesystem::path name(file);
+    return name.stem().string() + "@" + std::to_string(scale) + "x" + name.extension().string();
+}
+
 bool writePictures(const std::filesystem::path& images) {
-    bool ok = saveImage(makeGemSheet(), images / GemSheetFile, "BMP");
-    ok = saveImage(makeBoard(), images / BoardBitmapFile, "BMP") && ok;
-    ok = saveImage(makeTarget(), images / TargetBitmapFile, "BMP") && ok;
+    bool ok = true;
+    for (int scale = 1; scale <= 3; ++scale) {
+        ok = saveImage(makeGemSheet(scale), images / scaledName(GemSheetFile, scale), "BMP") && ok;
+        ok = saveImage(makeBoard(scale), images / scaledName(BoardBitmapFile, scale), "BMP") && ok;
+        ok =
+            saveImage(makeTarget(scale), images / scaledName(TargetBitmapFile, scale), "BMP") && ok;
+    }
     for (std::size_t icon = 0; icon < std::size(IconSizes); ++icon)
         ok = saveImage(makeIcon(IconSizes[icon]), images / "icons" / IconFiles[icon], "PNG") && ok;
     return ok;

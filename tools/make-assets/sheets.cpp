@@ -36,15 +36,16 @@ QPainterPath traceBrackets(double margin, double arm) {
 }
 
 // The cursor breathes: its arms reach further and its halo swells, then both settle back.
-QImage paintCursor(int frame) {
+QImage paintCursor(int frame, int scale) {
     constexpr int factor = 8;
     constexpr double margin = 3.2;
     const double pulse = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * frame / TargetFrames);
-    QImage big(CellSize * factor, CellSize * factor, QImage::Format_ARGB32_Premultiplied);
+    const int side = CellSize * scale * factor;
+    QImage big(side, side, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     QPainter painter(&big);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(factor, factor);
+    painter.scale(factor * scale, factor * scale);
     const QPainterPath arms = traceBrackets(margin, 11 + 4 * pulse);
     const auto stroke = [&painter, &arms](QColor colour, double width) {
         painter.strokePath(arms, QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -146,22 +147,25 @@ QImage keyOntoBoardTone(const QImage& soft) {
     return keyed;
 }
 
-QImage makeGemSheet() {
-    QImage sheet(CellSize * SpinFrames, CellSize * GemKinds, QImage::Format_RGB888);
+QImage makeGemSheet(int scale) {
+    const int cell = CellSize * scale;
+    QImage sheet(cell * SpinFrames, cell * GemKinds, QImage::Format_RGB888);
     sheet.fill(Qt::black);
     QPainter painter(&sheet);
     for (int kind = 0; kind < GemKinds; ++kind) {
         for (int frame = 0; frame < SpinFrames; ++frame) {
-            const QImage soft = paintGem(kind, frame * std::numbers::pi / SpinFrames, CellSize);
-            painter.drawImage(QPoint(frame * CellSize, kind * CellSize), keyOntoBoardTone(soft));
+            const QImage soft = paintGem(kind, frame * std::numbers::pi / SpinFrames, cell);
+            painter.drawImage(QPoint(frame * cell, kind * cell), keyOntoBoardTone(soft));
         }
     }
     return sheet;
 }
 
-QImage makeBoard() {
-    QImage board(CellSize * BoardSize, CellSize * BoardSize, QImage::Format_RGB888);
+QImage makeBoard(int scale) {
+    const int side = CellSize * BoardSize * scale;
+    QImage board(side, side, QImage::Format_RGB888);
     QPainter painter(&board);
+    painter.scale(scale, scale);
     for (int row = 0; row < BoardSize; ++row)
         for (int column = 0; column < BoardSize; ++column)
             paintBoardCell(painter, column, row);
@@ -170,11 +174,12 @@ QImage makeBoard() {
     return board;
 }
 
-QImage makeTarget() {
-    QImage target(CellSize * TargetFrames, CellSize, QImage::Format_RGB888);
+QImage makeTarget(int scale) {
+    const int cell = CellSize * scale;
+    QImage target(cell * TargetFrames, cell, QImage::Format_RGB888);
     QPainter painter(&target);
     for (int frame = 0; frame < TargetFrames; ++frame)
-        painter.drawImage(QPoint(frame * CellSize, 0), keyOntoBoardTone(paintCursor(frame)));
+        painter.drawImage(QPoint(frame * cell, 0), keyOntoBoardTone(paintCursor(frame, scale)));
     return target;
 }
 

@@ -15,9 +15,10 @@ inline const Rgb DarkCellTone = rgb255(30, 27, 45);
 inline const Rgb BoardTone = mix(LightCellTone, DarkCellTone, 0.5);
 
 QImage keyOntoBoardTone(const QImage& soft);
-QImage makeGemSheet();
-QImage makeBoard();
-QImage makeTarget();
+// The game's pictures at 1, 2 or 3 times their size, each drawn from the geometry at that size.
+QImage makeGemSheet(int scale = 1);
+QImage makeBoard(int scale = 1);
+QImage makeTarget(int scale = 1);
 QImage makeIcon(int size);
 QImage makeContactSheet();
 

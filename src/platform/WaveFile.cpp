@@ -127,8 +127,13 @@ WaveLayout ReadWaveLayout(int descriptor, const std::string& path) {
         std::string_view(start + 8, 4) != "WAVE")
         throw RuntimeError("Not a wave file: " + path);
     const WaveLayout wave = readChunks(descriptor, status.st_size, path);
-    if (wave.channels == 0 || wave.frequency == 0)
-        refuse("no channels or no sample rate", path);
+    if (wave.channels == 0)
+        refuse("no channels", path);
+    if (wave.frequency < MinSampleRate || wave.frequency > MaxSampleRate)
+        throw RuntimeError("Wave file's sample rate out of range (" +
+                           std::to_string(wave.frequency) + " Hz, not " +
+                           std::to_string(MinSampleRate) + " to " + std::to_string(MaxSampleRate) +
+                           "): " + path);
     if (wave.sampleBytes == 0)
         throw RuntimeError("Wave file holds no sound: " + path);
     // Checked first, so that the sums below stay small.

@@ -12,6 +12,10 @@ constexpr int64_t MaxSoundSeconds = 5 * 60;
 // The most bytes one sound's samples may take once decoded, before they are converted to the
 // mixer's format: five minutes of 48 kHz 16-bit stereo fit.
 constexpr int64_t MaxDecodedWaveBytes = 64 * 1024 * 1024;
+// The sample rates a sound may have. Resampling from far outside them takes work buffers of up
+// to hundreds of megabytes for a few samples.
+constexpr uint32_t MinSampleRate = 1000;
+constexpr uint32_t MaxSampleRate = 384000;
 // The most bytes all the loaded sounds together may take in the mixer's format: about 25 minutes
 // at 44.1 kHz 16-bit stereo. The game's own fourteen take about 2 MB.
 constexpr int64_t MaxLoadedSoundBytes = 256 * 1024 * 1024;
@@ -39,8 +43,9 @@ struct WaveLayout {
 };
 
 // The layout of the wave file open on a descriptor, read without moving its offset. A file that
-// is no wave, holds no samples, or whose sound lasts longer than MaxSoundSeconds or decodes to
-// more than MaxDecodedWaveBytes raises a run-time error naming the path and the limit.
+// is no wave, holds no samples, has a sample rate out of range, or whose sound lasts longer than
+// MaxSoundSeconds or decodes to more than MaxDecodedWaveBytes raises a run-time error naming the
+// path and the limit.
 WaveLayout ReadWaveLayout(int descriptor, const std::string& path);
 
 } // namespace glintrow

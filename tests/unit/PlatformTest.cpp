@@ -108,13 +108,14 @@ TEST_F(SurfaceTest, PipeNamedLikeABitmapOrAWaveIsRefusedWithoutWaiting) {
 
 class WaveTest : public DrawingTest {
 protected:
-    // 8-bit mono at 8 kHz, of so many frames: five minutes take 2.4 MB on disk and 53 MB in the
-    // mixer's 44.1 kHz 16-bit stereo.
-    std::string WriteWave(int64_t frames, std::optional<uint32_t> claimedBytes = std::nullopt) {
+    // 8-bit mono, at 8 kHz unless told, of so many frames: five minutes take 2.4 MB on disk and
+    // 53 MB in the mixer's 44.1 kHz 16-bit stereo.
+    std::string WriteWave(int64_t frames, std::optional<uint32_t> claimedBytes = std::nullopt,
+                          int rate = Rate) {
         const std::string path =
             folder_.filePath(QStringLiteral("sound%1.wav").arg(++waves_)).toStdString();
         std::ofstream(path, std::ios::binary)
-            << PcmWave(1, Rate, 8, std::string(frames, '\x80'), claimedBytes);
+            << PcmWave(1, rate, 8, std::string(frames, '\x80'), claimedBytes);
         return path;
     }
 
@@ -153,6 +154,17 @@ TEST_F(WaveTest, FiveMinutesPlayWhileALongerSoundOrOneWithoutSamplesIsRefusedByN
                                          EndsWith(longer)));
     const std::string empty = WriteWave(0);
     EXPECT_EQ(RefusalOf(empty), "Wave file holds no sound: " + empty);
+}
+
+// Resampling five minutes at 1 Hz took a work buffer of 180 MB for every 512 samples.
+TEST_F(WaveTest, SampleRateOutsideTheRangeIsRefusedByName) {
+    EXPECT_NO_THROW(Load(WriteWave(MinSampleRate / 10, std::nullopt, MinSampleRate)));
+    EXPECT_NO_THROW(Load(WriteWave(MaxSampleRate / 10, std::nullopt, MaxSampleRate)));
+    for (uint32_t rate : {1u, MinSampleRate - 1, MaxSampleRate + 1}) {
+        const std::string path = WriteWave(300, std::nullopt, rate);
+        EXPECT_EQ(RefusalOf(path), "Wave file's sample rate out of range (" + std::to_string(rate) +
+                                       " Hz, not 1000 to 384000): " + path);
+    }
 }
 
 // A header claiming 4 GB over a few kilobytes plays what the file holds: with the address space

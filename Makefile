@@ -5,8 +5,9 @@ PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 HEADLESS = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build game run test test-sanitize bench install uninstall package clean
+.PHONY: all deps configure build game run test test-sanitize fuzz bench install uninstall package clean
 
 all: build
 
@@ -38,6 +39,12 @@ test-sanitize: deps
 	@cd $(SANITIZE_BUILD) && $(HEADLESS) ASAN_OPTIONS=detect_leaks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS) -L core
+
+# The fuzz targets of the bitmap and wave readers, each for FUZZ_SECONDS (make test gives them 30).
+fuzz: build
+	@cmake --build $(BUILD) -j $(JOBS) --target fuzzers
+	@cd $(BUILD) && GLINTROW_FUZZ_SECONDS=$(FUZZ_SECONDS) ctest -L fuzz -j $(JOBS) \
+		--output-on-failure --timeout $$(($(FUZZ_SECONDS) + 600)) --verbose
 
 bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks

@@ -14,12 +14,14 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWindow>
 
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -57,10 +59,13 @@ template <class Step> bool RunReportingFailure(Step step) {
     try {
         step();
         return true;
-    } catch (const SoundSetUpFailure&) {
+    } catch (const SoundSetUpFailure& failure) {
         EndDirectDraw();
-        MsgBox("Unable to create Direct Sound object.\r\nCheck to ensure that a sound card is "
-               "installed and working properly.",
+        // The reason on a line of its own after the game's text: the file and the limit, or the
+        // folder where the sounds were looked for.
+        MsgBox(std::string("Unable to create Direct Sound object.\r\nCheck to ensure that a sound "
+                           "card is installed and working properly.\r\n") +
+                   failure.what(),
                MsgBoxIcon::None, "");
         EndProgram(1);
     } catch (const DrawingSetUpFailure& failure) {
@@ -77,15 +82,41 @@ HWND handleOf(QWidget* widget) {
     return reinterpret_cast<HWND>(widget);
 }
 
-// One icon picture, read by the bytes of its path; a file that is not a whole picture is left out.
+// The largest window icon taken: the window system only scales a larger one down, and decoding
+// it could take hundreds of megabytes.
+constexpr int MaxIconSide = 1024;
+constexpr qint64 MaxIconFileBytes = 4 * 1024 * 1024;
+
+void skipIcon(const std::string& path, const std::string& reason) {
+    std::fprintf(stderr, "glintrow: %s: icon skipped (%s)\n", path.c_str(), reason.c_str());
+}
+
+// One icon picture, read by the bytes of its path; a file that is not a whole picture is left out,
+// and so is one over the limits, with a line on standard error, before it is decoded.
 void addIconPicture(QIcon& icon, const std::string& path) {
     try {
         QFile file;
         if (!file.open(OpenRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
             return;
-        QPixmap picture;
-        if (picture.loadFromData(file.readAll(), "PNG"))
-            icon.addPixmap(picture);
+        if (file.size() > MaxIconFileBytes) {
+            skipIcon(path, std::to_string(file.size()) + " bytes, more than " +
+                               std::to_string(MaxIconFileBytes));
+            return;
+        }
+        QImageReader reader(&file, "PNG");
+        const QSize size = reader.size();
+        if (size.width() > MaxIconSide || size.height() > MaxIconSide) {
+            skipIcon(path, std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                               " pixels, more than " + std::to_string(MaxIconSide) + " x " +
+                               std::to_string(MaxIconSide));
+            return;
+        }
+        // What the header did not tell, the reader allocates no more than the largest icon takes
+        // with 16 bits a channel.
+        reader.setAllocationLimit(MaxIconSide * MaxIconSide * 8 / (1024 * 1024));
+        const QImage picture = reader.read();
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
     } catch (const RuntimeError&) {
     }
 }

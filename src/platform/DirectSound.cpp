@@ -3,6 +3,7 @@
 #include "DirectSound.h"
 #include "DirectDraw.h"
 #include "RegularFile.h"
+#include "WaveFile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -16,15 +17,78 @@ namespace glintrow {
 
 namespace {
 constexpr int ChunkFrames = 1024;
-// The most bytes one wave file, or its sound in the mixer's format, may take: about 47 seconds of
-// 16-bit stereo at 44.1 kHz. The game's own effects take under 1 MB; the limit keeps a long or
-// finely-cut file from taking the machine's memory (8-bit mono at 8 kHz grows 22-fold), and all
-// fourteen at the limit with the three largest bitmaps stay near 250 MB.
-constexpr int64_t MaxWaveBytes = 8 * 1024 * 1024;
 
-// The wave file opened by its path's own bytes, so a folder name need not be valid text.
-SDL_RWops* openWave(const std::string& path) {
+struct FreeWithSdl {
+    void operator()(Uint8* samples) const { SDL_free(samples); }
+};
+using Samples = std::unique_ptr<Uint8, FreeWithSdl>;
+
+// A wave file whose data chunk claims more than the file holds, read with the claim cut to what
+// it holds: SDL then plays what there is rather than allocating what the header says.
+struct CutClaim {
+    SDL_RWops* file;
+    int64_t lengthAt;
+    Uint8 length[4];
+};
+
+size_t readCutClaim(SDL_RWops* stream, void* into, size_t size, size_t count) {
+    const CutClaim& cut = *static_cast<CutClaim*>(stream->hidden.unknown.data1);
+    const int64_t from = SDL_RWtell(cut.file);
+    const size_t read = SDL_RWread(cut.file, into, size, count);
+    for (int64_t i = 0; i < 4; ++i) {
+        const int64_t at = cut.lengthAt + i - from;
+        if (at >= 0 && at < static_cast<int64_t>(read * size))
+            static_cast<Uint8*>(into)[at] = cut.length[i];
+    }
+    return read;
+}
+
+Sint64 seekCutClaim(SDL_RWops* stream, Sint64 offset, int whence) {
+    return SDL_RWseek(static_cast<CutClaim*>(stream->hidden.unknown.data1)->file, offset, whence);
+}
+
+Sint64 sizeCutClaim(SDL_RWops* stream) {
+    return SDL_RWsize(static_cast<CutClaim*>(stream->hidden.unknown.data1)->file);
+}
+
+size_t writeNothing(SDL_RWops*, const void*, size_t, size_t) {
+    return 0;
+}
+
+int closeCutClaim(SDL_RWops* stream) {
+    auto* cut = static_cast<CutClaim*>(stream->hidden.unknown.data1);
+    const int status = SDL_RWclose(cut->file);
+    delete cut;
+    SDL_FreeRW(stream);
+    return status;
+}
+
+SDL_RWops* cutClaimOf(SDL_RWops* file, const WaveLayout& wave) {
+    SDL_RWops* stream = SDL_AllocRW();
+    if (!stream)
+        return nullptr;
+    auto* cut = new CutClaim{file, wave.lengthAt, {}};
+    for (int i = 0; i < 4; ++i)
+        cut->length[i] = static_cast<Uint8>(static_cast<uint64_t>(wave.sampleBytes) >> (8 * i));
+    stream->hidden.unknown.data1 = cut;
+    stream->read = readCutClaim;
+    stream->seek = seekCutClaim;
+    stream->size = sizeCutClaim;
+    stream->write = writeNothing;
+    stream->close = closeCutClaim;
+    return stream;
+}
+
+// The wave file opened by its path's own bytes, so a folder name need not be valid text, and
+// its layout read from its headers before SDL reads anything.
+SDL_RWops* openWave(const std::string& path, WaveLayout& wave) {
     const int descriptor = OpenRegularFile(path);
+    try {
+        wave = ReadWaveLayout(descriptor, path);
+    } catch (...) {
+        ::close(descriptor);
+        throw;
+    }
     FILE* stream = ::fdopen(descriptor, "rb");
     SDL_RWops* file = stream ? SDL_RWFromFP(stream, SDL_TRUE) : nullptr;
     if (!file) {
@@ -34,49 +98,18 @@ SDL_RWops* openWave(const std::string& path) {
             ::close(descriptor);
         throw RuntimeError("Permission denied: " + path);
     }
-    return file;
-}
-
-// Only wave files are sounds here; SDL_mixer would also take other formats.
-bool isWave(SDL_RWops* file) {
-    char header[12] = {};
-    return SDL_RWread(file, header, 1, sizeof header) == sizeof header &&
-           std::string(header, 4) == "RIFF" && std::string(header + 8, 4) == "WAVE";
-}
-
-int64_t frameBytes(SDL_AudioFormat format, int channels) {
-    return SDL_AUDIO_BITSIZE(format) / 8 * static_cast<int64_t>(channels);
-}
-
-// The bytes the wave's sound will take once the mixer has converted it to its own format. The
-// samples are read as they are (no larger than the file, or four times it when packed) before
-// any conversion, which is where a short file can grow beyond all measure.
-int64_t measureConvertedBytes(SDL_RWops* file, const std::string& path) {
-    SDL_AudioSpec spec{};
-    Uint8* samples = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(file, 0, &spec, &samples, &length))
-        throw RuntimeError("Invalid wave file (" + std::string(SDL_GetError()) + "): " + path);
-    SDL_FreeWAV(samples);
-    int mixerFrequency = 0;
-    int mixerChannels = 0;
-    Uint16 mixerFormat = 0;
-    Mix_QuerySpec(&mixerFrequency, &mixerFormat, &mixerChannels);
-    const int64_t frames = length / std::max<int64_t>(1, frameBytes(spec.format, spec.channels));
-    return frames * mixerFrequency / std::max(1, spec.freq) *
-           frameBytes(mixerFormat, mixerChannels);
-}
-
-// Refuses a file whose sound would take too much memory, before the mixer converts it.
-void checkWaveSize(SDL_RWops* file, const std::string& path) {
-    int64_t bytes = SDL_RWsize(file);
-    if (bytes <= MaxWaveBytes) {
-        SDL_RWseek(file, 0, RW_SEEK_SET);
-        bytes = measureConvertedBytes(file, path);
+    if (!wave.claimsMore)
+        return file;
+    SDL_RWops* cut = cutClaimOf(file, wave);
+    if (!cut) {
+        SDL_RWclose(file);
+        throw RuntimeError("Out of memory: " + path);
     }
-    if (bytes > MaxWaveBytes)
-        throw RuntimeError("Wave file too large (" + std::to_string(bytes) + " bytes, more than " +
-                           std::to_string(MaxWaveBytes) + "): " + path);
+    return cut;
+}
+
+int frameBytes(SDL_AudioFormat format, int channels) {
+    return SDL_AUDIO_BITSIZE(format) / 8 * channels;
 }
 
 } // namespace
@@ -88,6 +121,8 @@ struct DirectSound::Device {
     int channels = 2;
     // One mixer channel for each loaded sound.
     int voices = 0;
+    // The bytes the loaded sounds take in the mixer's format.
+    int64_t loadedBytes = 0;
     bool open = false;
 
     Device() {
@@ -125,13 +160,85 @@ struct DirectSound::Device {
     }
 };
 
+namespace {
+
+// The whole stream of converted samples, read off as it comes so that it never holds much.
+void drainStream(SDL_AudioStream* stream, Uint8* into, int64_t capacity, int64_t& filled) {
+    while (filled < capacity) {
+        const int room = static_cast<int>(std::min<int64_t>(capacity - filled, 1 << 20));
+        const int got = SDL_AudioStreamGet(stream, into + filled, room);
+        if (got <= 0)
+            return;
+        filled += got;
+    }
+}
+
+// Converts decoded samples to the mixer's format into a buffer of just their size. The mixer's
+// own loader would keep a buffer up to eight times that (its converter's worst case).
+Samples convertSamples(const Uint8* decoded, Uint32 length, const SDL_AudioSpec& spec,
+                       const DirectSound::Device& device, int64_t& bytes, const std::string& path) {
+    SDL_AudioStream* stream = SDL_NewAudioStream(spec.format, spec.channels, spec.freq,
+                                                 device.format, device.channels, device.frequency);
+    if (!stream)
+        throw RuntimeError("Invalid wave file (" + std::string(SDL_GetError()) + "): " + path);
+    const int64_t inFrame = frameBytes(spec.format, spec.channels);
+    const int64_t outFrame = frameBytes(device.format, device.channels);
+    const int64_t frames = length / inFrame;
+    const int64_t capacity =
+        ((frames * device.frequency + spec.freq - 1) / spec.freq + 1) * outFrame;
+    Samples converted(static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(capacity))));
+    // Slices of about 16384 frames once converted, however far apart the two rates are.
+    const int64_t slice =
+        std::clamp<int64_t>(int64_t{16384} * spec.freq / device.frequency, 1, 16384) * inFrame;
+    int64_t filled = 0;
+    bool failed = !converted;
+    for (int64_t at = 0; !failed && at < frames * inFrame; at += slice) {
+        failed = SDL_AudioStreamPut(stream, decoded + at,
+                                    static_cast<int>(std::min(slice, frames * inFrame - at))) != 0;
+        drainStream(stream, converted.get(), capacity, filled);
+    }
+    failed = failed || SDL_AudioStreamFlush(stream) != 0;
+    drainStream(stream, converted.get(), capacity, filled);
+    SDL_FreeAudioStream(stream);
+    if (failed)
+        throw RuntimeError("Sound cannot be converted (" + std::string(SDL_GetError()) +
+                           "): " + path);
+    bytes = filled;
+    return converted;
+}
+
+// The samples of a wave file in the mixer's format, and their bytes.
+Samples loadSamples(SDL_RWops* file, const DirectSound::Device& device, int64_t& bytes,
+                    const std::string& path) {
+    SDL_AudioSpec spec{};
+    Uint8* decoded = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(file, 1, &spec, &decoded, &length))
+        throw RuntimeError("Invalid wave file (" + std::string(SDL_GetError()) + "): " + path);
+    Samples samples(decoded);
+    if (length < static_cast<Uint32>(frameBytes(spec.format, spec.channels)))
+        throw RuntimeError("Wave file holds no sound: " + path);
+    if (spec.format == device.format && spec.channels == device.channels &&
+        spec.freq == device.frequency) {
+        bytes = length;
+        return samples;
+    }
+    return convertSamples(samples.get(), length, spec, device, bytes, path);
+}
+
+} // namespace
+
 struct DirectSoundBuffer::Voice {
     // Keeps the mixer open for as long as any buffer lives.
     std::shared_ptr<DirectSound::Device> device;
+    // The chunk plays the samples in place; they are freed after it.
+    Samples samples;
+    int64_t bytes = 0;
     Mix_Chunk* chunk = nullptr;
     int channel = -1;
 
     ~Voice() {
+        device->loadedBytes -= bytes;
         if (!chunk)
             return;
         if (device->open)
@@ -181,26 +288,24 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBuffer(DSBUFFERDESC&, WAVEF
 
 ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::string& path,
                                                                     DSBUFFERDESC&, WAVEFORMATEX&) {
-    SDL_RWops* file = openWave(path);
-    try {
-        if (!isWave(file))
-            throw RuntimeError("Not a wave file: " + path);
-        checkWaveSize(file, path);
-    } catch (...) {
+    WaveLayout wave;
+    SDL_RWops* file = openWave(path, wave);
+    const int64_t most =
+        wave.MostConvertedBytes(device_->frequency, frameBytes(device_->format, device_->channels));
+    if (device_->loadedBytes + most > MaxLoadedSoundBytes) {
         SDL_RWclose(file);
-        throw;
-    }
-    SDL_RWseek(file, 0, RW_SEEK_SET);
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);
-    if (!chunk)
-        throw RuntimeError("Invalid wave file (" + std::string(Mix_GetError()) + "): " + path);
-    if (chunk->alen == 0) {
-        Mix_FreeChunk(chunk);
-        throw RuntimeError("Wave file holds no sound: " + path);
+        throw RuntimeError("Sounds too large together (" +
+                           std::to_string(device_->loadedBytes + most) +
+                           " bytes once converted, more than " +
+                           std::to_string(MaxLoadedSoundBytes) + "): " + path);
     }
     auto voice = std::make_unique<DirectSoundBuffer::Voice>();
     voice->device = device_;
-    voice->chunk = chunk;
+    voice->samples = loadSamples(file, *device_, voice->bytes, path);
+    device_->loadedBytes += voice->bytes;
+    voice->chunk = Mix_QuickLoad_RAW(voice->samples.get(), static_cast<Uint32>(voice->bytes));
+    if (!voice->chunk)
+        throw RuntimeError("Sound cannot be loaded (" + std::string(Mix_GetError()) + "): " + path);
     voice->channel = device_->voices++;
     // One channel for each loaded sound, however many the game loads.
     if (Mix_AllocateChannels(-1) < device_->voices)

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <limits>
 
+#include <sys/auxv.h>
 #include <time.h>
 
 namespace glintrow {
@@ -56,6 +57,12 @@ uint64_t mix(uint64_t z) {
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
     return z ^ (z >> 31);
+}
+
+// The dynamic loader, whichever C library it belongs to: ld-linux-x86-64.so.2, ld-musl-x86_64.so.1.
+bool isDynamicLoader(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    return name.starts_with("ld-") && name.find(".so") != std::string::npos;
 }
 
 } // namespace
@@ -137,13 +144,28 @@ void SetRandomState(uint64_t state) {
 std::string AppPath() {
     if (Hooks().appPath)
         return Hooks().appPath();
+    namespace fs = std::filesystem;
     // The system's own record of the running program, with every link on the way resolved, as
     // bytes: any folder name the file system allows will do, valid text or not.
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        throw RuntimeError("The program's own folder cannot be found (" + error.message() + ")");
-    return program.parent_path().string();
+    std::error_code startedError;
+    const fs::path started = fs::read_symlink("/proc/self/exe", startedError);
+    if (!startedError && !isDynamicLoader(started))
+        return started.parent_path().string();
+    // Started as the dynamic loader's argument, the program's path is the name the loader puts
+    // where the system keeps the name it started, relative to the folder it started in.
+    const char* name = reinterpret_cast<const char*>(getauxval(AT_EXECFN));
+    std::error_code nameError;
+    const fs::path program = name ? fs::canonical(name, nameError) : fs::path();
+    if (name && !nameError && !isDynamicLoader(program))
+        return program.parent_path().string();
+    const std::string record =
+        startedError ? "/proc/self/exe cannot be read (" + startedError.message() + ")"
+                     : "/proc/self/exe is the dynamic loader " + started.string();
+    const std::string named = !name       ? "the name it was started by is not known"
+                              : nameError ? "the name it was started by, " + std::string(name) +
+                                                ", cannot be followed (" + nameError.message() + ")"
+                                          : "the name it was started by is the loader's too";
+    throw RuntimeError("The program's own folder cannot be found: " + record + ", and " + named);
 }
 
 } // namespace glintrow

@@ -52,8 +52,9 @@ enum class MsgBoxIcon { None, Information, Exclamation };
 // the prompt are CR LF.
 void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title);
 
-// The folder of the running program, without a trailing separator; a run-time error when the
-// system cannot tell where the program lies.
+// The folder of the running program, without a trailing separator, also when the program was
+// started as the dynamic loader's argument; a run-time error naming the places looked at when
+// the system cannot tell where the program lies.
 std::string AppPath();
 // Ends the program at once with the given status.
 [[noreturn]] void EndProgram(int status);

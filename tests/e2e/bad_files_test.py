@@ -1,9 +1,11 @@
 """Runs a copy of the game with one bad file or an odd folder, one case a run: a missing picture,
 a missing sound, a board picture of another size, a pipe in place of a picture, a folder name that
-is not text. The window tests load every other bad file."""
+is not text, a sound of a minute, a sound whose header claims 4 GB under a 1.5 GB address space,
+and a start through the dynamic loader. The window tests load every other bad file."""
 
 import os
 import shutil
+import struct
 import time
 
 import game_facts
@@ -46,12 +48,29 @@ def stretch_odd_board():
     return Picture(BOARD, BOARD, rgb)
 
 
+# The address space the game is held to where a sound's header claims 4 GB: the intact game takes
+# about a tenth of it.
+ADDRESS_SPACE = 1_500_000_000
+
+
+def encode_wave(channels, rate, samples, claimed=None):
+    """A 16-bit PCM wave file whose data chunk claims the samples' length unless told another."""
+    frame = 2 * channels
+    fmt = struct.pack("<HHIIHH", 1, channels, rate, rate * frame, frame, 16)
+    data_length = len(samples) if claimed is None else claimed
+    body = (b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt + b"data" +
+            struct.pack("<I", data_length) + samples)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
 def damage(path, fault):
-    """Takes the file away, puts a pipe in its place or gives the board a picture of another
-    size."""
-    faults = {"missing", "fifo"} | ({"200x300"} if path.endswith(game_facts.BOARD_BITMAP) else set())
+    """Takes the file away, puts a pipe in its place, gives the board a picture of another size
+    or a sound another length."""
+    name = os.path.basename(path)
+    faults = {"missing", "fifo"} | ({"200x300"} if name == game_facts.BOARD_BITMAP else set()) | (
+        {"60s", "claims4g"} if name in game_facts.WAVE_FILES else set())
     if fault not in faults:
-        raise TestFailure(f"no such fault {fault!r} for {os.path.basename(path)}")
+        raise TestFailure(f"no such fault {fault!r} for {name}")
     os.remove(path)
     if fault == "fifo":
         # Nothing ever writes to it: a program that opens it to read waits for ever.
@@ -59,6 +78,28 @@ def damage(path, fault):
     elif fault == "200x300":
         with open(path, "wb") as out:
             out.write(encode_bmp(paint_odd_board()))
+    elif fault == "60s":
+        with open(path, "wb") as out:
+            out.write(encode_wave(2, 44100, bytes(60 * 44100 * 4)))
+    elif fault == "claims4g":
+        with open(path, "wb") as out:
+            out.write(encode_wave(1, 44100, bytes(14000), claimed=0xFFFFFFFF))
+
+
+def read_program_interpreter(executable):
+    """The dynamic loader the program names in its headers, such as /lib64/ld-linux-x86-64.so.2."""
+    with open(executable, "rb") as program:
+        elf = program.read()
+    check(elf[:5] == b"\x7fELF\x02", f"{executable} is not a 64-bit ELF program")
+    headers_at, = struct.unpack_from("<Q", elf, 0x20)
+    header_size, count = struct.unpack_from("<HH", elf, 0x36)
+    for at in range(headers_at, headers_at + header_size * count, header_size):
+        kind, = struct.unpack_from("<I", elf, at)
+        if kind == 3:  # PT_INTERP: the loader's path, ended by a zero byte
+            offset, = struct.unpack_from("<Q", elf, at + 8)
+            size, = struct.unpack_from("<Q", elf, at + 32)
+            return os.fsdecode(elf[offset:offset + size].rstrip(b"\0"))
+    raise TestFailure(f"{executable} names no dynamic loader")
 
 
 def copy_game(executable, folder):
@@ -197,17 +238,26 @@ def run_case(session, executable, case):
         session.start_game(copy_game(executable, folder))
         expect_play_from(session, session.wait_for_main_window(), folder)
         return
+    folder = os.path.join(session.run.temp, "game")
+    if case == "folder-loader":
+        # The usual way to run a program from a folder mounted without the right to execute.
+        loader = read_program_interpreter(executable)
+        session.step(f"start the game as {loader} game/{os.path.basename(executable)}")
+        session.start_game(copy_game(executable, folder), loader=loader)
+        expect_play_from(session, session.wait_for_main_window(), folder)
+        return
     check(name in BITMAPS or name in game_facts.WAVE_FILES,
           f"no such file of the game: {name}")
-    folder = os.path.join(session.run.temp, "game")
     game = copy_game(executable, folder)
     damage(os.path.join(folder, "images" if name in BITMAPS else "sounds", name), fault)
 
     session.step(f"start the game with {name} {fault}")
-    session.start_game(game)
+    session.start_game(game, address_space=ADDRESS_SPACE if fault == "claims4g" else None)
     main = session.wait_for_main_window()
     if fault == "200x300":
         expect_stretched_board(session, main)
+    elif fault in ("60s", "claims4g"):
+        expect_play_from(session, main, folder)
     elif name in BITMAPS:
         expect_drawing_failure(session, main)
     else:

@@ -2,6 +2,7 @@
 
 import os
 import re
+import resource
 import subprocess
 import threading
 import time
@@ -17,7 +18,9 @@ MEMORY_LIMIT_KB = 300 * 1024
 class Game:
     """The game's process under the X server, watched for its memory."""
 
-    def __init__(self, run, xserver, executable, settings=None):
+    def __init__(self, run, xserver, executable, settings=None, loader=None, address_space=None):
+        """loader: the dynamic loader to start the game through, given the game's path relative
+        to the run's folder; address_space: a limit in bytes on the game's address space."""
         self.run = run
         env = dict(xserver.env, SDL_AUDIODRIVER="dummy", XDG_RUNTIME_DIR=run.runtime_dir(),
                    QT_QPA_PLATFORM="xcb")
@@ -31,8 +34,15 @@ class Game:
                         "QT_FONT_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"):
             env.pop(setting, None)
         self.log = open(run.log_path, "wb")
-        self.process = subprocess.Popen([executable], cwd=run.temp, env=env, stdout=self.log,
-                                        stderr=subprocess.STDOUT, start_new_session=True)
+        command = [loader, os.path.relpath(executable, run.temp)] if loader else [executable]
+
+        def limit_address_space():
+            if address_space:
+                resource.setrlimit(resource.RLIMIT_AS, (address_space, address_space))
+
+        self.process = subprocess.Popen(command, cwd=run.temp, env=env, stdout=self.log,
+                                        stderr=subprocess.STDOUT, start_new_session=True,
+                                        preexec_fn=limit_address_space)
         self.peak_rss_kb = 0
         threading.Thread(target=self._watch_memory, daemon=True).start()
         run.on_exit(self._stop)

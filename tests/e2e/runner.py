@@ -99,8 +99,8 @@ class Session:
         """Says in the output what comes next and when, to read a failure or a slow run by."""
         print(f"{time.monotonic() - self.started:6.2f} s  {what}", flush=True)
 
-    def start_game(self, executable, settings=None):
-        self.game = Game(self.run, self.x, executable, settings)
+    def start_game(self, executable, settings=None, **launch):
+        self.game = Game(self.run, self.x, executable, settings, **launch)
         return self.game
 
     def wait_for_main_window(self):

@@ -1,5 +1,6 @@
 // Test helpers over the game tables.
 #include "GameTables.h"
+#include "FileBytes.h"
 
 #include "basDirectDrawStuff.h"
 #include "basDirectSoundStuff.h"
@@ -141,36 +142,12 @@ void LayRandomBoardWithoutLines(uint64_t seed) {
     LayBoard(rows);
 }
 
-namespace {
-
-void writeSilentWave(const std::string& path) {
-    const uint32_t samples = 441;
-    const uint32_t dataBytes = samples * 2;
-    std::ofstream out(path, std::ios::binary);
-    auto put32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto put16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    put32(36 + dataBytes);
-    out.write("WAVEfmt ", 8);
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(44100);
-    put32(88200);
-    put16(2);
-    put16(16);
-    out.write("data", 4);
-    put32(dataBytes);
-    const std::string silence(dataBytes, '\0');
-    out.write(silence.data(), dataBytes);
-}
-
-} // namespace
-
 void LoadTestSounds() {
     static QTemporaryDir folder;
     for (const char* file : SoundFiles)
-        writeSilentWave(folder.filePath(file).toStdString());
+        // A hundredth of a second of silence.
+        std::ofstream(folder.filePath(file).toStdString(), std::ios::binary)
+            << PcmWave(1, 44100, 16, std::string(882, '\0'));
     LoadSoundEffects(folder.path().toStdString());
     SoundOn = true;
 }

@@ -1,10 +1,13 @@
 // The platform stand-ins: copies between surfaces, colour keys, what the window is shown, files
-// that are no bitmap or wave, number conversion, the random source and the millisecond tick.
+// that are no bitmap or wave, the bounds of a sound, number conversion, the random source and the
+// millisecond tick.
 #include "DrawingTest.h"
 #include "FileBytes.h"
+#include "ProcessStatus.h"
 #include "platform/DirectDraw.h"
 #include "platform/DirectSound.h"
 #include "platform/Runtime.h"
+#include "platform/WaveFile.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -12,14 +15,22 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <gmock/gmock.h>
+#include <optional>
 #include <set>
+#include <vector>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace glintrow::testing {
 namespace {
 
 using SurfaceTest = DrawingTest;
+using ::testing::AllOf;
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 TEST_F(SurfaceTest, KeyedCopySkipsBlackButNotNearlyBlack) {
     auto target = LoadSurface(Filled(8, 8, QColor(10, 20, 30)));
@@ -95,23 +106,101 @@ TEST_F(SurfaceTest, PipeNamedLikeABitmapOrAWaveIsRefusedWithoutWaiting) {
                  RuntimeError);
 }
 
-TEST_F(SurfaceTest, WaveWithoutSamplesOrTooLargeOnceConvertedIsRefused) {
-    // 8-bit mono at 8 kHz: one megabyte grows past 20 MB in the mixer's format.
-    auto writeWave = [this](uint32_t dataBytes) {
-        const std::string path = folder_.filePath("sound.wav").toStdString();
-        const std::string format =
-            Field(1, 2) + Field(1, 2) + Field(8000, 4) + Field(8000, 4) + Field(1, 2) + Field(8, 2);
-        const std::string body = "WAVEfmt " + Field(16, 4) + format + "data" + Field(dataBytes, 4) +
-                                 std::string(dataBytes, '\x80');
-        std::ofstream(path, std::ios::binary) << "RIFF" << Field(body.size(), 4) << body;
+class WaveTest : public DrawingTest {
+protected:
+    // 8-bit mono, at 8 kHz unless told, of so many frames: five minutes take 2.4 MB on disk and
+    // 53 MB in the mixer's 44.1 kHz 16-bit stereo.
+    std::string WriteWave(int64_t frames, std::optional<uint32_t> claimedBytes = std::nullopt,
+                          int rate = Rate) {
+        const std::string path =
+            folder_.filePath(QStringLiteral("sound%1.wav").arg(++waves_)).toStdString();
+        std::ofstream(path, std::ios::binary)
+            << PcmWave(1, rate, 8, std::string(frames, '\x80'), claimedBytes);
         return path;
-    };
-    auto sound = DX->DirectSoundCreate("");
-    DSBUFFERDESC desc;
-    WAVEFORMATEX format;
-    EXPECT_NO_THROW(sound->CreateSoundBufferFromFile(writeWave(8000), desc, format));
-    EXPECT_THROW(sound->CreateSoundBufferFromFile(writeWave(0), desc, format), RuntimeError);
-    EXPECT_THROW(sound->CreateSoundBufferFromFile(writeWave(1 << 20), desc, format), RuntimeError);
+    }
+
+    ObjectRef<DirectSoundBuffer> Load(const std::string& path) {
+        DSBUFFERDESC desc;
+        WAVEFORMATEX format;
+        return sound_->CreateSoundBufferFromFile(path, desc, format);
+    }
+
+    // The reason a wave file is refused.
+    std::string RefusalOf(const std::string& path) {
+        try {
+            Load(path);
+        } catch (const RuntimeError& error) {
+            return error.what();
+        }
+        ADD_FAILURE() << path << " was taken";
+        return "";
+    }
+
+    void SetUp() override {
+        DrawingTest::SetUp();
+        sound_ = DX->DirectSoundCreate("");
+    }
+
+    static constexpr int64_t Rate = 8000;
+    ObjectRef<DirectSound> sound_;
+    int waves_ = 0;
+};
+
+TEST_F(WaveTest, FiveMinutesPlayWhileALongerSoundOrOneWithoutSamplesIsRefusedByName) {
+    EXPECT_NO_THROW(Load(WriteWave(MaxSoundSeconds * Rate)));
+    const std::string longer = WriteWave(MaxSoundSeconds * Rate + 1);
+    EXPECT_THAT(RefusalOf(longer), AllOf(StartsWith("Wave file too long (300.0 seconds, more than "
+                                                    "300"),
+                                         EndsWith(longer)));
+    const std::string empty = WriteWave(0);
+    EXPECT_EQ(RefusalOf(empty), "Wave file holds no sound: " + empty);
+}
+
+// Resampling five minutes at 1 Hz took a work buffer of 180 MB for every 512 samples.
+TEST_F(WaveTest, SampleRateOutsideTheRangeIsRefusedByName) {
+    EXPECT_NO_THROW(Load(WriteWave(MinSampleRate / 10, std::nullopt, MinSampleRate)));
+    EXPECT_NO_THROW(Load(WriteWave(MaxSampleRate / 10, std::nullopt, MaxSampleRate)));
+    for (uint32_t rate : {1u, MinSampleRate - 1, MaxSampleRate + 1}) {
+        const std::string path = WriteWave(300, std::nullopt, rate);
+        EXPECT_EQ(RefusalOf(path), "Wave file's sample rate out of range (" + std::to_string(rate) +
+                                       " Hz, not 1000 to 384000): " + path);
+    }
+}
+
+// A header claiming 4 GB over a few kilobytes plays what the file holds: with the address space
+// held to a gigabyte more than is mapped, an allocation of the claim would fail the load.
+TEST_F(WaveTest, HeaderClaimingMoreThanTheFileHoldsPlaysWhatTheFileHolds) {
+    const std::string path = WriteWave(14000, 0xFFFFFFFF);
+#ifndef __SANITIZE_ADDRESS__
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
+    rlimit held = before;
+    held.rlim_cur = static_cast<rlim_t>(ReadProcessBytes("VmSize") + (int64_t{1} << 30));
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &held), 0);
+#endif
+    ObjectRef<DirectSoundBuffer> buffer;
+    EXPECT_NO_THROW(buffer = Load(path));
+#ifndef __SANITIZE_ADDRESS__
+    setrlimit(RLIMIT_AS, &before);
+#endif
+    ASSERT_TRUE(buffer);
+    buffer->Play(DSBPLAY_DEFAULT);
+    EXPECT_EQ(buffer->PlayCount(), 1);
+}
+
+// Five five-minute sounds fit in the budget once converted, a sixth is refused before it is read,
+// and a sound let go gives its share back.
+TEST_F(WaveTest, SoundsTogetherStayWithinTheirBudgetOnceConverted) {
+    const std::string fiveMinutes = WriteWave(MaxSoundSeconds * Rate);
+    std::vector<ObjectRef<DirectSoundBuffer>> loaded;
+    for (int sound = 0; sound < 5; ++sound)
+        ASSERT_NO_THROW(loaded.push_back(Load(fiveMinutes))) << sound;
+    EXPECT_THAT(RefusalOf(fiveMinutes),
+                AllOf(StartsWith("Sounds too large together ("),
+                      HasSubstr("more than " + std::to_string(MaxLoadedSoundBytes)),
+                      EndsWith(fiveMinutes)));
+    loaded.pop_back();
+    EXPECT_NO_THROW(Load(fiveMinutes));
 }
 
 TEST_F(SurfaceTest, WindowKeepsItsPictureWhileTheNextFrameIsDrawn) {

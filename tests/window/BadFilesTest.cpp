@@ -1,14 +1,20 @@
 // Start-up from a folder where one picture or sound is missing or damaged, for every file and every
 // way of damaging it: which box shows, what it names, whether the game plays or ends, and that a
-// file claiming a huge picture or a pipe in place of a file cannot hold the game up.
+// file claiming a huge picture or a pipe in place of a file cannot hold the game up. An icon over
+// the limits is skipped.
 #include "WindowDriver.h"
 
+#include "FileBytes.h"
+#include "ProcessStatus.h"
 #include "basDirectDrawStuff.h"
 #include "basDirectSoundStuff.h"
+#include "platform/WaveFile.h"
 
+#include <QBuffer>
 #include <QTest>
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <condition_variable>
@@ -20,6 +26,7 @@
 #include <mutex>
 #include <optional>
 #include <ostream>
+#include <random>
 #include <thread>
 
 #include <fcntl.h>
@@ -63,6 +70,11 @@ std::string NameCase(const ::testing::TestParamInfo<BadFile>& info) {
 
 bool IsBitmap(const std::string& file) {
     return file.ends_with(".bmp");
+}
+
+// The folder of the program's folder that holds a file.
+std::string FolderOf(const std::string& file) {
+    return IsBitmap(file) ? "images" : file.ends_with(".png") ? "images/icons" : "sounds";
 }
 
 // Little-endian fields, in the order a file's header holds them: each value with its width in
@@ -163,13 +175,29 @@ std::string OddBoard() {
     });
 }
 
-// A well-formed wave header whose data holds no sample.
-std::string SilentWave() {
-    const std::string format =
-        PackFields({{1, 2}, {1, 2}, {44100, 4}, {88200, 4}, {2, 2}, {16, 2}});
-    const std::string body =
-        "WAVEfmt " + PackFields({{16, 4}}) + format + "data" + PackFields({{0, 4}});
-    return "RIFF" + PackFields({{static_cast<int64_t>(body.size()), 4}}) + body;
+std::string EncodePng(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+// A picture of one grey: a few hundred kilobytes that decode to 5600 x 5600 pixels.
+std::string HugeIcon() {
+    QImage picture(5600, 5600, QImage::Format_Grayscale8);
+    picture.fill(140);
+    return EncodePng(picture);
+}
+
+// 1024 x 1024 pixels of noise, which no compression makes smaller than 4 MB.
+std::string NoisyIcon() {
+    QImage picture(1024, 1024, QImage::Format_ARGB32);
+    std::mt19937 noise(7);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, static_cast<QRgb>(noise()));
+    return EncodePng(picture);
 }
 
 std::string Text() {
@@ -210,8 +238,20 @@ std::string DamagedContent(const fs::path& path, const std::string& fault) {
         return EncodeGreyBitmap(SpinFrames * CellSize - 1, GemKinds * CellSize);
     if (fault == "small" && file == TargetBitmapFile)
         return EncodeGreyBitmap(CellSize, CellSize);
+    if (fault == "5600x5600")
+        return HugeIcon();
+    if (fault == "noise")
+        return NoisyIcon();
     if (fault == "silent")
-        return SilentWave();
+        return PcmWave(1, 44100, 16, "");
+    // A minute of CD sound, and a second more than five minutes of the smallest.
+    if (fault == "60s")
+        return PcmWave(2, 44100, 16, std::string(60 * 44100 * 4, '\0'));
+    if (fault == "long")
+        return PcmWave(1, 8000, 8, std::string((MaxSoundSeconds + 1) * 8000, '\x80'));
+    // A few kilobytes whose header claims 4 GB of samples.
+    if (fault == "claims4g")
+        return PcmWave(1, 44100, 16, std::string(14000, '\0'), 0xFFFFFFFF);
     ADD_FAILURE() << "no such fault " << fault << " for " << file;
     return ReadWhole(path);
 }
@@ -229,13 +269,7 @@ void Damage(const fs::path& path, const std::string& fault) {
 
 // The process's peak resident memory in bytes, and its reset to the memory resident now.
 int64_t ReadResidentPeak() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.starts_with("VmHWM:"))
-            return std::stoll(line.substr(6)) * 1024;
-    ADD_FAILURE() << "the system does not tell the process's peak memory";
-    return 0;
+    return ReadProcessBytes("VmHWM");
 }
 
 void ResetResidentPeak() {
@@ -294,7 +328,7 @@ protected:
             MoveCopyIntoFolder("game-\xff\xfe");
             return;
         }
-        damaged_ = fs::path(appPath_) / (IsBitmap(bad.file) ? "images" : "sounds") / bad.file;
+        damaged_ = fs::path(appPath_) / FolderOf(bad.file) / bad.file;
         Damage(damaged_, bad.fault);
     }
 
@@ -345,9 +379,11 @@ protected:
         return !ended;
     }
 
+    // The game's own text, then a line giving the reason, which names the file.
     void ExpectSoundBoxAndEnd() {
         ASSERT_EQ(boxes_.size(), 1u);
-        EXPECT_EQ(boxes_[0].text, SoundFailureText);
+        EXPECT_THAT(boxes_[0].text, StartsWith(SoundFailureText + "\r\n"));
+        EXPECT_THAT(boxes_[0].text, HasSubstr(damaged_.string()));
         EXPECT_EQ(boxes_[0].icon, MsgBoxIcon::None);
         // No title of its own: the box shows the application's.
         EXPECT_EQ(boxes_[0].title, "");
@@ -366,6 +402,7 @@ using UnusableBitmap = BadFilesTest;
 using UnusableWave = BadFilesTest;
 using CutWave = BadFilesTest;
 using UsableOddFile = BadFilesTest;
+using UnusableIcon = BadFilesTest;
 
 // The drawing set-up's box names the file; the game goes on without the picture until a frame
 // needs it, and that frame's failure stops the frame loop with a box of its own. The window stays
@@ -398,17 +435,20 @@ TEST_P(UnusableBitmap, ShowsTheDrawingBoxThenTheFramesBoxAndKeepsTheWindow) {
 // The sound set-up refuses the file by name, then the game shows the sound box and ends with
 // status 1 before any frame, everything released.
 TEST_P(UnusableWave, ShowsTheSoundBoxAndEndsTheProgramWithStatusOne) {
+    std::string reason;
     try {
         InitDirectSound();
         ADD_FAILURE() << "the damaged wave file was taken";
     } catch (const SoundSetUpFailure& failure) {
-        EXPECT_THAT(failure.what(), HasSubstr(damaged_.string()));
+        reason = failure.what();
+        EXPECT_THAT(reason, HasSubstr(damaged_.string()));
     }
     EndDirectDraw();
 
     frmMain window;
     EXPECT_FALSE(StartGame(window, false)) << "the program went on";
     ExpectSoundBoxAndEnd();
+    EXPECT_EQ(boxes_[0].text, SoundFailureText + "\r\n" + reason);
     window.hide();
 }
 
@@ -428,7 +468,8 @@ TEST_P(CutWave, IsRefusedWithTheSoundBoxOrPlays) {
 }
 
 // The game plays: the board drops in and waits for the player, with no box, over the board
-// picture the folder holds, whatever its size.
+// picture the folder holds, whatever its size, and with a sound of a minute or one whose header
+// claims more than the file holds.
 TEST_P(UsableOddFile, LetsTheGamePlay) {
     frmMain window;
     ASSERT_TRUE(StartGame(window, false)) << "the program ended";
@@ -438,6 +479,35 @@ TEST_P(UsableOddFile, LetsTheGamePlay) {
     const bool oddBoard = GetParam().fault == "200x300";
     EXPECT_EQ(BoardBitmapRect.Right, oddBoard ? OddBoardWidth : BoardPixels);
     EXPECT_EQ(BoardBitmapRect.Bottom, oddBoard ? OddBoardHeight : BoardPixels);
+}
+
+// An icon over the limits is skipped before it is decoded, with one line on standard error; the
+// window takes the other sizes and the game plays.
+TEST_P(UnusableIcon, IsSkippedWithOneLineBeforeItIsDecodedAndTheGamePlays) {
+    ::testing::internal::CaptureStderr();
+    ResetResidentPeak();
+    const int64_t residentBefore = ReadResidentPeak();
+    frmMain window;
+    const int64_t growth = ReadResidentPeak() - residentBefore;
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_THAT(errors, HasSubstr("glintrow: " + damaged_.string() + ": icon skipped ("));
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    if (GetParam().claimedPixels > 0) {
+        EXPECT_LT(growth, GetParam().claimedPixels)
+            << "memory taken while loading an icon of " << GetParam().claimedPixels << " pixels";
+    }
+    std::vector<int> sides;
+    for (const QSize& size : window.windowIcon().availableSizes())
+        sides.push_back(size.width());
+    std::vector<int> kept;
+    for (size_t icon = 0; icon < std::size(IconFiles); ++icon)
+        if (IconFiles[icon] != GetParam().file)
+            kept.push_back(IconSizes[icon]);
+    EXPECT_THAT(sides, ::testing::UnorderedElementsAreArray(kept));
+
+    ASSERT_TRUE(StartGame(window, false)) << "the program ended";
+    EXPECT_TRUE(boxes_.empty()) << boxes_[0].text;
+    EXPECT_GT(idleFrame_, 0) << "the board never settled";
 }
 
 std::vector<BadFile> UnusableBitmaps() {
@@ -462,6 +532,7 @@ std::vector<BadFile> UnusableWaves() {
         for (const char* fault : {"missing", "empty", "text"})
             cases.push_back({wave, fault});
     cases.push_back({SoundFiles[SoundSelect], "silent"});
+    cases.push_back({SoundFiles[SoundGameOver], "long"});
     return cases;
 }
 
@@ -476,9 +547,16 @@ INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableBitmap, ::testing::ValuesIn(UnusableB
                          NameCase);
 INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableWave, ::testing::ValuesIn(UnusableWaves()), NameCase);
 INSTANTIATE_TEST_SUITE_P(BadFiles, CutWave, ::testing::ValuesIn(CutWaves()), NameCase);
+INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableIcon,
+                         ::testing::Values(BadFile{IconFiles[std::size(IconFiles) - 1], "5600x5600",
+                                                   5600 * 5600},
+                                           BadFile{IconFiles[0], "noise"}),
+                         NameCase);
 INSTANTIATE_TEST_SUITE_P(BadFiles, UsableOddFile,
                          ::testing::Values(BadFile{BoardBitmapFile, "200x300"},
-                                           BadFile{"folder", "nonutf8"}),
+                                           BadFile{"folder", "nonutf8"},
+                                           BadFile{SoundFiles[SoundGameOver], "60s"},
+                                           BadFile{SoundFiles[SoundSelect], "claims4g"}),
                          NameCase);
 
 } // namespace

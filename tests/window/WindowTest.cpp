@@ -341,8 +341,10 @@ TEST_F(WindowTest, MissingWaveFileEndsTheProgramWithTheSoundMessage) {
     };
     EXPECT_THROW(RunGame(window, 5), ProgramEnded);
     ASSERT_EQ(boxes_.size(), 1u);
+    // The reason follows the game's own text on a line of its own.
     EXPECT_EQ(boxes_[0].text, "Unable to create Direct Sound object.\r\nCheck to ensure that a "
-                              "sound card is installed and working properly.");
+                              "sound card is installed and working properly.\r\nFile not found: " +
+                                  appPath_ + "/sounds/" + SoundFiles[SoundGameOver]);
     EXPECT_EQ(boxes_[0].icon, MsgBoxIcon::None);
     EXPECT_EQ(boxes_[0].title, "");
     EXPECT_NE(endStatus, -1);

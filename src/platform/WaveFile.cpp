@@ -1,0 +1,155 @@
+// Reading a wave file's headers, chunk by chunk as SDL does, far enough to know the format and
+// the samples' length before SDL reads anything: SDL takes the data chunk's length on trust and
+// allocates all of it, however little the file holds.
+#include "WaveFile.h"
+#include "Runtime.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <string_view>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace glintrow {
+namespace {
+
+// SDL gives up after as many chunks; a file of countless empty chunks then costs no time.
+constexpr int MaxChunks = 10000;
+constexpr uint16_t PcmEncoding = 1;
+
+int64_t readAt(int descriptor, int64_t offset, char* into, int64_t bytes) {
+    int64_t done = 0;
+    while (done < bytes) {
+        const ssize_t got = ::pread(descriptor, into + done, bytes - done, offset + done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
+uint32_t readLittleEndian(std::string_view bytes, size_t offset, int size) {
+    uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<uint8_t>(bytes[offset + i]);
+    return value;
+}
+
+[[noreturn]] void refuse(const std::string& reason, const std::string& path) {
+    throw RuntimeError("Invalid wave file (" + reason + "): " + path);
+}
+
+// The fields of the format chunk every encoding has.
+void readFormat(int descriptor, int64_t at, uint32_t length, WaveLayout& wave,
+                const std::string& path) {
+    char format[16];
+    if (length < sizeof format || readAt(descriptor, at, format, sizeof format) < 16)
+        refuse("format chunk too short", path);
+    const std::string_view fields(format, sizeof format);
+    wave.encoding = static_cast<uint16_t>(readLittleEndian(fields, 0, 2));
+    wave.channels = static_cast<uint16_t>(readLittleEndian(fields, 2, 2));
+    wave.frequency = readLittleEndian(fields, 4, 4);
+    wave.bitsPerSample = static_cast<uint16_t>(readLittleEndian(fields, 14, 2));
+}
+
+// Finds the first format chunk and the first data chunk, which must come after it.
+WaveLayout readChunks(int descriptor, int64_t fileBytes, const std::string& path) {
+    WaveLayout wave;
+    bool formatFound = false;
+    int64_t at = 12;
+    for (int chunk = 0; at + 8 <= fileBytes; ++chunk) {
+        if (chunk == MaxChunks)
+            refuse("more than " + std::to_string(MaxChunks) + " chunks", path);
+        char header[8];
+        if (readAt(descriptor, at, header, sizeof header) < 8)
+            break;
+        const std::string_view id(header, 4);
+        const uint32_t length = readLittleEndian(std::string_view(header, 8), 4, 4);
+        if (id == "fmt " && !formatFound) {
+            readFormat(descriptor, at + 8, length, wave, path);
+            formatFound = true;
+        } else if (id == "data") {
+            if (!formatFound)
+                refuse("samples before their format", path);
+            wave.lengthAt = at + 4;
+            wave.samplesAt = at + 8;
+            const int64_t held = std::max<int64_t>(0, fileBytes - wave.samplesAt);
+            wave.sampleBytes = std::min<int64_t>(length, held);
+            wave.claimsMore = length > held;
+            return wave;
+        }
+        at += 8 + static_cast<int64_t>(length) + (length & 1);
+    }
+    refuse("no samples", path);
+}
+
+std::string describeSeconds(int64_t frames, uint32_t frequency) {
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", static_cast<double>(frames) / frequency);
+    return seconds;
+}
+
+} // namespace
+
+// Every encoding SDL reads takes at least as many bits for a sample as the header gives (4 for
+// ADPCM, whose block headers take more), so whole samples of that size bound the frames.
+int64_t WaveLayout::MostFrames() const {
+    const int64_t frameBits = int64_t{channels} * std::max<uint16_t>(bitsPerSample, 1);
+    return (sampleBytes * 8 + frameBits - 1) / frameBits;
+}
+
+// SDL decodes 8-bit PCM to bytes, ADPCM, A-law, mu-law and 16-bit PCM to 16 bits, and 24 and
+// 32-bit samples to 32 bits.
+int64_t WaveLayout::MostDecodedBytes() const {
+    const int64_t decodedBytes = encoding == PcmEncoding && bitsPerSample <= 8 ? 1
+                                 : bitsPerSample <= 16                         ? 2
+                                                                               : 4;
+    const int64_t sampleSize = std::max<int64_t>(decodedBytes, (bitsPerSample + 7) / 8);
+    return MostFrames() * channels * sampleSize;
+}
+
+int64_t WaveLayout::MostConvertedBytes(int mixerFrequency, int frameBytes) const {
+    const int64_t frames = (MostFrames() * mixerFrequency + frequency - 1) / frequency;
+    // The resampler may give a frame more than the exact ratio.
+    return (frames + 1) * frameBytes;
+}
+
+WaveLayout ReadWaveLayout(int descriptor, const std::string& path) {
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        throw RuntimeError("Permission denied: " + path);
+    char start[12];
+    if (readAt(descriptor, 0, start, sizeof start) < 12 || std::string_view(start, 4) != "RIFF" ||
+        std::string_view(start + 8, 4) != "WAVE")
+        throw RuntimeError("Not a wave file: " + path);
+    const WaveLayout wave = readChunks(descriptor, status.st_size, path);
+    if (wave.channels == 0)
+        refuse("no channels", path);
+    if (wave.frequency < MinSampleRate || wave.frequency > MaxSampleRate)
+        throw RuntimeError("Wave file's sample rate out of range (" +
+                           std::to_string(wave.frequency) + " Hz, not " +
+                           std::to_string(MinSampleRate) + " to " + std::to_string(MaxSampleRate) +
+                           "): " + path);
+    if (wave.sampleBytes == 0)
+        throw RuntimeError("Wave file holds no sound: " + path);
+    // Checked first, so that the sums below stay small.
+    if (wave.sampleBytes > MaxDecodedWaveBytes)
+        throw RuntimeError("Wave file too large (" + std::to_string(wave.sampleBytes) +
+                           " bytes of samples, more than " + std::to_string(MaxDecodedWaveBytes) +
+                           "): " + path);
+    const int64_t frames = wave.MostFrames();
+    if (frames > MaxSoundSeconds * wave.frequency)
+        throw RuntimeError("Wave file too long (" + describeSeconds(frames, wave.frequency) +
+                           " seconds, more than " + std::to_string(MaxSoundSeconds) + "): " + path);
+    if (wave.MostDecodedBytes() > MaxDecodedWaveBytes)
+        throw RuntimeError("Wave file too large (" + std::to_string(wave.MostDecodedBytes()) +
+                           " bytes decoded, more than " + std::to_string(MaxDecodedWaveBytes) +
+                           "): " + path);
+    return wave;
+}
+
+} // namespace glintrow

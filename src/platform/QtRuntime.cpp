@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,8 +59,14 @@ void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title
         boxIcon = QMessageBox::Information;
     else if (icon == MsgBoxIcon::Exclamation)
         boxIcon = QMessageBox::Warning;
-    QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, owner);
     box.exec();
+    // The keyboard goes back to the window the box came from, without waiting for the window
+    // system to choose it: a compositor may hand it on only once the box's closing animation
+    // has ended, and keys typed meanwhile reach no window.
+    if (owner)
+        owner->activateWindow();
 }
 
 void EndProgram(int status) {

@@ -21,22 +21,11 @@
 namespace glintrow::testing {
 namespace {
 
-// Row 0 holds every kind in order; the B at (1, 0) of HintedBoard is the first hint.
-const BoardText KindsBoard = {"01234560", "12345601", "23456012", "34560123",
-                              "45601234", "56012345", "60123456", "01234560"};
-const BoardText HintedBoard = {"01004560", "34560123", "60123456", "23456012",
-                               "56012345", "12345601", "45601234", "01234560"};
-
-class BoardKeysTest : public GameTest {
+class BoardKeysTest : public ActiveWindowTest {
 protected:
     void SetUp() override {
-        GameTest::SetUp();
-        LoadTestSounds();
-        window_.show();
-        window_.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-        LayBoard(KindsBoard);
-        GameState = StateIdle;
+        ActiveWindowTest::SetUp();
+        ShowWindowOn(ShiftedRowsBoard);
     }
 
     // A key as the player types it: it goes wherever the keyboard is.
@@ -55,8 +44,6 @@ protected:
 
     QPoint Focus() const { return window_.picBoard->focusedCell(); }
     bool FrameShown() const { return window_.picBoard->isFocusFrameShown(); }
-
-    frmMain window_;
 };
 
 TEST_F(BoardKeysTest, ArrowsMoveTheFrameFromTheTopLeftCellAndStopAtTheBoardsEdges) {
@@ -94,7 +81,7 @@ struct PressOutcome {
 std::vector<PressOutcome> PlayPresses(const std::function<void(QPoint)>& pressAt) {
     ResetGameTables();
     LoadTestSounds();
-    LayBoard(KindsBoard);
+    LayBoard(ShiftedRowsBoard);
     GameState = StateIdle;
     ComboCount = 4;
     std::vector<PressOutcome> outcomes;
@@ -173,7 +160,7 @@ TEST_F(BoardKeysTest, EscapePressesTheSelectedGemAgainWhereverTheFrameIs) {
 }
 
 TEST_F(BoardKeysTest, HintMovesTheFrameToTheHintedGemAndAMousePressHidesIt) {
-    LayBoard(HintedBoard);
+    LayBoard(OneMoveBoard);
     ASSERT_EQ(FindHint(), IdAt(1, 0));
     WalkTo(QPoint(5, 6));
     Type(Qt::Key_F3);

@@ -21,10 +21,8 @@
 #include <QWindow>
 
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 
 namespace glintrow {
 namespace {

@@ -62,9 +62,10 @@ void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title
     const QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, owner);
     box.exec();
-    // The keyboard goes back to the window the box came from, without waiting for the window
-    // system to choose it: a compositor may hand it on only once the box's closing animation
-    // has ended, and keys typed meanwhile reach no window.
+    // The keyboard goes back to the window the box came from at once, without waiting for the
+    // window system to choose one: an X server without a window manager chooses none. Wayland
+    // compositors take the request through xdg-activation where they offer it; weston 10 offers
+    // none and hands the keyboard back only once the closed box has faded out.
     if (owner)
         owner->activateWindow();
 }

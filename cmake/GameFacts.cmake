@@ -15,6 +15,15 @@ set(GLINTROW_CELL_SIZE 52)
 set(GLINTROW_GEM_KINDS 7)
 set(GLINTROW_SPIN_FRAMES 15)
 set(GLINTROW_TARGET_FRAMES 6)
+# What each gem kind looks like, by colour and shape, in the order of the kinds down the gem sheet:
+# the names by which the board tells assistive technology which gem a cell holds.
+set(GLINTROW_GEM_KIND_NAMES
+  "Red square" "Green hexagon" "Blue diamond" "Yellow rectangle" "White circle" "Purple triangle"
+  "Orange oval")
+list(LENGTH GLINTROW_GEM_KIND_NAMES named_kinds)
+if(NOT named_kinds EQUAL GLINTROW_GEM_KINDS)
+  message(FATAL_ERROR "${named_kinds} gem kind names for ${GLINTROW_GEM_KINDS} gem kinds")
+endif()
 
 # The bitmaps in images/.
 set(GLINTROW_BOARD_BITMAP Board.bmp)
@@ -46,6 +55,7 @@ function(glintrow_write_items name quote)
   set(${name}_PY "${joined}," PARENT_SCOPE)
 endfunction()
 
+glintrow_write_items(GLINTROW_GEM_KIND_NAMES TRUE)
 glintrow_write_items(GLINTROW_WAVE_FILES TRUE)
 glintrow_write_items(GLINTROW_ICON_SIZES FALSE)
 glintrow_write_items(GLINTROW_ICON_FILES TRUE)

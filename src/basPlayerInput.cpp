@@ -1,4 +1,4 @@
-// The player's commands as they reach the game tables.
+// The player's commands as they reach the game tables, and what a cell shows, told in words.
 #include "basPlayerInput.h"
 
 #include "basDeclarations.h"
@@ -69,6 +69,27 @@ void SelectHintedGem() {
     PlaySoundEffect(SoundSelect);
     ClickCount = 0;
     SelectGem(hint);
+}
+
+std::optional<BoardPlace> SelectedGemCell() {
+    if (GameState != StateSelected)
+        return std::nullopt;
+    const CGem& gem = GemOf(SelectedGem);
+    return BoardPlace{gem.XCoord, gem.YCoord};
+}
+
+std::string DescribeCell(BoardPlace cell) {
+    // Once the gems fly apart, nothing is left in the cells but the banner to come.
+    if (GameState == StateExploding || GameState == StateGameOverShown)
+        return "Game Over";
+    const BoardCell& shown = CellAt(cell.column, cell.row);
+    const bool holdsGem = shown.GemType >= 0 && shown.GemType < GemKinds;
+    std::string said = holdsGem ? GemKindNames[shown.GemType] : "No gem";
+    said += ", row " + std::to_string(cell.row + 1) + ", column " + std::to_string(cell.column + 1);
+    const std::optional<BoardPlace> selected = SelectedGemCell();
+    if (holdsGem && selected && selected->column == cell.column && selected->row == cell.row)
+        said += ", selected";
+    return said;
 }
 
 bool CanStartNewGame() {

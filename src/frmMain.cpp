@@ -17,40 +17,15 @@
 #include <QImageReader>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QWindow>
 
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 
 namespace glintrow {
 namespace {
-
-// The board area: shows the frames the game copies to it and reports every mouse press.
-class PictureBox : public QWidget {
-public:
-    using PressHandler = std::function<void(int16_t button, float x, float y)>;
-
-    PictureBox(QWidget* parent, PressHandler onPress)
-        : QWidget(parent), onPress_(std::move(onPress)) {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setObjectName(QStringLiteral("picBoard"));
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        const QPointF at = event->position();
-        onPress_(static_cast<int16_t>(event->button()), static_cast<float>(at.x()),
-                 static_cast<float>(at.y()));
-    }
-
-private:
-    PressHandler onPress_;
-};
 
 // Runs a step of start-up or play. Every failure of the game is reported here: the sound set-up's
 // ends the program once everything is released, the drawing set-up's and any other show their
@@ -141,10 +116,20 @@ frmMain::frmMain() {
     setWindowTitle(QString::fromUtf8(WindowTitle));
     setWindowIcon(loadGameIcon());
     // The game takes every button alike and reads no modifier keys.
-    picBoard = new PictureBox(this, [this](int16_t button, float x, float y) {
-        runCommand([=, this] { picBoard_MouseDown(button, 0, x, y); });
-    });
+    picBoard = new PictureBox(
+        this,
+        [this](int16_t button, float x, float y) {
+            runCommand([=, this] { picBoard_MouseDown(button, 0, x, y); });
+        },
+        [this](BoardKey key) { runCommand([=, this] { picBoard_KeyDown(key); }); },
+        [this](QPoint cell) {
+            if (closed_)
+                return QString();
+            return QString::fromStdString(
+                DescribeCell({static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y())}));
+        });
     setCentralWidget(picBoard);
+    picBoard->setFocus();
     buildMenus();
     FormHandle = handleOf(this);
     BoardHandle = handleOf(picBoard);
@@ -270,6 +255,10 @@ void frmMain::mnuPlaySound_Click() {
 
 void frmMain::mnuHint_Click() {
     SelectHintedGem();
+    if (const std::optional<BoardPlace> hinted = SelectedGemCell()) {
+        picBoard->placeFocus(QPoint(hinted->column, hinted->row));
+        picBoard->announceFocusedCell();
+    }
 }
 
 void frmMain::mnuQuit_Click() {
@@ -289,6 +278,37 @@ void frmMain::mnuAbout_Click() {
 
 void frmMain::picBoard_MouseDown(int16_t, int16_t, float X, float Y) {
     PressBoard(X, Y);
+}
+
+void frmMain::picBoard_KeyDown(BoardKey key) {
+    switch (key) {
+    case BoardKey::Left:
+        picBoard->stepFocus(-1, 0);
+        break;
+    case BoardKey::Right:
+        picBoard->stepFocus(1, 0);
+        break;
+    case BoardKey::Up:
+        picBoard->stepFocus(0, -1);
+        break;
+    case BoardKey::Down:
+        picBoard->stepFocus(0, 1);
+        break;
+    case BoardKey::Press:
+        pressCell(picBoard->focusedCell());
+        break;
+    case BoardKey::Cancel:
+        if (const std::optional<BoardPlace> selected = SelectedGemCell())
+            pressCell(QPoint(selected->column, selected->row));
+        break;
+    }
+    picBoard->announceFocusedCell();
+}
+
+void frmMain::pressCell(QPoint cell) {
+    const QPoint centre = cell * CellSize + QPoint(CellSize / 2, CellSize / 2);
+    picBoard_MouseDown(Qt::LeftButton, 0, static_cast<float>(centre.x()),
+                       static_cast<float>(centre.y()));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,8 @@
 // The game's one window: menus, the board area, start-up and close; events become game calls.
 #pragma once
 
+#include "PictureBox.h"
+
 #include <QMainWindow>
 
 #include <cstdint>
@@ -28,8 +30,11 @@ public:
     void mnuHowToPlay_Click();
     void mnuAbout_Click();
     void picBoard_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    // The board's keys: the arrows move the focus frame, a press key presses the gem under it and
+    // Escape presses the selected gem again.
+    void picBoard_KeyDown(BoardKey key);
 
-    QWidget* picBoard = nullptr;
+    PictureBox* picBoard = nullptr;
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
     QAction* mnuPlaySound = nullptr;
@@ -49,6 +54,8 @@ protected:
 private:
     void buildMenus();
     QAction* addCommand(QMenu* menu, const QString& text, void (frmMain::*handler)());
+    // A press at the centre of a cell, by column and row.
+    void pressCell(QPoint cell);
     // Every command of the player passes here on its way to the game; false when it was left out.
     template <class Command> bool runCommand(Command command);
     // Runs the frame loop and reports any failure that ends it; the window then stays open.

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,8 +59,15 @@ void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title
         boxIcon = QMessageBox::Information;
     else if (icon == MsgBoxIcon::Exclamation)
         boxIcon = QMessageBox::Warning;
-    QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, owner);
     box.exec();
+    // The keyboard goes back to the window the box came from at once, without waiting for the
+    // window system to choose one: an X server without a window manager chooses none. Wayland
+    // compositors take the request through xdg-activation where they offer it; weston 10 offers
+    // none and hands the keyboard back only once the closed box has faded out.
+    if (owner)
+        owner->activateWindow();
 }
 
 void EndProgram(int status) {

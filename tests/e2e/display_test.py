@@ -6,14 +6,16 @@ import subprocess
 import time
 
 import game_facts
-from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
+from checks import BOX_TIMEOUT, EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
 from game_process import MAIN_CAPTION
-from pictures import (BOARD, CELL, CELLS, Picture, find_cells_showing_gems, parse_ppm,
-                      read_bmp)
+from pictures import (BOARD, CELL, CELLS, BoardView, Picture, find_cells_showing_gems,
+                      parse_ppm, read_bmp)
 from runner import run_test
 from xserver import stop_process
 
 COMPOSITOR_SIZE = (800, 600)
+# Weston's panel at the top of its output, whose clock may turn while a test looks.
+PANEL_HEIGHT = 40
 
 
 def run_without_display(session, executable):
@@ -103,7 +105,8 @@ def check_no_graphics_stack(session, game):
 
 
 def run_on_wayland(session, executable):
-    """The game on weston as a native client: the board drops in, and Ctrl+Q ends it with 0."""
+    """The game on weston as a native client: the board drops in, takes its keys also after a box,
+    and Ctrl+Q ends it with 0."""
     background = read_bmp(os.path.join(os.path.dirname(executable), "images", game_facts.BOARD_BITMAP))
     session.step("starting weston")
     weston = Weston(session)
@@ -116,16 +119,16 @@ def run_on_wayland(session, executable):
         if corner is None:
             return None
         board = shot.crop(corner[0], corner[1], BOARD, BOARD)
-        return board if len(find_cells_showing_gems(board, background)) == CELLS * CELLS else None
+        shown = len(find_cells_showing_gems(board, background)) == CELLS * CELLS
+        return (board, corner) if shown else None
 
-    board = wait_until(board_with_every_gem, START_TIMEOUT, "the board on weston", interval=0.3,
-                       game=game)
+    board, corner = wait_until(board_with_every_gem, START_TIMEOUT, "the board on weston",
+                               interval=0.3, game=game)
     session.run.record("board-on-wayland", board, keep=True)
     check(not session.x.find_windows("^" + re.escape(MAIN_CAPTION) + "$"),
           "the game opened an X window instead of a Wayland one")
     check_no_graphics_stack(session, game)
 
-    session.step("pressing Ctrl+Q through weston's seat")
     # Xvfb gives the keyboard to the window under the pointer: weston's, holding the game.
     tree = session.x.run_tool("xwininfo", "-root", "-children").stdout.decode()
     output = re.search(r"(0x[0-9a-f]+) \"Weston Compositor", tree)
@@ -133,9 +136,54 @@ def run_on_wayland(session, executable):
     left, top, width, height, _ = session.x.read_geometry(int(output.group(1), 16))
     session.x.run_tool("xdotool", "mousemove", str(left + width // 2), str(top + height - 5))
     time.sleep(0.3)
+
+    session.step("board keys before and after a box, through weston's seat")
+    check_keys_after_box(session, weston, BoardView(*corner))
+
+    session.step("pressing Ctrl+Q through weston's seat")
     session.x.run_tool("xdotool", "key", "ctrl+q")
     status = game.wait_for_exit(EXIT_TIMEOUT)
     check(status == 0, f"the game ended with status {status} after Ctrl+Q, not 0")
+
+
+def check_keys_after_box(session, weston, view):
+    """An arrow key shows the focus frame; after a box answered with Return, arrow keys move it on
+    with no click on the board. Weston's shell hands the keyboard back only once the closed box has
+    faded out, and keys typed before reach no window: one is typed every half second until the
+    frame moves, and how long that took is printed."""
+    def type_key(key):
+        session.x.run_tool("xdotool", "key", key)
+
+    def desktop(shot):
+        return shot.crop(0, PANEL_HEIGHT, shot.width, shot.height - PANEL_HEIGHT)
+
+    def frame_cells():
+        return view.find_changed_cells(weston.screenshot(), idle)
+
+    idle = weston.screenshot()
+    type_key("Right")
+    wait_until(lambda: frame_cells() == {(1, 0)}, BOX_TIMEOUT, "the focus frame on column 1",
+               interval=0.2, game=session.game)
+    before_box = desktop(weston.screenshot())
+    type_key("F1")
+    shown = wait_until(lambda: (lambda shot: shot if desktop(shot) != before_box else None)(
+        weston.screenshot()), BOX_TIMEOUT, "the instructions box on weston", interval=0.2,
+        game=session.game)
+    session.run.record("box-on-wayland", shown, keep=True)
+    type_key("Return")
+    closed = time.monotonic()
+
+    def moved_on():
+        type_key("Right")
+        time.sleep(0.3)
+        cells = frame_cells()
+        check(len(cells) == 1 and next(iter(cells))[1] == 0,
+              f"cells {sorted(cells)} changed after the box, not the frame's alone in row 0")
+        return cells != {(1, 0)}
+
+    wait_until(moved_on, BOX_TIMEOUT, "an arrow key to reach the board after the box",
+               interval=0.2, game=session.game)
+    print(f"the board took keys again {time.monotonic() - closed:.2f} s after the box's Return")
 
 
 def count_repeated_rows(picture):

@@ -1,5 +1,6 @@
 """Pictures of the end-to-end tests: screenshots, bitmaps, PNG artefacts and the board in them."""
 
+import os
 import re
 import struct
 import zlib
@@ -169,3 +170,49 @@ def find_cells_showing_gems(board, background, scale=1):
             if differing * 2 > size * size:
                 shown.add((column, row))
     return shown
+
+
+def overlay_gem(sprite, background):
+    """A gem sprite laid over the background: its black pixels let the background show."""
+    out = bytearray(background.rgb)
+    for i in range(0, len(out), 3):
+        if sprite.rgb[i : i + 3] != b"\0\0\0":
+            out[i : i + 3] = sprite.rgb[i : i + 3]
+    return bytes(out)
+
+
+class GemReader:
+    """Tells which kind of gem at rest each cell of a board picture shows, exactly to the pixel.
+
+    A margin leaves that many pixels along each side of a cell unread, where the keyboard's focus
+    frame may lie."""
+
+    def __init__(self, folder, margin=0):
+        self.background = read_bmp(os.path.join(folder, "images", game_facts.BOARD_BITMAP))
+        check((self.background.width, self.background.height) == (BOARD, BOARD),
+              "the play test needs the build's own 416 x 416 board picture")
+        sheet = read_bmp(os.path.join(folder, "images", game_facts.GEM_SHEET))
+        self.margin = margin
+        inner = CELL - 2 * margin
+        self.sprites = [sheet.crop(margin, CELL * kind + margin, inner, inner)
+                        for kind in range(game_facts.GEM_KINDS)]
+        self.looks = {}
+
+    def crop_inside(self, picture, column, row):
+        inner = CELL - 2 * self.margin
+        return picture.crop(CELL * column + self.margin, CELL * row + self.margin, inner, inner)
+
+    def read_kind(self, board, column, row):
+        cell = self.crop_inside(board, column, row).rgb
+        if (column, row) not in self.looks:
+            bare = self.crop_inside(self.background, column, row)
+            self.looks[column, row] = [overlay_gem(sprite, bare) for sprite in self.sprites]
+        for kind, look in enumerate(self.looks[column, row]):
+            if cell == look:
+                return kind
+        return None
+
+    def read_kinds(self, board):
+        """Kinds by [row][column], or None while some cell shows no gem at rest."""
+        kinds = [[self.read_kind(board, c, r) for c in range(CELLS)] for r in range(CELLS)]
+        return None if any(kind is None for row in kinds for kind in row) else kinds

@@ -3,48 +3,11 @@
 import os
 import time
 
-import game_facts
 from checks import TestFailure, check, wait_until
-from pictures import BOARD, CELL, CELLS, read_bmp
+from pictures import CELLS, GemReader
 from runner import run_test
 
 PRESSED_CELL = (3, 4)
-
-
-def overlay_gem(sprite, background):
-    """A gem sprite laid over the background: its black pixels let the background show."""
-    out = bytearray(background.rgb)
-    for i in range(0, len(out), 3):
-        if sprite.rgb[i : i + 3] != b"\0\0\0":
-            out[i : i + 3] = sprite.rgb[i : i + 3]
-    return bytes(out)
-
-
-class GemReader:
-    """Tells which kind of gem at rest each cell of a board picture shows, exactly to the pixel."""
-
-    def __init__(self, folder):
-        self.background = read_bmp(os.path.join(folder, "images", game_facts.BOARD_BITMAP))
-        check((self.background.width, self.background.height) == (BOARD, BOARD),
-              "the play test needs the build's own 416 x 416 board picture")
-        sheet = read_bmp(os.path.join(folder, "images", game_facts.GEM_SHEET))
-        self.sprites = [sheet.crop(0, CELL * kind, CELL, CELL) for kind in range(game_facts.GEM_KINDS)]
-        self.looks = {}
-
-    def read_kind(self, board, column, row):
-        cell = board.crop(CELL * column, CELL * row, CELL, CELL).rgb
-        if (column, row) not in self.looks:
-            bare = self.background.crop(CELL * column, CELL * row, CELL, CELL)
-            self.looks[column, row] = [overlay_gem(sprite, bare) for sprite in self.sprites]
-        for kind, look in enumerate(self.looks[column, row]):
-            if cell == look:
-                return kind
-        return None
-
-    def read_kinds(self, board):
-        """Kinds by [row][column], or None while some cell shows no gem at rest."""
-        kinds = [[self.read_kind(board, c, r) for c in range(CELLS)] for r in range(CELLS)]
-        return None if any(kind is None for row in kinds for kind in row) else kinds
 
 
 def find_line(kinds):

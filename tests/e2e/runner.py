@@ -139,8 +139,11 @@ def stop_on_signal(number, _frame):
     raise TestFailure(f"the test was stopped by signal {number} (its time ran out?)")
 
 
-def run_test(body):
-    """Runs a test body with its own X server; prints why it failed and keeps its artefacts."""
+def run_test(body, limit=RUN_LIMIT):
+    """Runs a test body with its own X server; prints why it failed and keeps its artefacts.
+
+    A body that may take longer than RUN_LIMIT seconds gives its own limit, and CTest a longer
+    one too."""
     parser = argparse.ArgumentParser()
     parser.add_argument("executable")
     parser.add_argument("artifacts")
@@ -148,7 +151,7 @@ def run_test(body):
     args = parser.parse_args()
     signal.signal(signal.SIGALRM, stop_on_signal)
     signal.signal(signal.SIGTERM, stop_on_signal)
-    signal.alarm(RUN_LIMIT)
+    signal.alarm(limit)
     run = Run(args.artifacts)
     failed = True
     session = None

@@ -101,8 +101,9 @@ class XServer:
         self.run_tool("xdotool", "windowfocus", "--sync", str(window))
 
     def press_keys(self, window, keys):
+        """Types keys, separated by spaces (such as "Right space"), to the window."""
         self.focus(window)
-        self.run_tool("xdotool", "key", keys)
+        self.run_tool("xdotool", "key", *keys.split())
 
     def click(self, x, y):
         self.run_tool("xdotool", "mousemove", str(x), str(y), "click", "1")

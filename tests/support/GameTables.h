@@ -42,6 +42,13 @@ void LayRandomBoardWithoutLines(uint64_t seed);
 // No two equal kinds side by side, diagonally or two apart: no line and no move.
 inline const BoardText NoMoveBoard = {"01234560", "34560123", "60123456", "23456012",
                                       "56012345", "12345601", "45601234", "01234560"};
+// Row 0 holds A, B, A, A: swapping the first two gems lines up three of kind 0, and the B at
+// (1, 0) is the first hint in scan order.
+inline const BoardText OneMoveBoard = {"01004560", "34560123", "60123456", "23456012",
+                                       "56012345", "12345601", "45601234", "01234560"};
+// Each row the one above moved left by one cell: no line, and row 0 holds every kind in order.
+inline const BoardText ShiftedRowsBoard = {"01234560", "12345601", "23456012", "34560123",
+                                           "45601234", "56012345", "60123456", "01234560"};
 
 // The id a gem has in a cell of a board laid with LayBoard.
 inline int16_t IdAt(int column, int row) {

@@ -14,8 +14,7 @@ protected:
         GameTest::SetUp();
         LoadTestSounds();
         window_.show();
-        LayBoard({"01234560", "12345601", "23456012", "34560123", "45601234", "56012345",
-                  "60123456", "01234560"});
+        LayBoard(ShiftedRowsBoard);
         GameState = StateIdle;
     }
 

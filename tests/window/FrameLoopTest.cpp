@@ -16,10 +16,6 @@
 namespace glintrow::testing {
 namespace {
 
-// Swapping the first two gems of row 0 lines up three gems of kind 0.
-const BoardText OneMoveBoard = {"01004560", "34560123", "60123456", "23456012",
-                                "56012345", "12345601", "45601234", "01234560"};
-
 struct FramePicture {
     GameStates state;
     bool lastGemShown;

@@ -1,34 +1,21 @@
 // The Hint command on the real window: it selects the hinted gem exactly as a first press would,
 // by menu and by F3, and does nothing where presses do nothing.
-#include "GameTables.h"
+#include "WindowDriver.h"
 #include "basHint.h"
-#include "frmMain.h"
 
 #include <QAction>
-#include <QTest>
 
 namespace glintrow::testing {
 namespace {
 
-// Row 0 holds A, B, A, A: the B at (1, 0) is the first hint in scan order.
-const BoardText HintedBoard = {"01004560", "34560123", "60123456", "23456012",
-                               "56012345", "12345601", "45601234", "01234560"};
-
-class HintCommandTest : public GameTest {
+class HintCommandTest : public ActiveWindowTest {
 protected:
     void SetUp() override {
-        GameTest::SetUp();
-        LoadTestSounds();
-        window_.show();
-        window_.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-        LayBoard(HintedBoard);
-        GameState = StateIdle;
+        ActiveWindowTest::SetUp();
+        ShowWindowOn(OneMoveBoard);
     }
 
     void PressF3() { QTest::keyClick(&window_, Qt::Key_F3); }
-
-    frmMain window_;
 };
 
 TEST_F(HintCommandTest, HintSelectsTheHintedGemAsAFirstPressWould) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryFile>
+#include <QTest>
 #include <cstdio>
 #include <fstream>
 
@@ -81,6 +82,39 @@ TEST_F(ScaleTest, BoardIsDrawnAtTheScreensDevicePixelsWithNoRowOrColumnDoubled) 
             if ((gem.pixel(x, y) & 0xffffff) != 0)
                 expected.setPixel(x, y, gem.pixel(x, y));
     EXPECT_EQ(board.copy(0, 0, 104, 104), expected);
+}
+
+TEST_F(ScaleTest, FocusFrameIsDrawnAtTheScreensDevicePixelsOverItsCellOnly) {
+    frmMain window;
+    QImage without, with;
+    RunGame(window, 60, [&](int frame) {
+        if (frame == 50) {
+            ratio_ = window.devicePixelRatioF();
+            without = window.picBoard->grab().toImage();
+            QTest::keyClick(window.picBoard, Qt::Key_Right);
+        }
+        if (frame == 52)
+            with = window.picBoard->grab().toImage();
+    });
+    ASSERT_GT(ratio_, 1.0) << "run with QT_SCALE_FACTOR above 1";
+    ASSERT_EQ(with.size(), without.size());
+    // Cell (1, 0) in device pixels, a pixel wider on each side where its edge is fractional.
+    const QRectF cell = QRectF(52 * ratio_, 0, 52 * ratio_, 52 * ratio_).adjusted(-1, -1, 1, 1);
+    int outside = 0;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            outside += with.pixel(x, y) != without.pixel(x, y) && !cell.contains(x + 0.5, y + 0.5);
+    EXPECT_EQ(outside, 0);
+    // Across the middle of the cell's left side the outline is 4 board pixels thick.
+    const int y = static_cast<int>(26 * ratio_);
+    int x = static_cast<int>(52 * ratio_) - 1;
+    const auto differs = [&](int at) { return with.pixel(at, y) != without.pixel(at, y); };
+    while (x + 1 < with.width() && !differs(x + 1))
+        ++x;
+    int thickness = 0;
+    while (x + 1 + thickness < with.width() && differs(x + 1 + thickness))
+        ++thickness;
+    EXPECT_NEAR(thickness, 4 * ratio_, 1.0);
 }
 
 TEST_F(ScaleTest, BadPictureOfAScaleIsSaidOnOneLineAndTheGamePlaysOn) {

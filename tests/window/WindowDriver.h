@@ -1,5 +1,5 @@
-// A harness that runs the real window on a tick the test controls, with a script for every
-// frame's event processing.
+// Harnesses of the real window: run on a tick the test controls, with a script for every frame's
+// event processing, or shown and active on a laid board with no frame loop.
 #pragma once
 
 #include "GameTables.h"
@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <string>
 #include <vector>
@@ -78,6 +79,22 @@ protected:
     std::function<void(int)> script_;
     std::vector<ShownBox> boxes_;
     QTemporaryDir copy_;
+};
+
+// The real window shown and active, with the test sounds loaded and a board laid out on which the
+// game waits for the player; no frame loop runs.
+class ActiveWindowTest : public GameTest {
+protected:
+    void ShowWindowOn(const BoardText& board) {
+        LoadTestSounds();
+        window_.show();
+        window_.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+        LayBoard(board);
+        GameState = StateIdle;
+    }
+
+    frmMain window_;
 };
 
 } // namespace glintrow::testing

@@ -108,6 +108,7 @@ GemKind makeOrangeMarquise() {
 
 } // namespace
 
+// In the order of the kinds' names (GemKindNames), which say each one's colour and shape.
 const GemKind& gemKind(int kind) {
     static const std::array<GemKind, GemKinds> kinds{
         makeRedCushion(),     makeGreenHexagon(),   makeBlueRhombus(),   makeYellowEmeraldCut(),

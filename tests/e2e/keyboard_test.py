@@ -1,0 +1,210 @@
+"""Plays a whole game to Game Over with the keyboard alone, in a private X server: the focus
+frame and its keys, the board taking keys again after a box, and every move chosen by the hint."""
+
+import os
+import time
+
+from checks import check, wait_until
+from pictures import BOARD, CELL, CELLS, GemReader, find_cells_showing_gems
+from play_test import find_line, wait_for_one_animated_cell
+from runner import run_test
+
+# The focus frame lies on the outermost pixels of its cell; the gems are read inside them.
+FRAME_RING = 4
+# A game lasts as long as the board offers moves. Played by the hint, games run from a handful of
+# moves to over 600, with a median near 85 and one in a hundred beyond 460; here a move takes
+# about 1.2 s, the game's own animation 0.9 s of it. CTest allows a little more.
+GAME_LIMIT = 840
+BANNER_YELLOW = bytes((200, 200, 0))
+WHITE = bytes((255, 255, 255))
+ARROWS = {(1, 0): "Right", (-1, 0): "Left", (0, 1): "Down", (0, -1): "Up"}
+
+
+def ring_of(column, row):
+    """Where each pixel of a cell's outer ring, the focus frame's place, starts in a board's rgb."""
+    return [3 * ((CELL * row + y) * BOARD + CELL * column + x)
+            for y in range(CELL) for x in range(CELL)
+            if min(x, y, CELL - 1 - x, CELL - 1 - y) < FRAME_RING]
+
+
+RINGS = {(c, r): ring_of(c, r) for r in range(CELLS) for c in range(CELLS)}
+
+
+def find_frame(board):
+    """The cell the focus frame marks, by the pure white of its dashes, or None."""
+    rgb = board.rgb
+    counts = {cell: sum(1 for i in ring if rgb[i : i + 3] == WHITE) for cell, ring in RINGS.items()}
+    cell = max(counts, key=counts.get)
+    return cell if counts[cell] >= 100 else None
+
+
+def makes_line(kinds, first, second):
+    """Whether swapping two cells (column, row) lines up three equal kinds."""
+    swapped = [row[:] for row in kinds]
+    (c1, r1), (c2, r2) = first, second
+    swapped[r1][c1], swapped[r2][c2] = swapped[r2][c2], swapped[r1][c1]
+    return find_line(swapped) is not None
+
+
+def has_move(kinds):
+    """Whether some swap of two cells side by side lines up three equal kinds."""
+    return any(makes_line(kinds, (c, r), (c + dc, r + dr))
+               for r in range(CELLS) for c in range(CELLS) for dc, dr in ((1, 0), (0, 1))
+               if c + dc < CELLS and r + dr < CELLS)
+
+
+class Player:
+    """The keyboard player: watches the board and types to the game's window."""
+
+    def __init__(self, session, executable):
+        self.session = session
+        self.x = session.x
+        self.reader = GemReader(os.path.dirname(executable), margin=FRAME_RING)
+        session.start_game(executable)
+        self.main = session.wait_for_main_window()
+        self.view = session.locate_board(self.main)
+        # The keyboard goes to the game's window once, as a player would click its frame; from
+        # then on keys go wherever the game puts the keyboard.
+        self.x.focus(self.main)
+
+    def type(self, keys):
+        """Types keys to whichever window has the keyboard, as a player would."""
+        self.x.run_tool("xdotool", "key", *keys.split())
+
+    def shot(self):
+        return self.x.capture_screen()
+
+    def board(self, shot):
+        return self.view.crop_board(shot)
+
+    def wait_for_settled_board(self, what):
+        """The kinds of the next board that waits for a move, or None once it shows the Game Over
+        banner.
+
+        Waiting: two pictures in a row alike, every gem at rest in its cell, no line of three
+        among them and a move left. A board at rest with no move left is about to tremble."""
+        seen = {}
+
+        def probe():
+            board = self.board(self.shot())
+            alike = "board" in seen and board == seen["board"]
+            seen["board"] = board
+            if not alike:
+                return None
+            kinds = self.reader.read_kinds(board)
+            if kinds is not None:
+                waits = find_line(kinds) is None and has_move(kinds)
+                return (kinds, board) if waits else None
+            return (None, board) if count_banner_pixels(board) > 200 else None
+
+        return wait_until(probe, 30, what, interval=0.02, game=self.session.game)
+
+    def wait_for_frame_on_spinning_gem(self):
+        """After the hint: the cell under the frame, once its gem spins there."""
+        found = {}
+
+        def probe():
+            first = self.board(self.shot())
+            second = self.board(self.shot())
+            cell = find_frame(second)
+            if cell is None or cell != find_frame(first):
+                return False
+            column, row = cell
+            found["cell"] = cell
+            return (first.crop(CELL * column, CELL * row, CELL, CELL)
+                    != second.crop(CELL * column, CELL * row, CELL, CELL))
+
+        wait_until(probe, 10, "the frame on the hinted gem, spinning", interval=0.02,
+                   game=self.session.game)
+        return found["cell"]
+
+
+def count_banner_pixels(board):
+    """Pixels in the Game Over banner's own yellow."""
+    rgb = board.rgb
+    return sum(1 for i in range(0, len(rgb), 3) if rgb[i : i + 3] == BANNER_YELLOW)
+
+
+def check_first_keys(player, idle):
+    """Right Right Down Down puts the frame on column 2, row 2; Space selects that gem, Escape
+    cancels it, and the board shows the frame alone again."""
+    session, view = player.session, player.view
+    player.type("Right Right Down Down")
+    framed = wait_until(
+        lambda: (lambda shot: shot if view.find_changed_cells(idle, shot) == {(2, 2)} else None)(
+            player.shot()), 10, "the frame on column 2, row 2", game=session.game)
+    session.run.record("frame-on-column-2-row-2", framed, keep=True)
+    check(find_frame(player.board(framed)) == (2, 2), "the frame is not drawn on column 2, row 2")
+    player.type("space")
+    moving = wait_for_one_animated_cell(session, view, idle, "the gem under the frame spinning")
+    check(moving == (2, 2), f"cell {moving} spins after Space, not column 2, row 2")
+    player.type("Escape")
+    wait_until(lambda: view.crop_board(player.shot()) == view.crop_board(framed), 10,
+               "Escape to cancel the selection", game=session.game)
+
+
+def check_keys_after_box(player, idle):
+    """A box answered with Return gives the keyboard back to the board, with no click."""
+    session, x = player.session, player.x
+    player.type("F1")
+    box = session.wait_for_box("Instructions.")
+    x.press_keys(box, "Return")
+    wait_until(lambda: box not in x.find_windows(".*"), 10, "the box to close")
+    # Typed to whichever window has the keyboard now, as a player would.
+    x.run_tool("xdotool", "key", "Right")
+    wait_until(lambda: player.view.find_changed_cells(idle, player.shot()) == {(3, 2)}, 10,
+               "the frame to move on after the box closed", game=session.game)
+
+
+def play_to_game_over(player):
+    """Each move: F3 selects the hinted gem and brings the frame to it; the arrow towards the
+    neighbour that makes a line and Space swap the two. Returns the moves made and the board with
+    the Game Over banner."""
+    session = player.session
+    kinds, board = player.wait_for_settled_board("the board at rest")
+    moves = 0
+    while kinds is not None:
+        player.type("F3")
+        hinted = player.wait_for_frame_on_spinning_gem()
+        steps = [step for step in ARROWS
+                 if 0 <= hinted[0] + step[0] < CELLS and 0 <= hinted[1] + step[1] < CELLS
+                 and makes_line(kinds, hinted, (hinted[0] + step[0], hinted[1] + step[1]))]
+        check(steps, f"no neighbour of the hinted gem at {hinted} makes a line")
+        player.type(f"{ARROWS[steps[0]]} space")
+        moves += 1
+        before = kinds
+        kinds, board = player.wait_for_settled_board(f"the board to settle after move {moves}")
+        check(kinds != before, f"move {moves} left the board as it was")
+        if moves % 25 == 0:
+            session.step(f"{moves} moves made")
+    return moves, board
+
+
+def play(session, executable, _case):
+    session.step("start the game")
+    player = Player(session, executable)
+    idle = session.wait_for_still_board(player.view, player.reader.read_kinds, "all 64 gems at rest")
+    session.run.record("idle-board", idle)
+    check(find_frame(player.board(idle)) is None, "the frame shows before any arrow key")
+
+    session.step("Right Right Down Down Space, then Escape")
+    check_first_keys(player, idle)
+    session.step("keys after a box")
+    check_keys_after_box(player, idle)
+
+    session.step("play to Game Over with the hint and the keys")
+    started = time.monotonic()
+    moves, board = play_to_game_over(player)
+    elapsed = time.monotonic() - started
+    session.run.record("game-over", board, keep=True)
+    check(not find_cells_showing_gems(board, player.reader.background),
+          "gems still show beside the Game Over banner")
+    print(f"whole game: {moves} moves in {elapsed:.1f} s, {elapsed / moves:.2f} s a move")
+    session.game.check_running("at Game Over")
+    player.type("ctrl+q")
+    status = session.game.wait_for_exit(5.0)
+    check(status == 0, f"Ctrl+Q ended the game with status {status}, not 0")
+
+
+if __name__ == "__main__":
+    run_test(play, limit=GAME_LIMIT)

@@ -1,4 +1,5 @@
-# Installs the game as a desktop program and packs the same tree into a Debian package with CPack.
+# Installs the game as a desktop program and packs the same tree into a Debian package with CPack,
+# beside a second package with the program's debug information.
 include(GNUInstallDirs)
 
 set(GLINTROW_PACKAGE ombra-glintrow)
@@ -15,14 +16,18 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(GLINTROW_STAGED ${CMAKE_BINARY_DIR}/install-files)
 file(MAKE_DIRECTORY ${GLINTROW_STAGED})
+# What follows installs the game; only the debug information, installed with the component
+# dbgsym, is left out of a plain install.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
 
 # Installs a relative link named name into folder, pointing at target (both under the prefix), so
-# the link keeps working wherever the tree lands: a staging folder, a package, any prefix.
+# the link keeps working wherever the tree lands: a staging folder, a package, any prefix. Further
+# arguments go to install(), such as the component.
 function(glintrow_install_link folder name target)
   file(RELATIVE_PATH relative /${folder} /${target})
   file(MAKE_DIRECTORY ${GLINTROW_STAGED}/links/${folder})
   file(CREATE_LINK ${relative} ${GLINTROW_STAGED}/links/${folder}/${name} SYMBOLIC)
-  install(FILES ${GLINTROW_STAGED}/links/${folder}/${name} DESTINATION ${folder})
+  install(FILES ${GLINTROW_STAGED}/links/${folder}/${name} DESTINATION ${folder} ${ARGN})
 endfunction()
 
 # Writes source compressed as Debian wants manuals and changelogs; -n keeps the bytes the same
@@ -57,7 +62,16 @@ function(glintrow_write_copyright output)
   file(CONFIGURE OUTPUT ${output} CONTENT "${content}" @ONLY)
 endfunction()
 
-install(TARGETS glintrow RUNTIME DESTINATION ${GLINTROW_INSTALL_APPDIR})
+# The installed program is stripped; its debug information goes to the dbgsym component.
+set(GLINTROW_STRIPPED ${GLINTROW_STAGED}/stripped/glintrow)
+set(GLINTROW_DEBUG_ROOT ${GLINTROW_STAGED}/debug)
+add_custom_command(TARGET glintrow POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:glintrow> -DSTRIPPED=${GLINTROW_STRIPPED}
+    -DDEBUG_ROOT=${GLINTROW_DEBUG_ROOT} -DOBJCOPY=${CMAKE_OBJCOPY} -DREADELF=${CMAKE_READELF}
+    -P ${PROJECT_SOURCE_DIR}/cmake/SplitDebugInfo.cmake
+  VERBATIM)
+install(PROGRAMS ${GLINTROW_STRIPPED} DESTINATION ${GLINTROW_INSTALL_APPDIR})
+install(DIRECTORY ${GLINTROW_DEBUG_ROOT}/ DESTINATION lib/debug COMPONENT dbgsym EXCLUDE_FROM_ALL)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/images ${CMAKE_BINARY_DIR}/sounds
   DESTINATION ${GLINTROW_INSTALL_ASSETDIR})
 foreach(folder images sounds)
@@ -90,29 +104,52 @@ install(FILES ${GLINTROW_STAGED}/changelog.gz ${GLINTROW_STAGED}/copyright
 set(CPACK_PACKAGE_NAME ${GLINTROW_PACKAGE})
 set(CPACK_PACKAGE_VENDOR "Ombra Glintrow developers")
 set(CPACK_PACKAGE_CONTACT ${GLINTROW_CONTACT})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "gem-swapping puzzle game")
-# Debian wants the long description in short lines; CPack indents each one.
-set(CPACK_PACKAGE_DESCRIPTION [=[
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Both packages come from one source, which lets the debug package share the game's documents.
+set(CPACK_DEBIAN_PACKAGE_SOURCE ${GLINTROW_PACKAGE})
+# Read by CPack when it packs: every packed file is dated by SOURCE_DATE_EPOCH, which the script
+# takes from the last commit when it is unset.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageTime.cmake)
+set(CPACK_GLINTROW_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+
+# One package for each component: the game, and its debug information as Debian names it.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL game dbgsym)
+set(CPACK_DEBIAN_GAME_PACKAGE_NAME ${GLINTROW_PACKAGE})
+set(CPACK_DEBIAN_DBGSYM_PACKAGE_NAME ${GLINTROW_PACKAGE}-dbgsym)
+
+# Debian wants the long description in short lines, after the one-line summary; CPack indents
+# each one.
+set(CPACK_DEBIAN_GAME_DESCRIPTION [=[
+gem-swapping puzzle game
 An 8 by 8 board of gems of seven kinds. Swap a gem with a neighbour in its
 row or column to line up three or more identical gems: the lines shrink
 away, the gems above fall and new gems drop in, and lines made by the fall
 clear in turn with a rising combo sound. When no move is left the gems fly
 apart. No score; a hint command, and sound effects that can be switched on.]=])
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_GAME_PACKAGE_SECTION games)
 # Qt draws on X11 by itself; on a Wayland desktop it needs its Wayland plugin.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS qt6-wayland)
 # The window font is looked up by name at run time, so no library check can find that need.
 find_program(GLINTROW_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(GLINTROW_DPKG_SHLIBDEPS)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")
+  set(CPACK_DEBIAN_GAME_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS "fonts-wine")
 else()
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS
     "libqt6widgets6, libqt6gui6, libqt6core6, libsdl2-mixer-2.0-0, fonts-wine")
 endif()
+
+set(CPACK_DEBIAN_DBGSYM_DESCRIPTION [=[
+debug symbols for ombra-glintrow
+The debug information of the game's program, filed by build id under
+/usr/lib/debug/.build-id/, where gdb finds it.]=])
+set(CPACK_DEBIAN_DBGSYM_PACKAGE_SECTION debug)
+set(CPACK_DEBIAN_DBGSYM_PACKAGE_DEPENDS "${GLINTROW_PACKAGE} (= ${PROJECT_VERSION})")
+# Its copyright and changelog are the game's: its document folder is a link to the game's.
+glintrow_install_link(${CMAKE_INSTALL_DATADIR}/doc ${GLINTROW_PACKAGE}-dbgsym
+  ${GLINTROW_INSTALL_DOCDIR} COMPONENT dbgsym EXCLUDE_FROM_ALL)
 include(CPack)

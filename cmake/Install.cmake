@@ -40,6 +40,50 @@ function(glintrow_gzip source output)
   file(REMOVE ${output}.new)
 endfunction()
 
+# Sets variable to the software-centre entry's list of releases, newest first, made from the
+# entries of Debian's changelog: the one place where releases are written down. An entry is a
+# heading "package (version) ...", its changes as "  * " items whose lines go on indented, and a
+# closing line " -- maintainer  Day, dd Mon yyyy hh:mm:ss zone".
+function(glintrow_read_releases changelog variable)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+  file(READ ${changelog} rest)
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  set(releases "<releases>")
+  while(rest MATCHES "^[^\n]+ \\(([^)]+)\\)[^\n]*\n\n((  [^\n]*\n|\n)*) -- [^\n]*  [A-Z][a-z]+, ([0-9]+) ([A-Z][a-z]+) ([0-9]+) [^\n]*\n*(.*)$")
+    set(version ${CMAKE_MATCH_1})
+    set(changes ${CMAKE_MATCH_2})
+    set(day ${CMAKE_MATCH_4})
+    set(month ${CMAKE_MATCH_5})
+    set(year ${CMAKE_MATCH_6})
+    set(rest "${CMAKE_MATCH_7}")
+    list(FIND months ${month} month)
+    math(EXPR month "${month} + 1")
+    string(REGEX REPLACE "^([0-9])$" "0\\1" month ${month})
+    string(REGEX REPLACE "^([0-9])$" "0\\1" day ${day})
+    # Each change becomes one item of a list, its lines joined.
+    string(REPLACE "&" "&amp;" changes "${changes}")
+    string(REPLACE "<" "&lt;" changes "${changes}")
+    string(REPLACE ">" "&gt;" changes "${changes}")
+    string(REGEX REPLACE "\n    +" " " changes "${changes}")
+    string(REGEX REPLACE "\n\n+" "\n" changes "${changes}")
+    string(REGEX REPLACE "\n$" "" changes "${changes}")
+    string(REGEX REPLACE "(^|\n)  \\* " "\\1          <li>" changes "${changes}")
+    string(REPLACE "\n" "</li>\n" changes "${changes}")
+    string(APPEND releases "
+    <release version=\"${version}\" date=\"${year}-${month}-${day}\">
+      <description>
+        <ul>
+${changes}</li>
+        </ul>
+      </description>
+    </release>")
+  endwhile()
+  if(releases STREQUAL "<releases>" OR NOT rest STREQUAL "")
+    message(FATAL_ERROR "${changelog}: not every entry reads as Debian's changelog format")
+  endif()
+  set(${variable} "${releases}\n  </releases>" PARENT_SCOPE)
+endfunction()
+
 # The copyright file in Debian's machine-readable form, its licence text taken from LICENSE.
 function(glintrow_write_copyright output)
   set(license_file ${PROJECT_SOURCE_DIR}/LICENSE)
@@ -85,12 +129,16 @@ foreach(size file IN ZIP_LISTS GLINTROW_ICON_SIZES GLINTROW_ICON_FILES)
     RENAME ${GLINTROW_APP_ID}.png)
 endforeach()
 # The menu entry and the software-centre entry are named by the application id, which they hold.
-configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.desktop.in
-  ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.desktop @ONLY)
+# The menu entry's command depends on the prefix, so it is filled in when installing.
+set(GLINTROW_COMMAND @GLINTROW_COMMAND@)
+configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.desktop.in ${GLINTROW_STAGED}/menu-entry.in
+  @ONLY)
+install(CODE "set(GLINTROW_MENU_TEMPLATE [[${GLINTROW_STAGED}/menu-entry.in]])
+  set(GLINTROW_MENU_ENTRY [[${GLINTROW_STAGED}/menu-entry/${GLINTROW_APP_ID}.desktop]])")
+install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/InstallMenuEntry.cmake)
+glintrow_read_releases(${PROJECT_SOURCE_DIR}/data/changelog GLINTROW_RELEASES)
 configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.metainfo.xml.in
   ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 

@@ -116,8 +116,9 @@ add_custom_command(TARGET glintrow POST_BUILD
   VERBATIM)
 install(PROGRAMS ${GLINTROW_STRIPPED} DESTINATION ${GLINTROW_INSTALL_APPDIR})
 install(DIRECTORY ${GLINTROW_DEBUG_ROOT}/ DESTINATION lib/debug COMPONENT dbgsym EXCLUDE_FROM_ALL)
+# The scalable icon serves only the desktop, which finds it among the other icons below.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/images ${CMAKE_BINARY_DIR}/sounds
-  DESTINATION ${GLINTROW_INSTALL_ASSETDIR})
+  DESTINATION ${GLINTROW_INSTALL_ASSETDIR} PATTERN ${GLINTROW_SCALABLE_ICON_FILE} EXCLUDE)
 foreach(folder images sounds)
   glintrow_install_link(${GLINTROW_INSTALL_APPDIR} ${folder} ${GLINTROW_INSTALL_ASSETDIR}/${folder})
 endforeach()
@@ -128,6 +129,8 @@ foreach(size file IN ZIP_LISTS GLINTROW_ICON_SIZES GLINTROW_ICON_FILES)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
     RENAME ${GLINTROW_APP_ID}.png)
 endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/images/icons/${GLINTROW_SCALABLE_ICON_FILE}
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${GLINTROW_APP_ID}.svg)
 # The menu entry and the software-centre entry are named by the application id, which they hold.
 # The menu entry's command depends on the prefix, so it is filled in when installing.
 set(GLINTROW_COMMAND @GLINTROW_COMMAND@)

@@ -23,7 +23,7 @@ bool saveImage(const QImage& image, const std::filesystem::path& file, const cha
     return false;
 }
 
-bool saveBytes(const std::vector<std::uint8_t>& bytes, const std::filesystem::path& file) {
+template <typename Bytes> bool saveBytes(const Bytes& bytes, const std::filesystem::path& file) {
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
@@ -51,7 +51,7 @@ bool writePictures(const std::filesystem::path& images) {
     }
     for (std::size_t icon = 0; icon < std::size(IconSizes); ++icon)
         ok = saveImage(makeIcon(IconSizes[icon]), images / "icons" / IconFiles[icon], "PNG") && ok;
-    return ok;
+    return saveBytes(makeScalableIcon(), images / "icons" / ScalableIconFile) && ok;
 }
 
 bool writeSounds(const std::filesystem::path& sounds) {

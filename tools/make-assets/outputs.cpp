@@ -2,6 +2,7 @@
 #include "outputs.h"
 
 #include "sheets.h"
+#include "sound_sheet.h"
 #include "sounds.h"
 #include "wav.h"
 
@@ -78,7 +79,7 @@ bool writeAllAssets(const std::filesystem::path& outdir) {
 }
 
 bool writeContactSheet(const std::filesystem::path& file) {
-    return saveImage(makeContactSheet(), file, "PNG");
+    return saveImage(addSoundPanel(makeContactSheet()), file, "PNG");
 }
 
 } // namespace glintrow::assets

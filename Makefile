@@ -57,6 +57,8 @@ install: game
 uninstall:
 	@scripts/game-install uninstall $(BUILD) $(PREFIX)
 
+# The game's package and its debug-symbol package, every file dated by the last commit unless
+# SOURCE_DATE_EPOCH is set (cmake/PackageTime.cmake), so the same commit packs to the same bytes.
 package: game
 	@cd $(BUILD) && cpack -G DEB
 

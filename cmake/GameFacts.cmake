@@ -41,6 +41,8 @@ set(GLINTROW_ICON_SIZES 16 32 48 64 128 256)
 set(GLINTROW_ICON_FILES ${GLINTROW_ICON_SIZES})
 list(TRANSFORM GLINTROW_ICON_FILES PREPEND glintrow-)
 list(TRANSFORM GLINTROW_ICON_FILES APPEND .png)
+# The icon as a scalable picture, beside them; only the desktop uses it.
+set(GLINTROW_SCALABLE_ICON_FILE glintrow.svg)
 
 # Writes the list named by name as the items of a C++ braced list and of a Python tuple, into
 # <name>_CXX and <name>_PY; quote is set when the items are strings.

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QSvgRenderer>
+
 #include <algorithm>
+#include <cstdio>
 
 namespace glintrow::assets::testing {
 
@@ -104,6 +108,29 @@ TEST(Icons, EverySizeIsASquareGemOnATransparentGround) {
         EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
     }
+}
+
+// The scalable icon is drawn by the same code as the largest picture, as shapes: rendered at that
+// size it looks the same over a dark ground, but for the edges that shapes draw sharper.
+TEST(Icons, TheScalableIconShowsTheSameGemsAsTheLargestPicture) {
+    QSvgRenderer svg(
+        QString::fromStdString(builtAsset(std::string("images/icons/") + ScalableIconFile)));
+    ASSERT_TRUE(svg.isValid());
+    const std::size_t largest = std::size(IconSizes) - 1;
+    const int size = IconSizes[largest];
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, size, size));
+    QImage drawn(size, size, QImage::Format_RGB32);
+    QImage rendered(size, size, QImage::Format_RGB32);
+    drawn.fill(QColor(33, 30, 50));
+    rendered.fill(QColor(33, 30, 50));
+    QPainter(&drawn).drawImage(0, 0, loadBuiltPicture(std::string("icons/") + IconFiles[largest]));
+    QPainter painter(&rendered);
+    svg.render(&painter);
+    painter.end();
+    const double difference = measureDifference(drawn, rendered);
+    std::printf("the scalable icon differs from the %d-pixel one by %.2f of 255\n", size,
+                difference);
+    EXPECT_LT(difference, 1.5);
 }
 
 } // namespace glintrow::assets::testing

@@ -39,8 +39,8 @@ TEST(Generator, WritesTheSameBytesOnEveryRun) {
     const std::filesystem::path a = first.path().toStdString();
     const std::filesystem::path b = second.path().toStdString();
     const auto files = listFiles(a);
-    // Three pictures at 1, 2 and 3 times their size.
-    ASSERT_EQ(files.size(), 3 * 3 + std::size(IconFiles) + std::size(SoundFiles));
+    // Three pictures at 1, 2 and 3 times their size, and the icons with the scalable one.
+    ASSERT_EQ(files.size(), 3 * 3 + std::size(IconFiles) + 1 + std::size(SoundFiles));
     ASSERT_EQ(files, listFiles(b));
     for (const auto& file : files) {
         const std::vector<char> bytes = readBytes(a / file);

@@ -1,11 +1,14 @@
 // Checks the sounds: format, length, loudness, clean starts and ends, and the climbing combos.
 #include "SoundEffect.h"
 #include "asset_files.h"
+#include "loudness.h"
+#include "sounds.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace glintrow::assets::testing {
@@ -23,6 +26,13 @@ double findLongestSeconds(int effect) {
 
 Wav readSound(int effect) {
     return readWav(builtAsset(std::string("sounds/") + SoundFiles[effect]));
+}
+
+Loudness measureSound(int effect) {
+    Samples samples;
+    for (std::int16_t s : readSound(effect).samples)
+        samples.push_back(s / 32767.0);
+    return measureLoudness(samples);
 }
 
 double measureEnergyAt(const std::vector<std::int16_t>& samples, double hz) {
@@ -71,16 +81,34 @@ TEST(Sounds, EverySoundIsShorterThanItsLimit) {
     }
 }
 
-TEST(Sounds, EverySoundPeaksNearMinusThreeDecibelsWithoutClipping) {
+// Measured as EBU R128 asks, every sound as written is at least as loud as broadcast programme
+// (-23 LUFS), with its true peak at most -1 dBTP, so that none clips once it is resampled. The
+// generator puts them all at -20 LUFS; their true peaks in dBTP: select -6.9, badswap -8.1,
+// gotset -4.6, gotsetbig -4.2, combo2 to combo7 -6.1 to -8.0, excellent -6.1, gemdrop -5.7,
+// explode -2.1, gameover -8.2.
+TEST(Sounds, EverySoundIsClearlyHeardWithItsTruePeakAtMostMinusOneDecibel) {
     for (int effect = 0; effect < SoundEffectCount; ++effect) {
-        const Wav wav = readSound(effect);
-        int peak = 0;
-        for (std::int16_t s : wav.samples)
-            peak = std::max(peak, std::abs(static_cast<int>(s)));
-        const double decibels = 20 * std::log10(peak / 32768.0);
-        EXPECT_GE(decibels, -4) << SoundFiles[effect];
-        EXPECT_LE(decibels, -2) << SoundFiles[effect];
-        EXPECT_LT(peak, 32767) << SoundFiles[effect];
+        const Loudness loudness = measureSound(effect);
+        std::printf("%-14s %6.1f LUFS %6.1f dBTP\n", SoundFiles[effect], loudness.integrated,
+                    loudness.truePeak);
+        EXPECT_GE(loudness.integrated, -23) << SoundFiles[effect];
+        EXPECT_LE(loudness.truePeak, -1) << SoundFiles[effect];
+    }
+}
+
+// Sounds heard one right after another lie within 2 LU of each other, so that none seems to jump
+// out or to fade: the explosion was once 5.9 LU quieter than the Game Over chord that follows it.
+TEST(Sounds, SoundsHeardTogetherSitWithinTwoLoudnessUnits) {
+    for (const SoundGroup& group : SoundsHeardTogether) {
+        double quietest = 0;
+        double loudest = -100;
+        for (const SoundEffect effect : group.effects) {
+            const double integrated = measureSound(effect).integrated;
+            quietest = std::min(quietest, integrated);
+            loudest = std::max(loudest, integrated);
+        }
+        std::printf("%-12s %.2f LU from quietest to loudest\n", group.name, loudest - quietest);
+        EXPECT_LE(loudest - quietest, 2) << group.name;
     }
 }
 

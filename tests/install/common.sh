@@ -5,6 +5,7 @@ readonly APP_ID=${GLINTROW_APP_ID:?run by CTest, which sets GLINTROW_APP_ID}
 readonly APP_TITLE=${GLINTROW_APP_TITLE:?run by CTest, which sets GLINTROW_APP_TITLE}
 readonly BOARD_BITMAP=${GLINTROW_BOARD_BITMAP:?run by CTest, which sets GLINTROW_BOARD_BITMAP}
 readonly ICON_SIZES=${GLINTROW_ICON_SIZES:?run by CTest, which sets GLINTROW_ICON_SIZES}
+readonly SCALABLE_ICON=${GLINTROW_SCALABLE_ICON_FILE:?run by CTest, which sets GLINTROW_SCALABLE_ICON_FILE}
 readonly APP_DIR=lib/games/ombra-glintrow
 readonly ASSET_DIR=share/games/ombra-glintrow
 
@@ -15,8 +16,8 @@ fail() {
 
 # Prints every file and link under the prefix after an install, relative to it, sorted: the
 # command's link, the program with links to its pictures and sounds, all the pictures and sounds
-# the build generated, the icons, the menu entry, the software-centre entry, the manual page, and
-# the copyright and changelog.
+# the build generated but the scalable icon, the icons in every size and the scalable one, the
+# menu entry, the software-centre entry, the manual page, and the copyright and changelog.
 list_expected_files() {
     local build=$1 size
     {
@@ -24,10 +25,11 @@ list_expected_files() {
         echo "$APP_DIR/glintrow"
         echo "$APP_DIR/images"
         echo "$APP_DIR/sounds"
-        (cd "$build" && find images sounds -type f) | sed "s|^|$ASSET_DIR/|"
+        (cd "$build" && find images sounds -type f ! -name "$SCALABLE_ICON") | sed "s|^|$ASSET_DIR/|"
         for size in $ICON_SIZES; do
             echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
         done
+        echo "share/icons/hicolor/scalable/apps/$APP_ID.svg"
         echo "share/applications/$APP_ID.desktop"
         echo "share/metainfo/$APP_ID.metainfo.xml"
         echo share/man/man6/glintrow.6.gz

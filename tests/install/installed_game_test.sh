@@ -24,7 +24,17 @@ clean_up() {
 }
 trap clean_up EXIT
 
+# Outside /usr the menu entry names the command by its full path, which a desktop session finds
+# whatever its PATH holds.
+expect_command_in_menu_entry() {
+    local exec
+    exec=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$APP_ID.desktop")
+    [[ "$exec" == "$prefix/games/glintrow" ]] ||
+        fail "the menu entry runs '$exec', not $prefix/games/glintrow"
+}
+
 validate_desktop_files() {
+    expect_command_in_menu_entry
     if command -v desktop-file-validate >/dev/null; then
         desktop-file-validate "$prefix/share/applications/$APP_ID.desktop" ||
             fail "desktop-file-validate rejects the menu entry"

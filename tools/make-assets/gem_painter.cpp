@@ -1,4 +1,5 @@
-// Lights and paints a gem's facets back to front at a high resolution, then shrinks the result.
+// Lights and draws a gem's facets back to front as shapes; pictures are painted at a high
+// resolution and shrunk.
 #include "gem_painter.h"
 
 #include "gem_kinds.h"
@@ -29,9 +30,9 @@ struct Scene {
     std::vector<QPointF> points;
     std::vector<Vec3> normals;
     QPolygonF hull;
+    QPainterPath outline; // the hull as a path, which every shape stays inside
     double pixelsPerUnit;
-    int factor;
-    int size;
+    double side;
 };
 
 int chooseSupersampling(int size) {
@@ -90,10 +91,9 @@ QPolygonF computeHull(std::vector<QPointF> points) {
     return QPolygonF(QList<QPointF>(hull.begin(), hull.end()));
 }
 
-Scene buildScene(int kind, double turn, int size) {
-    Scene scene{gemKind(kind), buildSolid(gemKind(kind).cut), {}, {}, {}, 0, 0, size};
-    scene.factor = chooseSupersampling(size);
-    const double centre = size * scene.factor / 2.0;
+Scene buildScene(int kind, double turn, double side) {
+    Scene scene{gemKind(kind), buildSolid(gemKind(kind).cut), {}, {}, {}, {}, 0, side};
+    const double centre = side / 2;
     scene.pixelsPerUnit = centre * GemFill;
     for (const Vec3& v : scene.solid.vertices) {
         const Vec3 p = turnAboutVertical(v, turn);
@@ -103,6 +103,8 @@ Scene buildScene(int kind, double turn, int size) {
     for (const Facet& facet : scene.solid.facets)
         scene.normals.push_back(turnAboutVertical(facet.normal, turn));
     scene.hull = computeHull(scene.points);
+    scene.outline.addPolygon(scene.hull);
+    scene.outline.closeSubpath();
     return scene;
 }
 
@@ -150,12 +152,12 @@ void paintSurface(QPainter& painter, const Scene& scene) {
     }
 }
 
+// The inner half of a stroke along the outline.
 void paintRim(QPainter& painter, const Scene& scene) {
-    const double width = 0.075 * scene.size * scene.factor;
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(toQColor(scene.kind.palette.deep, 0.55), width));
-    painter.drawPolygon(scene.hull);
-    painter.setPen(Qt::NoPen);
+    QPainterPathStroker stroker;
+    stroker.setWidth(0.075 * scene.side);
+    painter.setBrush(toQColor(scene.kind.palette.deep, 0.55));
+    painter.drawPath(stroker.createStroke(scene.outline).intersected(scene.outline));
 }
 
 Vec2 findUpperLeftOfOutline(const std::vector<Vec2>& outline) {
@@ -165,7 +167,8 @@ Vec2 findUpperLeftOfOutline(const std::vector<Vec2>& outline) {
     });
 }
 
-void paintStar(QPainter& painter, QPointF centre, double reach, double strength) {
+void paintStar(QPainter& painter, const Scene& scene, QPointF centre, double reach,
+               double strength) {
     QPainterPath star;
     for (int i = 0; i < 8; ++i) {
         const double angle = i * std::numbers::pi / 4;
@@ -179,8 +182,10 @@ void paintStar(QPainter& painter, QPointF centre, double reach, double strength)
     glow.setColorAt(0.25, QColor(255, 255, 255, static_cast<int>(180 * strength)));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
     painter.setBrush(glow);
-    painter.drawPath(star);
-    painter.drawEllipse(centre, reach * 0.16, reach * 0.16);
+    painter.drawPath(star.intersected(scene.outline));
+    QPainterPath spot;
+    spot.addEllipse(centre, reach * 0.16, reach * 0.16);
+    painter.drawPath(spot.intersected(scene.outline));
 }
 
 // The glint sits on the upper left of the crown and rides along as the gem turns; its mirror
@@ -189,7 +194,7 @@ void paintGlint(QPainter& painter, const Scene& scene, double turn) {
     const Vec2 corner = findUpperLeftOfOutline(scene.kind.cut.outline) * 0.55;
     const double height = scene.kind.cut.crown.back().height * 0.8;
     const Vec3 normal = normalized({-0.35, 0.45, 0.82});
-    const double centre = scene.size * scene.factor / 2.0;
+    const double centre = scene.side / 2;
     for (double side : {1.0, -1.0}) {
         const Vec3 facing = turnAboutVertical({normal.x * side, normal.y, normal.z * side}, turn);
         const double strength = std::pow(std::max(0.0, dot(facing, Halfway)), 6);
@@ -198,29 +203,33 @@ void paintGlint(QPainter& painter, const Scene& scene, double turn) {
         const Vec3 at = turnAboutVertical({corner.x * side, corner.y, height * side}, turn);
         const QPointF point(centre + at.x * scene.pixelsPerUnit,
                             centre - at.y * scene.pixelsPerUnit);
-        paintStar(painter, point, 0.3 * scene.size * scene.factor * std::sqrt(strength), strength);
+        paintStar(painter, scene, point, 0.3 * scene.side * std::sqrt(strength), strength);
     }
 }
 
 } // namespace
 
-QImage paintGem(int kind, double turn, int size) {
-    const Scene scene = buildScene(kind, turn, size);
-    QImage big(size * scene.factor, size * scene.factor, QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    QPainter painter(&big);
+void drawGem(QPainter& painter, int kind, double turn, double side) {
+    const Scene scene = buildScene(kind, turn, side);
+    painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(toQColor(scene.kind.palette.deep));
     painter.drawPolygon(scene.hull);
-    QPainterPath inside;
-    inside.addPolygon(scene.hull);
-    painter.setClipPath(inside);
     paintInterior(painter, scene);
     paintSurface(painter, scene);
     paintRim(painter, scene);
     paintGlint(painter, scene, turn);
+    painter.restore();
+}
+
+QImage paintGem(int kind, double turn, int size) {
+    const int factor = chooseSupersampling(size);
+    QImage big(size * factor, size * factor, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
+    QPainter painter(&big);
+    drawGem(painter, kind, turn, size * factor);
     painter.end();
-    return shrinkBoxes(big, scene.factor);
+    return shrinkBoxes(big, factor);
 }
 
 QImage shrinkBoxes(const QImage& big, int factor) {

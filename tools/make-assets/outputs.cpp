@@ -2,6 +2,7 @@
 #include "outputs.h"
 
 #include "sheets.h"
+#include "sound_sheet.h"
 #include "sounds.h"
 #include "wav.h"
 
@@ -23,7 +24,7 @@ bool saveImage(const QImage& image, const std::filesystem::path& file, const cha
     return false;
 }
 
-bool saveBytes(const std::vector<std::uint8_t>& bytes, const std::filesystem::path& file) {
+template <typename Bytes> bool saveBytes(const Bytes& bytes, const std::filesystem::path& file) {
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
@@ -51,7 +52,7 @@ bool writePictures(const std::filesystem::path& images) {
     }
     for (std::size_t icon = 0; icon < std::size(IconSizes); ++icon)
         ok = saveImage(makeIcon(IconSizes[icon]), images / "icons" / IconFiles[icon], "PNG") && ok;
-    return ok;
+    return saveBytes(makeScalableIcon(), images / "icons" / ScalableIconFile) && ok;
 }
 
 bool writeSounds(const std::filesystem::path& sounds) {
@@ -78,7 +79,7 @@ bool writeAllAssets(const std::filesystem::path& outdir) {
 }
 
 bool writeContactSheet(const std::filesystem::path& file) {
-    return saveImage(makeContactSheet(), file, "PNG");
+    return saveImage(addSoundPanel(makeContactSheet()), file, "PNG");
 }
 
 } // namespace glintrow::assets

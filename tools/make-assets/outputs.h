@@ -6,6 +6,7 @@
 namespace glintrow::assets {
 
 bool writeAllAssets(const std::filesystem::path& outdir);
+// Needs a QGuiApplication.
 bool writeContactSheet(const std::filesystem::path& file);
 
 } // namespace glintrow::assets

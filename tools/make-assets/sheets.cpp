@@ -4,8 +4,11 @@
 #include "gem_kinds.h"
 #include "gem_painter.h"
 
+#include <QBuffer>
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 #include <cmath>
 #include <cstdint>
@@ -106,19 +109,22 @@ void drawKeyed(QImage& target, const QImage& keyed, QPoint at) {
     }
 }
 
-QImage paintIconGems(int size) {
+// A gem of the icon: its kind and the square it fills.
+struct IconGem {
+    int kind;
+    QPoint at;
+    int side;
+};
+
+// Small icons show one gem; larger ones two behind a third, back to front.
+std::vector<IconGem> layOutIcon(int size) {
     if (size < 64)
-        return paintGem(0, 0, size);
-    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
+        return {{0, {0, 0}, size}};
     const int back = static_cast<int>(size * 0.56);
     const int front = static_cast<int>(size * 0.66);
-    painter.drawImage(QPoint(0, size / 32), paintGem(2, 0, back));
-    painter.drawImage(QPoint(size - back, size / 32), paintGem(1, 0, back));
-    painter.drawImage(QPoint((size - front) / 2, size - front), paintGem(0, 0, front));
-    painter.end();
-    return icon;
+    return {{2, {0, size / 32}, back},
+            {1, {size - back, size / 32}, back},
+            {0, {(size - front) / 2, size - front}, front}};
 }
 
 } // namespace
@@ -184,7 +190,36 @@ QImage makeTarget(int scale) {
 }
 
 QImage makeIcon(int size) {
-    return paintIconGems(size).convertToFormat(QImage::Format_ARGB32);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    for (const IconGem& gem : layOutIcon(size))
+        painter.drawImage(gem.at, paintGem(gem.kind, 0, gem.side));
+    painter.end();
+    return icon.convertToFormat(QImage::Format_ARGB32);
+}
+
+QByteArray makeScalableIcon() {
+    const int size = IconSizes[std::size(IconSizes) - 1];
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize({size, size});
+    generator.setViewBox(QRect(0, 0, size, size));
+    generator.setTitle(AppTitle);
+    QPainter painter(&generator);
+    // Nothing is written in it, but every group states a font: a valid one.
+    QFont font(QStringLiteral("sans-serif"));
+    font.setPixelSize(16);
+    painter.setFont(font);
+    for (const IconGem& gem : layOutIcon(size)) {
+        painter.save();
+        painter.translate(gem.at);
+        drawGem(painter, gem.kind, 0, gem.side);
+        painter.restore();
+    }
+    painter.end();
+    return svg.data();
 }
 
 QImage makeContactSheet() {

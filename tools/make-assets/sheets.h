@@ -4,6 +4,7 @@
 #include "GameFacts.h"
 #include "colour.h"
 
+#include <QByteArray>
 #include <QImage>
 
 namespace glintrow::assets {
@@ -20,6 +21,8 @@ QImage makeGemSheet(int scale = 1);
 QImage makeBoard(int scale = 1);
 QImage makeTarget(int scale = 1);
 QImage makeIcon(int size);
+// The largest icon as a scalable picture (SVG): the same gems, drawn as shapes.
+QByteArray makeScalableIcon();
 QImage makeContactSheet();
 
 } // namespace glintrow::assets

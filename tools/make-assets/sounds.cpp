@@ -2,6 +2,8 @@
 // bursts.
 #include "sounds.h"
 
+#include "loudness.h"
+
 #include <array>
 #include <span>
 
@@ -182,9 +184,7 @@ Samples makeGameOver() {
     return finish(s);
 }
 
-} // namespace
-
-Samples makeSound(SoundEffect effect) {
+Samples makeRecipe(SoundEffect effect) {
     switch (effect) {
     case SoundSelect:
         return makeSelect();
@@ -211,6 +211,14 @@ Samples makeSound(SoundEffect effect) {
         return makeGameOver();
     }
     return {};
+}
+
+} // namespace
+
+Samples makeSound(SoundEffect effect) {
+    Samples s = makeRecipe(effect);
+    setLoudness(s, SoundLoudness);
+    return s;
 }
 
 } // namespace glintrow::assets

@@ -10,7 +10,6 @@ namespace glintrow::assets {
 
 namespace {
 
-constexpr double Peak = 0.708;
 constexpr double ReleaseSeconds = 0.015;
 
 double shapeRise(double t, double duration) {
@@ -162,11 +161,6 @@ void finishSound(Samples& samples) {
         const double toEnd = static_cast<double>(samples.size() - 1 - n) / fadeOut;
         samples[n] *= shapeRise(fromStart, 1) * shapeRise(toEnd, 1);
     }
-    double peak = 0;
-    for (double sample : samples)
-        peak = std::max(peak, std::abs(sample));
-    for (double& sample : samples)
-        sample *= Peak / peak;
 }
 
 } // namespace glintrow::assets

@@ -53,7 +53,7 @@ Samples makeSilence(double seconds);
 void addVoice(Samples& samples, const Voice& voice, const Timbre& timbre);
 void addNoise(Samples& samples, const NoiseBurst& burst);
 void addRoom(Samples& samples, double wet);
-// Fades both ends so the sound starts and stops without a click, then sets its peak to -3 dBFS.
+// Fades both ends so the sound starts and stops without a click.
 void finishSound(Samples& samples);
 
 } // namespace glintrow::assets

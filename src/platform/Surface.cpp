@@ -120,12 +120,17 @@ void readScaled(DirectDrawSurface7::Image& image, int scale) {
 }
 
 // The source of a copy onto a surface at a scale: the bitmap's picture of the smallest scale at or
-// above it, else the largest there is.
+// above it, reduced smoothly to the scale when that is fractional, else the largest there is.
 struct CopySource {
     const QImage* pixels;
     const QImage* keyed;
-    int scale;
+    double scale;
 };
+
+QImage reduceSmoothly(const QImage& picture, const QSize& size) {
+    return picture.isNull() ? QImage()
+                            : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
 
 CopySource chooseSource(DirectDrawSurface7::Image& image, double targetScale) {
     CopySource best{&image.pixels, &image.keyed, 1};
@@ -134,11 +139,19 @@ CopySource chooseSource(DirectDrawSurface7::Image& image, double targetScale) {
     for (int scale = 2; scale <= 3; ++scale) {
         readScaled(image, scale);
         if (!image.scaled[scale].pixels.isNull())
-            best = {&image.scaled[scale].pixels, &image.scaled[scale].keyed, scale};
+            best = {&image.scaled[scale].pixels, &image.scaled[scale].keyed, double(scale)};
         if (best.scale >= targetScale)
             break;
     }
-    return best;
+    if (best.scale <= targetScale)
+        return best;
+    if (image.reducedTo != targetScale) {
+        const QSize size = image.size * targetScale;
+        image.reduced.pixels = reduceSmoothly(*best.pixels, size);
+        image.reduced.keyed = reduceSmoothly(*best.keyed, size);
+        image.reducedTo = targetScale;
+    }
+    return {&image.reduced.pixels, &image.reduced.keyed, targetScale};
 }
 
 double screenScale(const DirectDrawSurface7::Image& image) {
@@ -263,6 +276,7 @@ int32_t DirectDrawSurface7::BltFast(int32_t x, int32_t y, DirectDrawSurface7& so
 void DirectDrawSurface7::SetColorKey(int32_t, const DDCOLORKEY& key) {
     image_->keyed = makeKeyed(image_->pixels, key);
     image_->colourKey = key;
+    image_->reducedTo = 0.0;
     for (ScaledPicture& picture : image_->scaled)
         if (!picture.pixels.isNull())
             picture.keyed = makeKeyed(picture.pixels, key);

@@ -65,6 +65,10 @@ struct DirectDrawSurface7::Image {
     // read from beside it when first needed.
     std::string path;
     std::array<ScaledPicture, 4> scaled;
+    // The picture of a larger scale reduced once to a fractional one (1.25, 1.5, ...), so that each
+    // copy at that scale is one to one instead of reduced anew every frame.
+    ScaledPicture reduced;
+    double reducedTo = 0.0;
     std::optional<DDCOLORKEY> colourKey;
     QImage pixels;
     // The same picture with the colour-key pixels made transparent, once a key is set.

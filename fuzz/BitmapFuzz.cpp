@@ -20,8 +20,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static fuzzing::InputFile input;
     try {
-        const QImage surface =
-            ReadBitmapFile(input.Write(data, size)).convertToFormat(QImage::Format_RGB32);
+        const QImage surface = ReadBitmapPicture(input.Write(data, size));
     } catch (const RuntimeError&) {
     }
     return 0;

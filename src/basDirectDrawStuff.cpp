@@ -23,7 +23,7 @@ ObjectRef<DirectDrawSurface7> LoadBitmapSurface(const std::string& path) {
 }
 
 // A bitmap too small for its layout is a broken file: the copies from the cells it lacks would
-// draw nothing.
+// draw nothing. Of a larger one only the cells are kept.
 ObjectRef<DirectDrawSurface7> LoadSheetSurface(const std::string& path, int32_t width,
                                                int32_t height) {
     ObjectRef<DirectDrawSurface7> surface = LoadBitmapSurface(path);
@@ -33,6 +33,7 @@ ObjectRef<DirectDrawSurface7> LoadSheetSurface(const std::string& path, int32_t 
         throw RuntimeError("Bitmap too small (" + std::to_string(desc.lWidth) + " x " +
                            std::to_string(desc.lHeight) + " pixels, " + std::to_string(width) +
                            " x " + std::to_string(height) + " needed): " + path);
+    surface->KeepOnly(RECT{0, 0, width, height});
     return surface;
 }
 
@@ -52,6 +53,9 @@ void CreateSurfaces() {
     DDSURFACEDESC2 boardDesc;
     BoardSurface->GetSurfaceDesc(boardDesc);
     BoardBitmapRect = RECT{0, 0, boardDesc.lWidth, boardDesc.lHeight};
+    // Drawn once now, a board of another size is stretched now, and only its stretched picture is
+    // kept: a large one is freed before the sheets load, and no frame stretches it again.
+    BackBuffer->Blt(BackBufferRect, *BoardSurface, BoardBitmapRect, DDBLT_WAIT);
 
     GemSheetSurface = LoadSheetSurface(GemSheetPath, GemSheetWidth, GemSheetHeight);
     TargetSurface = LoadSheetSurface(TargetBitmapPath, TargetWidth, TargetHeight);

@@ -74,8 +74,9 @@ std::optional<BitmapHeader> ReadBitmapHeader(std::string_view start) {
     return bitmap;
 }
 
-// The file ends before the end-of-bitmap mark and before the last row's end: the reader leaves the
-// rows it never reaches at colour 0 and calls the picture good. Each code is two bytes: a count
+// The file ends, or the end-of-bitmap mark comes, before the last row: the reader leaves the rows
+// it never reaches at colour 0 and calls the picture good, and a file of a few bytes would claim a
+// picture of any size. Each code is two bytes: a count
 // above 0 is a run of one colour; after a 0, 0 ends a row, 1 ends the bitmap, 2 moves right and
 // down by the next two bytes, and any other number n lists n pixels, padded to a whole number of
 // byte pairs.
@@ -91,7 +92,8 @@ bool IsRunLengthCutShort(const uint8_t* stream, int64_t size, int64_t rows, bool
         if (code == 0) {
             ++row;
         } else if (code == 1) {
-            return false;
+            // The end of the bitmap may end the last row, not leave rows unset.
+            return row < rows - 1;
         } else if (code == 2) {
             if (size - at < 2)
                 return true;
@@ -129,6 +131,12 @@ QImage ReadBitmapFile(const std::string& path) {
     if (pixels.isNull())
         throw RuntimeError("Invalid bitmap file (" + reader.errorString().toStdString() +
                            "): " + path);
+    return pixels;
+}
+
+QImage ReadBitmapPicture(const std::string& path) {
+    QImage pixels = ReadBitmapFile(path);
+    pixels.convertTo(QImage::Format_RGB32);
     return pixels;
 }
 

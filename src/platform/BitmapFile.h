@@ -12,10 +12,10 @@
 
 namespace glintrow {
 
-// The most pixel data one bitmap may decode to, as 4 bytes a pixel: 4 million pixels (2048 x 2048).
-// The game's own bitmaps need about 1 MB; the limit keeps a small file claiming a huge picture
-// (a run-length bitmap of a few bytes can claim any size) from taking the machine's memory.
-constexpr int64_t MaxBitmapBytes = 16 * 1024 * 1024;
+// The most pixel data one bitmap may decode to, as 4 bytes a pixel: 64 Mi pixels (8192 x 8192).
+// A board of any size a player would paint fits; a surface keeps only the picture it draws, so
+// only loading costs this much, and the limit bounds what loading can take.
+constexpr int64_t MaxBitmapBytes = int64_t{256} * 1024 * 1024;
 
 // What a bitmap's headers say of its pixels; the height counts rows whichever way up they lie.
 struct BitmapHeader {
@@ -35,5 +35,8 @@ bool IsRunLengthCutShort(const uint8_t* stream, int64_t size, int64_t rows, bool
 // one that is no bitmap, is cut short or would decode to more than MaxBitmapBytes raises a
 // run-time error naming the path.
 QImage ReadBitmapFile(const std::string& path);
+// The picture in the format surfaces draw with, converted in place where the format allows, so
+// that a large picture is not held twice.
+QImage ReadBitmapPicture(const std::string& path);
 
 } // namespace glintrow

@@ -28,9 +28,10 @@ ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurface(DDSURFACEDESC2& desc) {
 
 ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std::string& path,
                                                                  DDSURFACEDESC2& desc) {
-    auto image = std::make_unique<DirectDrawSurface7::Image>(
-        ReadBitmapFile(path).convertToFormat(QImage::Format_RGB32));
+    auto image = std::make_unique<DirectDrawSurface7::Image>(ReadBitmapPicture(path));
     image->path = path;
+    image->fileSize = image->size;
+    image->kept = QRect(QPoint(0, 0), image->size);
     auto surface = ObjectRef<DirectDrawSurface7>::Make(std::move(image));
     surface->GetSurfaceDesc(desc);
     return surface;

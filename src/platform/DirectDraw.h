@@ -90,6 +90,9 @@ public:
     void SetForeColor(int32_t colour);
     void SetFont(const StdFont& font);
     void DrawText(int32_t x, int32_t y, const std::string& text, bool atCursor);
+    // Keeps only a part of a bitmap's picture, which becomes the surface's whole picture; the rest
+    // is freed. A part that does not lie inside the picture raises a run-time error.
+    void KeepOnly(const RECT& part);
 
     // Names the picture the surface holds: two equal names, two equal pictures. A frame drawn
     // alike to the last keeps its name.

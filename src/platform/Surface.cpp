@@ -86,13 +86,29 @@ QImage makeKeyed(const QImage& pixels, const DDCOLORKEY& key) {
     return keyed;
 }
 
-// "images/Board.bmp" at 2 is "images/Board@2x.bmp".
+// "images/Board.bmp" at 2 is "images/Board@2x.bmp"; at 1 the file itself.
 std::string scaledPath(const std::string& path, int scale) {
+    if (scale == 1)
+        return path;
     const size_t dot = path.rfind('.');
     const size_t slash = path.rfind('/');
     const size_t at =
         dot == std::string::npos || (slash != std::string::npos && dot < slash) ? path.size() : dot;
     return path.substr(0, at) + "@" + std::to_string(scale) + "x" + path.substr(at);
+}
+
+// The bitmap's picture at a scale, as much of it as the surface keeps.
+QImage readKeptPicture(const DirectDrawSurface7::Image& image, int scale) {
+    const std::string path = scaledPath(image.path, scale);
+    QImage pixels = ReadBitmapPicture(path);
+    if (pixels.size() != image.fileSize * scale)
+        throw RuntimeError("Bitmap of the wrong size (" + std::to_string(pixels.width()) + " x " +
+                           std::to_string(pixels.height()) + " pixels, " +
+                           std::to_string(image.fileSize.width() * scale) + " x " +
+                           std::to_string(image.fileSize.height() * scale) + " needed): " + path);
+    if (image.kept.size() == image.fileSize)
+        return pixels;
+    return pixels.copy(QRect(image.kept.topLeft() * scale, image.kept.size() * scale));
 }
 
 // Reads the bitmap's picture at a scale from beside it, once. A missing or bad one is said on one
@@ -102,28 +118,61 @@ void readScaled(DirectDrawSurface7::Image& image, int scale) {
     if (picture.tried)
         return;
     picture.tried = true;
-    const std::string path = scaledPath(image.path, scale);
     try {
-        QImage pixels = ReadBitmapFile(path).convertToFormat(QImage::Format_RGB32);
-        if (pixels.size() != image.size * scale)
-            throw RuntimeError("Bitmap of the wrong size (" + std::to_string(pixels.width()) +
-                               " x " + std::to_string(pixels.height()) + " pixels, " +
-                               std::to_string(image.size.width() * scale) + " x " +
-                               std::to_string(image.size.height() * scale) + " needed): " + path);
-        picture.pixels = std::move(pixels);
-        if (image.colourKey)
-            picture.keyed = makeKeyed(picture.pixels, *image.colourKey);
+        picture.pixels = readKeptPicture(image, scale);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "glintrow: %s; the picture is drawn from %s instead\n", failure.what(),
                      image.path.c_str());
     }
 }
 
+// Frees every picture decoded from the files, keeping only the stretched one. A scale whose file
+// was refused stays refused, so its line is not said again.
+void forgetDecoded(DirectDrawSurface7::Image& image) {
+    image.pixels = QImage();
+    image.keyed = QImage();
+    for (ScaledPicture& picture : image.scaled)
+        if (!picture.pixels.isNull())
+            picture = ScaledPicture{};
+    image.reduced = ScaledPicture{};
+    image.reducedTo = 0.0;
+}
+
+// Reads the bitmap again when its decoded picture was freed. False when the file can no longer be
+// read, said on one line: the stretched picture kept then stands in.
+bool restoreDecoded(DirectDrawSurface7::Image& image) {
+    if (!image.pixels.isNull() || image.path.empty())
+        return true;
+    try {
+        image.pixels = readKeptPicture(image, 1);
+        return true;
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "glintrow: %s; the picture shown before is stretched instead\n",
+                     failure.what());
+        return false;
+    }
+}
+
+// A picture of a bitmap at one scale, with its keyed form made when a keyed copy first needs it.
+struct ScaledPictureRef {
+    QImage* pixels;
+    QImage* keyed;
+    double scale;
+};
+
+const QImage& pictureFor(const DirectDrawSurface7::Image& image, const ScaledPictureRef& picture,
+                         bool keyed) {
+    if (!keyed)
+        return *picture.pixels;
+    if (picture.keyed->isNull())
+        *picture.keyed = makeKeyed(*picture.pixels, *image.colourKey);
+    return *picture.keyed;
+}
+
 // The source of a copy onto a surface at a scale: the bitmap's picture of the smallest scale at or
 // above it, reduced smoothly to the scale when that is fractional, else the largest there is.
 struct CopySource {
-    const QImage* pixels;
-    const QImage* keyed;
+    const QImage* picture;
     double scale;
 };
 
@@ -132,10 +181,10 @@ QImage reduceSmoothly(const QImage& picture, const QSize& size) {
                             : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-CopySource chooseSource(DirectDrawSurface7::Image& image, double targetScale) {
-    CopySource best{&image.pixels, &image.keyed, 1};
+CopySource chooseSource(DirectDrawSurface7::Image& image, double targetScale, bool keyed) {
+    ScaledPictureRef best{&image.pixels, &image.keyed, 1};
     if (image.path.empty() || targetScale <= 1.0)
-        return best;
+        return {&pictureFor(image, best, keyed), 1};
     for (int scale = 2; scale <= 3; ++scale) {
         readScaled(image, scale);
         if (!image.scaled[scale].pixels.isNull())
@@ -144,14 +193,49 @@ CopySource chooseSource(DirectDrawSurface7::Image& image, double targetScale) {
             break;
     }
     if (best.scale <= targetScale)
-        return best;
+        return {&pictureFor(image, best, keyed), best.scale};
     if (image.reducedTo != targetScale) {
-        const QSize size = image.size * targetScale;
-        image.reduced.pixels = reduceSmoothly(*best.pixels, size);
-        image.reduced.keyed = reduceSmoothly(*best.keyed, size);
+        image.reduced = ScaledPicture{};
         image.reducedTo = targetScale;
     }
-    return {&image.reduced.pixels, &image.reduced.keyed, targetScale};
+    QImage& reduced = keyed ? image.reduced.keyed : image.reduced.pixels;
+    if (reduced.isNull())
+        reduced = reduceSmoothly(pictureFor(image, best, keyed), image.size * targetScale);
+    return {&reduced, targetScale};
+}
+
+// The whole bitmap stretched to a size, drawn as a stretched copy draws it.
+QImage stretchOnce(const DrawStep& step) {
+    QImage fitted(step.target.size(), QImage::Format_RGB32);
+    QPainter painter(&fitted);
+    DrawStep atOrigin = step;
+    atOrigin.target.moveTo(0, 0);
+    drawCopy(painter, atOrigin);
+    return fitted;
+}
+
+// Sets the picture a copy from a surface takes. A whole bitmap copied stretched and opaque (the
+// board over the back buffer) is stretched once and then copied one to one from its stretched
+// picture, and the decoded pictures are freed.
+void takeSource(DirectDrawSurface7::Image& from, const RECT& sourceRect, double targetScale,
+                DrawStep& step) {
+    const bool wholeBitmap =
+        !step.keyed && !from.path.empty() && ToQRect(sourceRect) == QRect(QPoint(), from.size);
+    const bool fitted = wholeBitmap && from.fitted.size() == step.target.size();
+    if (fitted || !restoreDecoded(from)) {
+        step.source = from.fitted;
+        step.from = QRect(QPoint(), from.fitted.size());
+        return;
+    }
+    const CopySource picture = chooseSource(from, targetScale, step.keyed);
+    step.source = *picture.picture;
+    step.from = ToDeviceRect(sourceRect, picture.scale);
+    if (!wholeBitmap || step.from.size() == step.target.size())
+        return;
+    from.fitted = stretchOnce(step);
+    forgetDecoded(from);
+    step.source = from.fitted;
+    step.from = QRect(QPoint(), from.fitted.size());
 }
 
 double screenScale(const DirectDrawSurface7::Image& image) {
@@ -248,19 +332,17 @@ int32_t DirectDrawSurface7::Blt(const RECT& target, DirectDrawSurface7& source,
     if (!IsUsableIn(target, image_->size) || !IsUsableIn(sourceRect, from.size))
         return DDERR_INVALIDRECT;
     DrawPending(from);
-    const bool keyed = (flags & DDBLT_KEYSRC) && !from.keyed.isNull();
-    const bool whole = !keyed && ToQRect(target) == QRect(QPoint(0, 0), image_->size) &&
-                       ToQRect(target).size() == ToQRect(sourceRect).size();
+    const bool keyed = (flags & DDBLT_KEYSRC) && from.colourKey;
+    // An opaque copy over the whole surface, stretched or not, replaces every pixel.
+    const bool whole = !keyed && ToQRect(target) == QRect(QPoint(0, 0), image_->size);
     if (whole)
         followScreenScale(*image_);
-    const CopySource picture = chooseSource(from, image_->scale);
     DrawStep step;
     step.keyed = keyed;
-    step.source = keyed ? *picture.keyed : *picture.pixels;
     step.sourceName = from.name;
     step.target = ToDeviceRect(target, image_->scale);
-    step.from = ToDeviceRect(sourceRect, picture.scale);
     step.whole = whole;
+    takeSource(from, sourceRect, image_->scale, step);
     addStep(*image_, std::move(step));
     return DD_OK;
 }
@@ -274,14 +356,31 @@ int32_t DirectDrawSurface7::BltFast(int32_t x, int32_t y, DirectDrawSurface7& so
 }
 
 void DirectDrawSurface7::SetColorKey(int32_t, const DDCOLORKEY& key) {
-    image_->keyed = makeKeyed(image_->pixels, key);
     image_->colourKey = key;
-    image_->reducedTo = 0.0;
+    image_->keyed = QImage();
     for (ScaledPicture& picture : image_->scaled)
-        if (!picture.pixels.isNull())
-            picture.keyed = makeKeyed(picture.pixels, key);
+        picture.keyed = QImage();
+    image_->reduced.keyed = QImage();
     image_->name = newPictureName();
     image_->drawnName = image_->name;
+}
+
+void DirectDrawSurface7::KeepOnly(const RECT& part) {
+    Image& image = *image_;
+    if (!IsUsableIn(part, image.size) || image.path.empty())
+        throw RuntimeError("Invalid part of a bitmap to keep: " + image.path);
+    const QRect kept = ToQRect(part);
+    if (kept.size() == image.size)
+        return;
+    // A picture freed before is read again, from the part kept, when a copy needs it.
+    QImage pixels = image.pixels.copy(kept);
+    forgetDecoded(image);
+    image.fitted = QImage();
+    image.kept = kept.translated(image.kept.topLeft());
+    image.size = kept.size();
+    image.pixels = std::move(pixels);
+    image.name = newPictureName();
+    image.drawnName = image.name;
 }
 
 void DirectDrawSurface7::GetSurfaceDesc(DDSURFACEDESC2& desc) const {

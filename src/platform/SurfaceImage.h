@@ -61,17 +61,23 @@ struct DirectDrawSurface7::Image {
     double scale = 1.0;
     // The window whose screen sets the scale, for a surface that frames are composed in.
     QPointer<QWidget> scaledFor;
-    // For a surface loaded from a bitmap: its file, and its pictures at 2 and 3 times the size,
-    // read from beside it when first needed.
+    // For a surface loaded from a bitmap: its file, the size of the file's picture and the part
+    // of it the surface keeps, and its pictures at 2 and 3 times the size, read from beside it
+    // when first needed.
     std::string path;
+    QSize fileSize;
+    QRect kept;
     std::array<ScaledPicture, 4> scaled;
     // The picture of a larger scale reduced once to a fractional one (1.25, 1.5, ...), so that each
     // copy at that scale is one to one instead of reduced anew every frame.
     ScaledPicture reduced;
     double reducedTo = 0.0;
+    // A bitmap copied whole and stretched is stretched once, and only that picture is kept: the
+    // decoded ones are freed, and read again only should a copy of another kind need them.
+    QImage fitted;
     std::optional<DDCOLORKEY> colourKey;
     QImage pixels;
-    // The same picture with the colour-key pixels made transparent, once a key is set.
+    // The same picture with the colour-key pixels made transparent, once a keyed copy needs it.
     QImage keyed;
     // The buffer the surface draws into next while the window still shows its last picture.
     QImage spare;

@@ -17,8 +17,9 @@ DRAWING_FAILURE = "This is uncalled-for!"
 SOUND_FAILURE = "Ombra Glintrow"
 BITMAPS = (game_facts.BOARD_BITMAP, game_facts.GEM_SHEET, game_facts.TARGET_BITMAP)
 
-# A board picture of another size, in six bands that show where each part of it is drawn.
-ODD_BOARD_SIZE = (200, 300)
+# A board picture of another size, larger than the board area, in six bands that show where each
+# part of it is drawn.
+ODD_BOARD_SIZE = (2100, 2100)
 ODD_BOARD_COLOURS = ((90, 20, 20), (20, 90, 20), (20, 20, 90), (90, 90, 20), (90, 20, 90),
                      (20, 90, 90))
 
@@ -31,10 +32,14 @@ def locate_band(x, y):
 
 def paint_odd_board():
     width, height = ODD_BOARD_SIZE
+    rows = {}
     rgb = bytearray()
     for y in range(height):
-        for x in range(width):
-            rgb += bytes(ODD_BOARD_COLOURS[locate_band(x, y)])
+        band_row = 3 * y // height
+        if band_row not in rows:
+            rows[band_row] = b"".join(bytes(ODD_BOARD_COLOURS[locate_band(x, y)])
+                                      for x in range(width))
+        rgb += rows[band_row]
     return Picture(width, height, rgb)
 
 
@@ -67,7 +72,7 @@ def damage(path, fault):
     """Takes the file away, puts a pipe in its place, gives the board a picture of another size
     or a sound another length."""
     name = os.path.basename(path)
-    faults = {"missing", "fifo"} | ({"200x300"} if name == game_facts.BOARD_BITMAP else set()) | (
+    faults = {"missing", "fifo"} | ({"2100x2100"} if name == game_facts.BOARD_BITMAP else set()) | (
         {"60s", "claims4g"} if name in game_facts.WAVE_FILES else set())
     if fault not in faults:
         raise TestFailure(f"no such fault {fault!r} for {name}")
@@ -75,7 +80,7 @@ def damage(path, fault):
     if fault == "fifo":
         # Nothing ever writes to it: a program that opens it to read waits for ever.
         os.mkfifo(path)
-    elif fault == "200x300":
+    elif fault == "2100x2100":
         with open(path, "wb") as out:
             out.write(encode_bmp(paint_odd_board()))
     elif fault == "60s":
@@ -254,7 +259,7 @@ def run_case(session, executable, case):
     session.step(f"start the game with {name} {fault}")
     session.start_game(game, address_space=ADDRESS_SPACE if fault == "claims4g" else None)
     main = session.wait_for_main_window()
-    if fault == "200x300":
+    if fault == "2100x2100":
         expect_stretched_board(session, main)
     elif fault in ("60s", "claims4g"):
         expect_play_from(session, main, folder)

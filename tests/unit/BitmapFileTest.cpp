@@ -108,12 +108,13 @@ TEST(RunLengthStream, CutShortOnlyWhereRowsAreStillOwed) {
         bool cutShort;
     };
     const Case cases[] = {
-        {"\0\2"s, 2, false, true},             // a step without its two bytes
-        {"\0\2\0\2"s, 2, false, false},        // a step down past the last row
-        {"\0\1"s, 5, false, false},            // the end of the bitmap, rows left unset
-        {"\0\5\1\2\3\0\0\0"s, 1, true, false}, // five 4-bit pixels in three bytes and one pad
-        {"\0\5\1\2\3\0\0\0"s, 1, false, true}, // five 8-bit pixels need six bytes
-        {"\3\7\0\0\3\7"s, 2, false, true},     // the second row is never ended
+        {"\0\2"s, 2, false, true},                  // a step without its two bytes
+        {"\0\2\0\2"s, 2, false, false},             // a step down past the last row
+        {"\0\1"s, 5, false, true},                  // the end of the bitmap, rows left unset
+        {"\0\0\0\0\0\0\0\0\0\1"s, 5, false, false}, // the end of the bitmap ends the last row
+        {"\0\5\1\2\3\0\0\0"s, 1, true, false},      // five 4-bit pixels in three bytes and one pad
+        {"\0\5\1\2\3\0\0\0"s, 1, false, true},      // five 8-bit pixels need six bytes
+        {"\3\7\0\0\3\7"s, 2, false, true},          // the second row is never ended
     };
     for (const Case& c : cases)
         EXPECT_EQ(IsRunLengthCutShort(reinterpret_cast<const uint8_t*>(c.codes.data()),

@@ -10,6 +10,7 @@
 #include "platform/WaveFile.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cmath>
@@ -67,6 +68,60 @@ TEST_F(SurfaceTest, StretchedCopyFillsTheWholeTarget) {
 
     for (auto [x, y] : {std::pair{0, 0}, {415, 415}, {0, 415}, {415, 0}, {200, 200}})
         EXPECT_EQ(target->GetPixel(x, y), RGB(40, 80, 120)) << x << ", " << y;
+}
+
+QImage Gradient(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    return picture;
+}
+
+void ExpectPixels(DirectDrawSurface7& surface, const QImage& expected) {
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb pixel = expected.pixel(x, y);
+            ASSERT_EQ(surface.GetPixel(x, y), RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)))
+                << x << ", " << y;
+        }
+}
+
+// The board is stretched once and then copied from its stretched picture: every copy shows the
+// pixels a stretch made anew would.
+TEST_F(SurfaceTest, StretchedWholeBitmapShowsThePixelsOfAStretchOnEveryCopy) {
+    const QImage picture = Gradient(200, 300);
+    QImage expected(416, 416, QImage::Format_RGB32);
+    QPainter painter(&expected);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(0, 0, 416, 416), picture, picture.rect());
+    painter.end();
+    auto board = LoadSurface(picture);
+    auto target = CreatePlainSurface(416, 416);
+    auto patch = LoadSurface(Filled(10, 10, Qt::red));
+
+    for (int frame = 0; frame < 2; ++frame) {
+        target->BltFast(0, 0, *patch, RECT{0, 0, 10, 10}, DDBLTFAST_WAIT);
+        target->Blt(RECT{0, 0, 416, 416}, *board, RECT{0, 0, 200, 300}, DDBLT_WAIT);
+        ExpectPixels(*target, expected);
+    }
+}
+
+TEST_F(SurfaceTest, SheetKeepsOnlyItsCellsAndCopiesThemAsBefore) {
+    const QImage picture = Gradient(100, 60);
+    auto sheet = LoadSurface(picture);
+    EXPECT_THROW(sheet->KeepOnly(RECT{0, 0, 101, 40}), RuntimeError);
+    sheet->KeepOnly(RECT{0, 0, 60, 40});
+    DDSURFACEDESC2 desc;
+    sheet->GetSurfaceDesc(desc);
+    EXPECT_EQ(desc.lWidth, 60);
+    EXPECT_EQ(desc.lHeight, 40);
+    auto target = CreatePlainSurface(60, 40);
+
+    EXPECT_NE(target->BltFast(0, 0, *sheet, RECT{0, 0, 61, 40}, DDBLTFAST_WAIT), DD_OK);
+    EXPECT_EQ(target->BltFast(0, 0, *sheet, RECT{0, 0, 60, 40}, DDBLTFAST_WAIT), DD_OK);
+    ExpectPixels(*target, picture.copy(0, 0, 60, 40));
 }
 
 TEST_F(SurfaceTest, EmptyInvertedOrOutsideRectanglesDrawNothing) {

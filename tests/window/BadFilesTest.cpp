@@ -175,6 +175,20 @@ std::string OddBoard() {
     });
 }
 
+// A board of the largest size a bitmap may have, in run-length codes: a check of two greys.
+constexpr int32_t LargestBoardSide = 8192;
+std::string LargestBoard() {
+    constexpr int Run = 128;
+    std::string stream;
+    for (int32_t row = 0; row < LargestBoardSide; ++row) {
+        for (int32_t x = 0; x < LargestBoardSide; x += Run)
+            stream += {static_cast<char>(Run), (x / Run + row / Run) % 2 ? '\x3c' : '\xc8'};
+        stream += {0, 0};
+    }
+    stream += {0, 1};
+    return RunLengthBitmap(LargestBoardSide, LargestBoardSide, stream);
+}
+
 std::string EncodePng(const QImage& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -229,6 +243,8 @@ std::string DamagedContent(const fs::path& path, const std::string& fault) {
         return BitmapClaiming(8000, 8000);
     if (fault == "200x300")
         return OddBoard();
+    if (fault == "8192x8192")
+        return LargestBoard();
     if (fault == "cutrle")
         return CutRunLengthBoard();
     if (fault == "bomb")
@@ -362,6 +378,7 @@ protected:
                 if (GameState != StateIdle || idleFrame_ > 0)
                     return;
                 idleFrame_ = static_cast<int>(frameTicks_.size());
+                residentWhilePlaying_ = ReadProcessBytes("VmRSS") - residentBefore;
                 if (pressAGem)
                     QTest::mouseClick(
                         window.picBoard, Qt::LeftButton, {},
@@ -396,6 +413,7 @@ protected:
     int endStatus_ = -1;
     int idleFrame_ = 0;
     int64_t residentGrowth_ = 0;
+    int64_t residentWhilePlaying_ = 0;
 };
 
 using UnusableBitmap = BadFilesTest;
@@ -477,8 +495,20 @@ TEST_P(UsableOddFile, LetsTheGamePlay) {
     EXPECT_GT(idleFrame_, 0) << "the board never settled";
     EXPECT_FALSE(window.isVisible());
     const bool oddBoard = GetParam().fault == "200x300";
-    EXPECT_EQ(BoardBitmapRect.Right, oddBoard ? OddBoardWidth : BoardPixels);
-    EXPECT_EQ(BoardBitmapRect.Bottom, oddBoard ? OddBoardHeight : BoardPixels);
+    const bool largestBoard = GetParam().fault == "8192x8192";
+    EXPECT_EQ(BoardBitmapRect.Right, oddBoard       ? OddBoardWidth
+                                     : largestBoard ? LargestBoardSide
+                                                    : BoardPixels);
+    EXPECT_EQ(BoardBitmapRect.Bottom, oddBoard       ? OddBoardHeight
+                                      : largestBoard ? LargestBoardSide
+                                                     : BoardPixels);
+    if (GetParam().claimedPixels > 0) {
+        // Less than a byte for each pixel of the file: the decoded picture was freed once
+        // stretched.
+        EXPECT_LT(residentWhilePlaying_, GetParam().claimedPixels)
+            << "memory held while playing over a board of " << GetParam().claimedPixels
+            << " pixels";
+    }
 }
 
 // An icon over the limits is skipped before it is decoded, with one line on standard error; the
@@ -554,6 +584,8 @@ INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableIcon,
                          NameCase);
 INSTANTIATE_TEST_SUITE_P(BadFiles, UsableOddFile,
                          ::testing::Values(BadFile{BoardBitmapFile, "200x300"},
+                                           BadFile{BoardBitmapFile, "8192x8192",
+                                                   int64_t{LargestBoardSide} * LargestBoardSide},
                                            BadFile{"folder", "nonutf8"},
                                            BadFile{SoundFiles[SoundGameOver], "60s"},
                                            BadFile{SoundFiles[SoundSelect], "claims4g"}),

@@ -2,6 +2,7 @@
 // device pixels from the pictures of that scale, and still playing when one of them is bad.
 #include "WindowDriver.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryFile>
@@ -92,6 +93,19 @@ TEST_F(ScaleTest, BoardIsDrawnAtTheScreensDevicePixelsWithNoRowOrColumnDoubled) 
             if ((gem.pixel(x, y) & 0xffffff) != 0)
                 expected.setPixel(x, y, gem.pixel(x, y));
     EXPECT_EQ(board.copy(0, 0, 104, 104), expected);
+}
+
+TEST_F(ScaleTest, BoardOfAnotherSizeIsStretchedToTheScreensDevicePixels) {
+    const QString path = copy_.filePath(QStringLiteral("images/") + BoardBitmapFile);
+    QImage(path)
+        .scaled(1000, 1000, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .save(path, "BMP");
+    for (int scale : {2, 3})
+        QFile::remove(ScaledPath(BoardBitmapFile, scale));
+    frmMain window;
+    const QImage board = ShowBoard(window);
+    EXPECT_EQ(board.size(), QSize(416, 416) * ratio_);
+    EXPECT_LE(CountRepeatedRows(board), board.height() / 20);
 }
 
 TEST_F(ScaleTest, FocusFrameIsDrawnAtTheScreensDevicePixelsOverItsCellOnly) {

@@ -1,6 +1,7 @@
 // Start-up of the program: the application, the window and its load step.
 #include "GameFacts.h"
 #include "frmMain.h"
+#include "platform/Runtime.h"
 #include "platform/Window.h"
 
 #include <QApplication>
@@ -103,7 +104,10 @@ int main(int argc, char** argv) {
     window.Form_Load();
     // The load step returns when the window has closed, or with the window left open after a
     // failure; then the window runs on its own until it is closed.
-    if (window.isVisible())
-        return app.exec();
-    return 0;
+    const int status = window.isVisible() ? app.exec() : 0;
+    // With the window gone the game has released all it holds, and the program ends here without
+    // the toolkit's teardown: on Wayland, Qt 6.4's can hang for ever when one of its two reader
+    // threads stops with a read of the connection prepared but not done, leaving the other
+    // waiting for it in wl_display_read_events and the main thread waiting for that thread.
+    glintrow::EndProgram(status);
 }

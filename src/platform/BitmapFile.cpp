@@ -1,6 +1,7 @@
 // Reading a bitmap file with Qt's reader, after checks of what the reader would take on trust:
 // a picture larger than the limit, and rows the file announces but does not hold.
 #include "BitmapFile.h"
+#include "LittleEndian.h"
 #include "RegularFile.h"
 #include "Runtime.h"
 
@@ -13,13 +14,6 @@
 
 namespace glintrow {
 namespace {
-
-uint32_t readLittleEndian(std::string_view bytes, size_t offset, int size) {
-    uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = (value << 8) | static_cast<uint8_t>(bytes[offset + i]);
-    return value;
-}
 
 // The bitmap reader takes a file cut short as whole and leaves the missing rows unset, so a
 // bitmap must hold every row its header announces.
@@ -57,20 +51,20 @@ std::optional<BitmapHeader> ReadBitmapHeader(std::string_view start) {
     if (header.size() < 26 || !header.starts_with("BM"))
         return std::nullopt;
     BitmapHeader bitmap;
-    bitmap.pixelsAt = readLittleEndian(header, 10, 4);
-    if (readLittleEndian(header, 14, 4) == 12) {
-        bitmap.width = readLittleEndian(header, 18, 2);
-        bitmap.height = readLittleEndian(header, 20, 2);
-        bitmap.bitsPerPixel = readLittleEndian(header, 24, 2);
+    bitmap.pixelsAt = ReadLittleEndian(header, 10, 4);
+    if (ReadLittleEndian(header, 14, 4) == 12) {
+        bitmap.width = ReadLittleEndian(header, 18, 2);
+        bitmap.height = ReadLittleEndian(header, 20, 2);
+        bitmap.bitsPerPixel = ReadLittleEndian(header, 24, 2);
         return bitmap;
     }
     if (header.size() < 34)
         return std::nullopt;
-    bitmap.width = static_cast<int32_t>(readLittleEndian(header, 18, 4));
+    bitmap.width = static_cast<int32_t>(ReadLittleEndian(header, 18, 4));
     bitmap.height =
-        std::abs(static_cast<int64_t>(static_cast<int32_t>(readLittleEndian(header, 22, 4))));
-    bitmap.bitsPerPixel = readLittleEndian(header, 28, 2);
-    bitmap.compression = readLittleEndian(header, 30, 4);
+        std::abs(static_cast<int64_t>(static_cast<int32_t>(ReadLittleEndian(header, 22, 4))));
+    bitmap.bitsPerPixel = ReadLittleEndian(header, 28, 2);
+    bitmap.compression = ReadLittleEndian(header, 30, 4);
     return bitmap;
 }
 

@@ -2,6 +2,7 @@
 // the samples' length before SDL reads anything: SDL takes the data chunk's length on trust and
 // allocates all of it, however little the file holds.
 #include "WaveFile.h"
+#include "LittleEndian.h"
 #include "Runtime.h"
 
 #include <algorithm>
@@ -32,13 +33,6 @@ int64_t readAt(int descriptor, int64_t offset, char* into, int64_t bytes) {
     return done;
 }
 
-uint32_t readLittleEndian(std::string_view bytes, size_t offset, int size) {
-    uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = (value << 8) | static_cast<uint8_t>(bytes[offset + i]);
-    return value;
-}
-
 [[noreturn]] void refuse(const std::string& reason, const std::string& path) {
     throw RuntimeError("Invalid wave file (" + reason + "): " + path);
 }
@@ -50,10 +44,10 @@ void readFormat(int descriptor, int64_t at, uint32_t length, WaveLayout& wave,
     if (length < sizeof format || readAt(descriptor, at, format, sizeof format) < 16)
         refuse("format chunk too short", path);
     const std::string_view fields(format, sizeof format);
-    wave.encoding = static_cast<uint16_t>(readLittleEndian(fields, 0, 2));
-    wave.channels = static_cast<uint16_t>(readLittleEndian(fields, 2, 2));
-    wave.frequency = readLittleEndian(fields, 4, 4);
-    wave.bitsPerSample = static_cast<uint16_t>(readLittleEndian(fields, 14, 2));
+    wave.encoding = static_cast<uint16_t>(ReadLittleEndian(fields, 0, 2));
+    wave.channels = static_cast<uint16_t>(ReadLittleEndian(fields, 2, 2));
+    wave.frequency = ReadLittleEndian(fields, 4, 4);
+    wave.bitsPerSample = static_cast<uint16_t>(ReadLittleEndian(fields, 14, 2));
 }
 
 // Finds the first format chunk and the first data chunk, which must come after it.
@@ -68,7 +62,7 @@ WaveLayout readChunks(int descriptor, int64_t fileBytes, const std::string& path
         if (readAt(descriptor, at, header, sizeof header) < 8)
             break;
         const std::string_view id(header, 4);
-        const uint32_t length = readLittleEndian(std::string_view(header, 8), 4, 4);
+        const uint32_t length = ReadLittleEndian(std::string_view(header, 8), 4, 4);
         if (id == "fmt " && !formatFound) {
             readFormat(descriptor, at + 8, length, wave, path);
             formatFound = true;

@@ -16,6 +16,25 @@ inline std::string Field(uint32_t value, int bytes) {
     return field;
 }
 
+// The file header and the 40-byte information header of a bitmap, its pixels right behind them.
+inline std::string BitmapHeaders(int32_t width, int32_t height, int bitsPerPixel, int compression,
+                                 const std::string& palette, size_t pixelBytes) {
+    const auto offset = static_cast<uint32_t>(14 + 40 + palette.size());
+    const auto bytes = static_cast<uint32_t>(pixelBytes);
+    return "BM" + Field(offset + bytes, 4) + Field(0, 4) + Field(offset, 4) + Field(40, 4) +
+           Field(width, 4) + Field(height, 4) + Field(1, 2) + Field(bitsPerPixel, 2) +
+           Field(compression, 4) + Field(bytes, 4) + Field(2835, 4) + Field(2835, 4) +
+           Field(static_cast<uint32_t>(palette.size() / 4), 4) + Field(0, 4) + palette;
+}
+
+// An 8-bit run-length bitmap with a grey palette over a stream of codes.
+inline std::string RunLengthBitmap(int32_t width, int32_t height, const std::string& stream) {
+    std::string palette;
+    for (int grey = 0; grey < 256; ++grey)
+        palette += std::string(3, static_cast<char>(grey)) + '\0';
+    return BitmapHeaders(width, height, 8, 1, palette, stream.size()) + stream;
+}
+
 // A PCM wave file of the given samples, whose data chunk claims their length unless told another.
 inline std::string PcmWave(int channels, int rate, int bits, const std::string& samples,
                            std::optional<uint32_t> claimedBytes = std::nullopt) {

@@ -43,18 +43,6 @@ TEST_F(BitmapFileTest, BitmapCutShortIsRefusedRatherThanShownHalfUnset) {
     EXPECT_THROW(DD->CreateSurfaceFromFile(cut, desc), RuntimeError);
 }
 
-// An 8-bit run-length bitmap of 4 x 3 pixels with a grey palette over the given codes.
-std::string RunLengthBitmap(const std::string& codes) {
-    std::string palette;
-    for (int grey = 0; grey < 256; ++grey)
-        palette += std::string(3, static_cast<char>(grey)) + '\0';
-    const uint32_t offset = 14 + 40 + static_cast<uint32_t>(palette.size());
-    return "BM" + Field(offset + codes.size(), 4) + Field(0, 4) + Field(offset, 4) + Field(40, 4) +
-           Field(4, 4) + Field(3, 4) + Field(1, 2) + Field(8, 2) + Field(1, 4) +
-           Field(codes.size(), 4) + Field(2835, 4) + Field(2835, 4) + Field(256, 4) + Field(0, 4) +
-           palette + codes;
-}
-
 TEST_F(BitmapFileTest, RunLengthBitmapLoadsWholeAndIsRefusedCutShort) {
     // Rows from the bottom: a run; three listed pixels (padded) and a run; a step right and a
     // run, ended by the end of the bitmap.
@@ -63,7 +51,7 @@ TEST_F(BitmapFileTest, RunLengthBitmapLoadsWholeAndIsRefusedCutShort) {
     DDSURFACEDESC2 desc;
     for (size_t cut : {size_t{0}, size_t{2}, codes.size() / 2}) {
         const std::string path = folder_.filePath("rle.bmp").toStdString();
-        const std::string file = RunLengthBitmap(codes);
+        const std::string file = RunLengthBitmap(4, 3, codes);
         std::ofstream(path, std::ios::binary).write(file.data(), file.size() - cut);
         if (cut == 0) {
             auto surface = DD->CreateSurfaceFromFile(path, desc);

@@ -77,37 +77,6 @@ std::string FolderOf(const std::string& file) {
     return IsBitmap(file) ? "images" : file.ends_with(".png") ? "images/icons" : "sounds";
 }
 
-// Little-endian fields, in the order a file's header holds them: each value with its width in
-// bytes.
-std::string PackFields(std::initializer_list<std::pair<int64_t, int>> fields) {
-    std::string packed;
-    for (const auto& [value, width] : fields)
-        for (int i = 0; i < width; ++i)
-            packed += static_cast<char>(static_cast<uint64_t>(value) >> (8 * i));
-    return packed;
-}
-
-// The file header and the 40-byte information header of a bitmap, its pixels right behind them.
-std::string BitmapHeaders(int32_t width, int32_t height, int bitsPerPixel, int compression,
-                          const std::string& palette, size_t pixelBytes) {
-    const int64_t offset = 14 + 40 + static_cast<int64_t>(palette.size());
-    const int64_t colours = static_cast<int64_t>(palette.size()) / 4;
-    return "BM" +
-           PackFields({{offset + static_cast<int64_t>(pixelBytes), 4}, {0, 4}, {offset, 4}}) +
-           PackFields({{40, 4},
-                       {width, 4},
-                       {height, 4},
-                       {1, 2},
-                       {bitsPerPixel, 2},
-                       {compression, 4},
-                       {static_cast<int64_t>(pixelBytes), 4},
-                       {2835, 4},
-                       {2835, 4},
-                       {colours, 4},
-                       {0, 4}}) +
-           palette;
-}
-
 using Colour = std::array<uint8_t, 3>;
 
 // A 24-bit bottom-up bitmap of a picture given as the colour of each pixel.
@@ -134,14 +103,6 @@ std::string EncodeGreyBitmap(int32_t width, int32_t height) {
 std::string BitmapClaiming(int32_t width, int32_t height) {
     const std::string pixels(3000, '\x40');
     return BitmapHeaders(width, height, 24, 0, "", pixels.size()) + pixels;
-}
-
-// An 8-bit run-length bitmap with a grey palette over a stream of codes.
-std::string RunLengthBitmap(int32_t width, int32_t height, const std::string& stream) {
-    std::string palette;
-    for (int grey = 0; grey < 256; ++grey)
-        palette += {static_cast<char>(grey), static_cast<char>(grey), static_cast<char>(grey), 0};
-    return BitmapHeaders(width, height, 8, 1, palette, stream.size()) + stream;
 }
 
 // A board of grey bands, run-length coded, that ends halfway down.

@@ -7,22 +7,31 @@ GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix
 HEADLESS = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build game run test test-sanitize fuzz bench install uninstall package clean
+.PHONY: all deps configure configure-game build game run test test-sanitize fuzz bench install \
+	uninstall package clean
 
 all: build
 
+CONFIGURE = cmake -S . -B $(BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	-DCMAKE_INSTALL_PREFIX=$(PREFIX)
+
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	@$(CONFIGURE) -DGLINTROW_TESTS=ON >/dev/null
+
+# Running, installing and packing need neither the tests nor their tools. A build folder that
+# already has its tests keeps them.
+configure-game:
+	@scripts/install-deps $(if $(filter package,$(MAKECMDGOALS)),package,game)
+	@$(CONFIGURE) $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DGLINTROW_TESTS=OFF) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # Only the program with its pictures and sounds: what running, installing and packing need.
-game: configure
+game: configure-game
 	@cmake --build $(BUILD) -j $(JOBS) --target glintrow
 
 run: game

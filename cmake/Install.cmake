@@ -139,15 +139,20 @@ configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.desktop.in ${GLINTROW_STAGED}
 install(CODE "set(GLINTROW_MENU_TEMPLATE [[${GLINTROW_STAGED}/menu-entry.in]])
   set(GLINTROW_MENU_ENTRY [[${GLINTROW_STAGED}/menu-entry/${GLINTROW_APP_ID}.desktop]])")
 install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/InstallMenuEntry.cmake)
-glintrow_read_releases(${PROJECT_SOURCE_DIR}/data/changelog GLINTROW_RELEASES)
+# The version stands once, in the project; the changelog's newest entry and the manual page take
+# it from there.
+set(GLINTROW_CHANGELOG ${GLINTROW_STAGED}/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/data/changelog.in ${GLINTROW_CHANGELOG} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.6.in ${GLINTROW_STAGED}/glintrow.6 @ONLY)
+glintrow_read_releases(${GLINTROW_CHANGELOG} GLINTROW_RELEASES)
 configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.metainfo.xml.in
   ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${GLINTROW_STAGED}/${GLINTROW_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-glintrow_gzip(${PROJECT_SOURCE_DIR}/data/glintrow.6 ${GLINTROW_STAGED}/glintrow.6.gz)
+glintrow_gzip(${GLINTROW_STAGED}/glintrow.6 ${GLINTROW_STAGED}/glintrow.6.gz)
 install(FILES ${GLINTROW_STAGED}/glintrow.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-glintrow_gzip(${PROJECT_SOURCE_DIR}/data/changelog ${GLINTROW_STAGED}/changelog.gz)
+glintrow_gzip(${GLINTROW_CHANGELOG} ${GLINTROW_STAGED}/changelog.gz)
 glintrow_write_copyright(${GLINTROW_STAGED}/copyright)
 install(FILES ${GLINTROW_STAGED}/changelog.gz ${GLINTROW_STAGED}/copyright
   DESTINATION ${GLINTROW_INSTALL_DOCDIR})
@@ -165,6 +170,7 @@ set(CPACK_DEBIAN_PACKAGE_SOURCE ${GLINTROW_PACKAGE})
 # takes from the last commit when it is unset.
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageTime.cmake)
 set(CPACK_GLINTROW_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_GLINTROW_CHANGELOG ${GLINTROW_CHANGELOG})
 
 # One package for each component: the game, and its debug information as Debian names it.
 set(CPACK_DEB_COMPONENT_INSTALL ON)

@@ -7,7 +7,7 @@ endif()
 execute_process(COMMAND git -C ${CPACK_GLINTROW_SOURCE_DIR} log -1 --format=%ct
   OUTPUT_VARIABLE time OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed ERROR_QUIET)
 if(failed OR NOT time)
-  execute_process(COMMAND dpkg-parsechangelog -l ${CPACK_GLINTROW_SOURCE_DIR}/data/changelog
+  execute_process(COMMAND dpkg-parsechangelog -l ${CPACK_GLINTROW_CHANGELOG}
     -S Timestamp OUTPUT_VARIABLE time OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 endif()
 set(ENV{SOURCE_DATE_EPOCH} ${time})

@@ -3,6 +3,7 @@
 #include "frmMain.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
+#include "platform/WindowFrame.h"
 
 #include <QApplication>
 
@@ -83,11 +84,7 @@ void releaseStartUpMessages(QtMessageHandler output) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The game only ever draws into shared-memory pictures. Qt's Wayland plugin would load the
-    // OpenGL stack (about 50 MB) for nothing but a window frame of its own drawing; a player who
-    // wants that frame on a compositor that draws none can set the variable to 0.
-    if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
-        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+    glintrow::ChooseWindowFrame();
     // The board is drawn at the screen's own device pixels, so a desktop scaled by 1.25, 1.5 or
     // 1.75 (QT_SCREEN_SCALE_FACTORS, Xft.dpi) keeps its factor instead of rounding it to a whole
     // number that would make the window larger or smaller than the desktop means.

@@ -1,0 +1,57 @@
+// The window frame on Wayland: one look at the compositor's registry before the toolkit starts.
+#include "WindowFrame.h"
+
+#include <wayland-client.h>
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <cstring>
+
+namespace glintrow {
+namespace {
+
+// The toolkit runs on Wayland when told so, or when it is not told and a Wayland display is named;
+// without one it takes X11.
+bool willRunOnWayland() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty())
+        return platform.startsWith("wayland");
+    return qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+void noteGlobal(void* data, wl_registry*, uint32_t, const char* interface, uint32_t) {
+    if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
+        *static_cast<bool*>(data) = true;
+}
+
+void forgetGlobal(void*, wl_registry*, uint32_t) {}
+
+// Whether the compositor offers to draw window frames itself; false also when it cannot be asked.
+bool compositorDrawsFrames(wl_display* display) {
+    bool offered = false;
+    wl_registry* registry = wl_display_get_registry(display);
+    static const wl_registry_listener listener = {noteGlobal, forgetGlobal};
+    wl_registry_add_listener(registry, &listener, &offered);
+    const bool answered = wl_display_roundtrip(display) >= 0;
+    wl_registry_destroy(registry);
+    return answered && offered;
+}
+
+} // namespace
+
+void ChooseWindowFrame() {
+    if (qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION") || !willRunOnWayland())
+        return;
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return;
+    // Qt's Wayland plugin loads the OpenGL stack (about 50 MB) only to decide whether it may draw
+    // a frame of its own, and does so unless told to draw none. Where the compositor draws the
+    // frame, the toolkit's would never be used, so it is told.
+    if (compositorDrawsFrames(display))
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+    wl_display_disconnect(display);
+}
+
+} // namespace glintrow

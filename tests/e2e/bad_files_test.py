@@ -8,6 +8,8 @@ import shutil
 import struct
 import time
 
+import numpy
+
 import game_facts
 from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
 from pictures import BOARD, CELLS, Picture, encode_bmp, find_cells_showing_gems, read_bmp
@@ -20,37 +22,26 @@ BITMAPS = (game_facts.BOARD_BITMAP, game_facts.GEM_SHEET, game_facts.TARGET_BITM
 # A board picture of another size, larger than the board area, in six bands that show where each
 # part of it is drawn.
 ODD_BOARD_SIZE = (2100, 2100)
-ODD_BOARD_COLOURS = ((90, 20, 20), (20, 90, 20), (20, 20, 90), (90, 90, 20), (90, 20, 90),
-                     (20, 90, 90))
+ODD_BOARD_COLOURS = numpy.array(((90, 20, 20), (20, 90, 20), (20, 20, 90), (90, 90, 20),
+                                 (90, 20, 90), (20, 90, 90)), numpy.uint8)
 
 
 def locate_band(x, y):
-    """Band of a pixel of the odd board picture: three rows of two columns."""
+    """Bands of pixels of the odd board picture, by their columns and rows: three rows of two
+    columns."""
     width, height = ODD_BOARD_SIZE
     return (3 * y // height) * 2 + 2 * x // width
 
 
+# The band each pixel of the board shows, the odd picture stretched over the whole 416 x 416.
+STRETCHED_BANDS = locate_band(numpy.arange(BOARD) * ODD_BOARD_SIZE[0] // BOARD,
+                              (numpy.arange(BOARD) * ODD_BOARD_SIZE[1] // BOARD)[:, None])
+
+
 def paint_odd_board():
     width, height = ODD_BOARD_SIZE
-    rows = {}
-    rgb = bytearray()
-    for y in range(height):
-        band_row = 3 * y // height
-        if band_row not in rows:
-            rows[band_row] = b"".join(bytes(ODD_BOARD_COLOURS[locate_band(x, y)])
-                                      for x in range(width))
-        rgb += rows[band_row]
-    return Picture(width, height, rgb)
-
-
-def stretch_odd_board():
-    """The odd board as the game should show it: stretched over the whole 416 x 416 board."""
-    width, height = ODD_BOARD_SIZE
-    rgb = bytearray()
-    for y in range(BOARD):
-        for x in range(BOARD):
-            rgb += bytes(ODD_BOARD_COLOURS[locate_band(x * width // BOARD, y * height // BOARD)])
-    return Picture(BOARD, BOARD, rgb)
+    bands = locate_band(numpy.arange(width), numpy.arange(height)[:, None])
+    return Picture(ODD_BOARD_COLOURS[bands])
 
 
 # The address space the game is held to where a sound's header claims 4 GB: the intact game takes
@@ -180,40 +171,31 @@ def wait_for_play_or_sound_failure(session, view, background):
 
 def check_odd_board_stretched(board):
     """Each band of the odd board lies where stretching puts it, in its own colour only."""
-    width, height = ODD_BOARD_SIZE
     margin = 3
-    columns = [2 * (x * width // BOARD) // width for x in range(BOARD)]
-    rows = [3 * (y * height // BOARD) // height for y in range(BOARD)]
 
-    def inside(bands, i):
+    def inside(bands):
         # Smoothing blends colours across a band's edge, so only pixels clear of it count.
-        return margin <= i < BOARD - margin and bands[i - margin] == bands[i + margin]
+        clear = numpy.zeros(len(bands), bool)
+        clear[margin:-margin] = bands[: -2 * margin] == bands[2 * margin :]
+        return clear
 
-    own = [0] * len(ODD_BOARD_COLOURS)
-    total = [0] * len(ODD_BOARD_COLOURS)
-    for y in range(BOARD):
-        if not inside(rows, y):
-            continue
-        for x in range(BOARD):
-            if not inside(columns, x):
-                continue
-            band = rows[y] * 2 + columns[x]
-            seen = board.pixel(x, y)
-            total[band] += 1
-            if seen == ODD_BOARD_COLOURS[band]:
-                own[band] += 1
-            else:
-                check(seen not in ODD_BOARD_COLOURS,
-                      f"pixel {x}, {y} of the board shows another band's colour {seen}")
+    bands = STRETCHED_BANDS
+    counted = inside(bands[:, 0])[:, None] & inside(bands[0])
     for band, colour in enumerate(ODD_BOARD_COLOURS):
-        check(own[band] * 5 >= total[band], f"band {band} of the odd board shows its colour "
-                                            f"{colour} in only {own[band]} of {total[band]} pixels")
+        shows = (board.pixels == colour).all(axis=2) & counted
+        ys, xs = numpy.nonzero(shows & (bands != band))
+        check(not len(ys), f"pixels {list(zip(xs[:3].tolist(), ys[:3].tolist()))} of the board "
+                           f"show band {band}'s colour")
+        own, total = shows[bands == band].sum(), (counted & (bands == band)).sum()
+        check(own * 5 >= total, f"band {band} of the odd board shows its colour {colour} in only "
+                                f"{own} of {total} pixels")
 
 
 def expect_stretched_board(session, main):
     view = session.locate_board(main)
     session.step("wait for the gems on the stretched board")
-    kind, board = wait_for_play_or_sound_failure(session, view, stretch_odd_board())
+    kind, board = wait_for_play_or_sound_failure(session, view,
+                                                 Picture(ODD_BOARD_COLOURS[STRETCHED_BANDS]))
     check(kind == "plays", "the odd board picture stopped the sound set-up")
     session.run.record("stretched-board", board, keep=True)
     check(not session.x.find_message_boxes(DRAWING_FAILURE), "an odd board size failed the game")

@@ -5,14 +5,16 @@ import re
 import subprocess
 import time
 
+import numpy
+
 import game_facts
 from checks import BOX_TIMEOUT, EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
 from game_process import MAIN_CAPTION
-from pictures import (BOARD, CELL, CELLS, BoardView, Picture, find_cells_showing_gems,
-                      parse_ppm, read_bmp)
+from pictures import BOARD, CELL, CELLS, BoardView, find_cells_showing_gems, parse_ppm, read_bmp
 from runner import run_test
 from xserver import stop_process
 
+# Weston takes its output's size in logical pixels, at any scale.
 COMPOSITOR_SIZE = (800, 600)
 # Weston's panel at the top of its output, whose clock may turn while a test looks.
 PANEL_HEIGHT = 40
@@ -46,12 +48,13 @@ class Weston:
         log = os.path.join(session.run.temp, "weston.log")
         self.process = subprocess.Popen(
             ["weston", "--backend=x11-backend.so", "--use-pixman", "--no-config", "--debug",
-             f"--width={COMPOSITOR_SIZE[0] * scale}",
-             f"--height={COMPOSITOR_SIZE[1] * scale}", f"--scale={scale}",
+             f"--width={COMPOSITOR_SIZE[0]}", f"--height={COMPOSITOR_SIZE[1]}", f"--scale={scale}",
              f"--socket={self.socket}", f"--log={log}"],
             env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             start_new_session=True)
         session.run.on_exit(lambda: stop_process(self.process))
+        # Weston draws the pointer where Xvfb has it: over its panel, clear of the board.
+        session.x.run_tool("xdotool", "mousemove", "--sync", "0", "0")
         wait_until(lambda: os.path.exists(os.path.join(self.runtime, self.socket)),
                    START_TIMEOUT, "weston's socket")
 
@@ -82,14 +85,15 @@ class Weston:
 def find_board(shot, background, scale=1):
     """The top-left corner of the board in a picture: where every cell's corner shows the board's
     own background (the gems leave their corners free), or None."""
-    cell = CELL * scale
+    cell, size = CELL * scale, BOARD * scale
     corners = [(cell * c + 2, cell * r + 2) for r in range(CELLS) for c in range(CELLS)]
-    wanted = [background.pixel(x, y) for x, y in corners]
-    for top in range(shot.height - BOARD * scale + 1):
-        for left in range(shot.width - BOARD * scale + 1):
-            if all(shot.pixel(left + x, top + y) == want for (x, y), want in zip(corners, wanted)):
-                return left, top
-    return None
+    x, y = corners[0]
+    places = shot.pixels[y : y + shot.height - size + 1, x : x + shot.width - size + 1]
+    tops, lefts = numpy.nonzero((places == background.pixels[y, x]).all(axis=2))
+    for x, y in corners[1:]:
+        kept = (shot.pixels[tops + y, lefts + x] == background.pixels[y, x]).all(axis=1)
+        tops, lefts = tops[kept], lefts[kept]
+    return (int(lefts[0]), int(tops[0])) if len(tops) else None
 
 
 def check_no_graphics_stack(session, game):
@@ -134,8 +138,8 @@ def run_on_wayland(session, executable):
     output = re.search(r"(0x[0-9a-f]+) \"Weston Compositor", tree)
     check(output, "weston has no window in the X server")
     left, top, width, height, _ = session.x.read_geometry(int(output.group(1), 16))
-    session.x.run_tool("xdotool", "mousemove", str(left + width // 2), str(top + height - 5))
-    time.sleep(0.3)
+    session.x.run_tool("xdotool", "mousemove", "--sync", str(left + width // 2),
+                       str(top + height - 5))
 
     session.step("board keys before and after a box, through weston's seat")
     check_keys_after_box(session, weston, BoardView(*corner))
@@ -148,46 +152,40 @@ def run_on_wayland(session, executable):
 
 def check_keys_after_box(session, weston, view):
     """An arrow key shows the focus frame; after a box answered with Return, arrow keys move it on
-    with no click on the board. Weston's shell hands the keyboard back only once the closed box has
-    faded out, and keys typed before reach no window: one is typed every half second until the
-    frame moves, and how long that took is printed."""
-    def type_key(key):
-        session.x.run_tool("xdotool", "key", key)
-
+    with no click on the board. Weston hands the keyboard to the game once the pointer has brought
+    it to weston, and back after a box once the closed box has faded out; keys typed before reach
+    no window. So Right is typed again each second until the frame moves on, and how long that
+    took after the box is printed."""
     def desktop(shot):
         return shot.crop(0, PANEL_HEIGHT, shot.width, shot.height - PANEL_HEIGHT)
 
-    def frame_cells():
-        return view.find_changed_cells(weston.screenshot(), idle)
+    def move_frame_on(column, what):
+        """Types Right until the frame alone shows, in row 0 right of a column; returns its
+        column."""
+        def typed_and_moved():
+            session.x.run_tool("xdotool", "key", "Right")
+            typed = time.monotonic()
+            while time.monotonic() < typed + 1.0:
+                cells = view.find_changed_cells(weston.screenshot(), idle)
+                # The closing box may still cover the board while it fades out.
+                if len(cells) == 1 and min(cells)[1] == 0 and min(cells)[0] > column:
+                    return min(cells)
+            return None
+
+        return wait_until(typed_and_moved, BOX_TIMEOUT, what, interval=0, game=session.game)[0]
 
     idle = weston.screenshot()
-    type_key("Right")
-    wait_until(lambda: frame_cells() == {(1, 0)}, BOX_TIMEOUT, "the focus frame on column 1",
-               interval=0.2, game=session.game)
+    column = move_frame_on(0, "the focus frame in row 0")
     before_box = desktop(weston.screenshot())
-    type_key("F1")
+    session.x.run_tool("xdotool", "key", "F1")
     shown = wait_until(lambda: (lambda shot: shot if desktop(shot) != before_box else None)(
-        weston.screenshot()), BOX_TIMEOUT, "the instructions box on weston", interval=0.2,
+        weston.screenshot()), BOX_TIMEOUT, "the instructions box on weston", interval=0,
         game=session.game)
     session.run.record("box-on-wayland", shown, keep=True)
-    type_key("Return")
+    session.x.run_tool("xdotool", "key", "Return")
     closed = time.monotonic()
-
-    def moved_on():
-        type_key("Right")
-        time.sleep(0.3)
-        cells = frame_cells()
-        check(len(cells) == 1 and next(iter(cells))[1] == 0,
-              f"cells {sorted(cells)} changed after the box, not the frame's alone in row 0")
-        return cells != {(1, 0)}
-
-    wait_until(moved_on, BOX_TIMEOUT, "an arrow key to reach the board after the box",
-               interval=0.2, game=session.game)
+    move_frame_on(column, "an arrow key to reach the board after the box")
     print(f"the board took keys again {time.monotonic() - closed:.2f} s after the box's Return")
-
-
-def count_repeated_rows(picture):
-    return sum(1 for y in range(1, picture.height) if picture.row(y) == picture.row(y - 1))
 
 
 def run_on_wayland_at_scale_2(session, executable):
@@ -213,12 +211,9 @@ def run_on_wayland_at_scale_2(session, executable):
     board = wait_until(board_with_every_gem, START_TIMEOUT, "the board at scale 2 on weston",
                        interval=0.3, game=game)
     session.run.record("board-on-wayland-at-scale-2", board, keep=True)
-    across = Picture(board.height, board.width,
-                     bytes(b for x in range(board.width) for y in range(board.height)
-                           for b in board.rgb[(y * board.width + x) * 3:(y * board.width + x) * 3 + 3]))
-    for what, picture in (("rows", board), ("columns", across)):
-        repeated = count_repeated_rows(picture)
-        check(repeated * 20 <= picture.height,
+    for what, pixels in (("rows", board.pixels), ("columns", board.pixels.transpose(1, 0, 2))):
+        repeated = int((pixels[1:] == pixels[:-1]).all(axis=(1, 2)).sum())
+        check(repeated * 20 <= len(pixels),
               f"{repeated} {what} of the board repeat their neighbour: enlarged, not drawn at 2")
     game.check_running("on weston at scale 2")
 

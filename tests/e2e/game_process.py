@@ -13,6 +13,19 @@ from xserver import stop_process
 
 MAIN_CAPTION = game_facts.WINDOW_TITLE
 MEMORY_LIMIT_KB = 300 * 1024
+# The game seeds its random source from the seconds since midnight, so a clock stopped at one
+# moment deals the same boards every run. At this one, 04:31:10 on 1 January 2024 in UTC, a game
+# ends in Game Over after SHORT_GAME_MOVES moves, each the hinted gem swapped with the first
+# neighbour, to the right, left, below or above, that lines up three.
+SHORT_GAME_MOMENT = 1704083470
+SHORT_GAME_MOVES = 4
+
+
+def freeze_clock(moment=SHORT_GAME_MOMENT):
+    """Settings of a game whose time of day stands still at a moment (seconds since 1970, UTC);
+    its frames keep their pace. The build's frozen_clock library, preloaded, stops the clock."""
+    return {"LD_PRELOAD": os.environ["GLINTROW_E2E_FROZEN_CLOCK"], "FROZEN_CLOCK_AT": str(moment),
+            "TZ": "UTC0"}
 
 
 class Game:

@@ -1,41 +1,32 @@
 """Plays a whole game to Game Over with the keyboard alone, in a private X server: the focus
-frame and its keys, the board taking keys again after a box, and every move chosen by the hint."""
+frame and its keys, the board taking keys again after a box, and every move chosen by the hint,
+in the short game of a stopped clock."""
 
 import os
 import time
 
-from checks import check, wait_until
-from pictures import BOARD, CELL, CELLS, GemReader, find_cells_showing_gems
+import numpy
+
+from checks import EXIT_TIMEOUT, check, wait_until
+from game_process import SHORT_GAME_MOVES, freeze_clock
+from pictures import CELL, CELLS, GemReader, find_cells_showing_gems, split_cells
 from play_test import find_line, wait_for_one_animated_cell
 from runner import run_test
 
 # The focus frame lies on the outermost pixels of its cell; the gems are read inside them.
 FRAME_RING = 4
-# A game lasts as long as the board offers moves. Played by the hint, games run from a handful of
-# moves to over 600, with a median near 85 and one in a hundred beyond 460; here a move takes
-# about 1.2 s, the game's own animation 0.9 s of it. CTest allows a little more.
-GAME_LIMIT = 840
-BANNER_YELLOW = bytes((200, 200, 0))
-WHITE = bytes((255, 255, 255))
+BANNER_YELLOW = (200, 200, 0)
 ARROWS = {(1, 0): "Right", (-1, 0): "Left", (0, 1): "Down", (0, -1): "Up"}
-
-
-def ring_of(column, row):
-    """Where each pixel of a cell's outer ring, the focus frame's place, starts in a board's rgb."""
-    return [3 * ((CELL * row + y) * BOARD + CELL * column + x)
-            for y in range(CELL) for x in range(CELL)
-            if min(x, y, CELL - 1 - x, CELL - 1 - y) < FRAME_RING]
-
-
-RINGS = {(c, r): ring_of(c, r) for r in range(CELLS) for c in range(CELLS)}
+# The focus frame's place: the outer ring of a cell.
+RING = numpy.pad(numpy.zeros((CELL - 2 * FRAME_RING,) * 2, bool), FRAME_RING, constant_values=True)
 
 
 def find_frame(board):
     """The cell the focus frame marks, by the pure white of its dashes, or None."""
-    rgb = board.rgb
-    counts = {cell: sum(1 for i in ring if rgb[i : i + 3] == WHITE) for cell, ring in RINGS.items()}
-    cell = max(counts, key=counts.get)
-    return cell if counts[cell] >= 100 else None
+    white = split_cells((board.pixels == 255).all(axis=2))
+    counts = (white & RING[None, :, None, :]).sum(axis=(1, 3))
+    row, column = numpy.unravel_index(counts.argmax(), counts.shape)
+    return (int(column), int(row)) if counts[row, column] >= 100 else None
 
 
 def makes_line(kinds, first, second):
@@ -60,7 +51,7 @@ class Player:
         self.session = session
         self.x = session.x
         self.reader = GemReader(os.path.dirname(executable), margin=FRAME_RING)
-        session.start_game(executable)
+        session.start_game(executable, freeze_clock())
         self.main = session.wait_for_main_window()
         self.view = session.locate_board(self.main)
         # The keyboard goes to the game's window once, as a player would click its frame; from
@@ -121,8 +112,7 @@ class Player:
 
 def count_banner_pixels(board):
     """Pixels in the Game Over banner's own yellow."""
-    rgb = board.rgb
-    return sum(1 for i in range(0, len(rgb), 3) if rgb[i : i + 3] == BANNER_YELLOW)
+    return int((board.pixels == BANNER_YELLOW).all(axis=2).sum())
 
 
 def check_first_keys(player, idle):
@@ -149,7 +139,8 @@ def check_keys_after_box(player, idle):
     player.type("F1")
     box = session.wait_for_box("Instructions.")
     x.press_keys(box, "Return")
-    wait_until(lambda: box not in x.find_windows(".*"), 10, "the box to close")
+    wait_until(lambda: box not in x.find_windows(".*") and x.find_focus() == player.main, 10,
+               "the box to close and the game's window to take the keyboard back")
     # Typed to whichever window has the keyboard now, as a player would.
     x.run_tool("xdotool", "key", "Right")
     wait_until(lambda: player.view.find_changed_cells(idle, player.shot()) == {(3, 2)}, 10,
@@ -170,13 +161,12 @@ def play_to_game_over(player):
                  if 0 <= hinted[0] + step[0] < CELLS and 0 <= hinted[1] + step[1] < CELLS
                  and makes_line(kinds, hinted, (hinted[0] + step[0], hinted[1] + step[1]))]
         check(steps, f"no neighbour of the hinted gem at {hinted} makes a line")
+        session.step(f"move {moves + 1}: the gem at {hinted} {ARROWS[steps[0]]}")
         player.type(f"{ARROWS[steps[0]]} space")
         moves += 1
         before = kinds
         kinds, board = player.wait_for_settled_board(f"the board to settle after move {moves}")
         check(kinds != before, f"move {moves} left the board as it was")
-        if moves % 25 == 0:
-            session.step(f"{moves} moves made")
     return moves, board
 
 
@@ -200,11 +190,13 @@ def play(session, executable, _case):
     check(not find_cells_showing_gems(board, player.reader.background),
           "gems still show beside the Game Over banner")
     print(f"whole game: {moves} moves in {elapsed:.1f} s, {elapsed / moves:.2f} s a move")
+    check(moves == SHORT_GAME_MOVES, f"the game of the stopped clock lasted {moves} moves, not "
+                                     f"{SHORT_GAME_MOVES}: it dealt other boards")
     session.game.check_running("at Game Over")
     player.type("ctrl+q")
-    status = session.game.wait_for_exit(5.0)
+    status = session.game.wait_for_exit(EXIT_TIMEOUT)
     check(status == 0, f"Ctrl+Q ended the game with status {status}, not 0")
 
 
 if __name__ == "__main__":
-    run_test(play, limit=GAME_LIMIT)
+    run_test(play)

@@ -5,6 +5,8 @@ import re
 import struct
 import zlib
 
+import numpy
+
 import game_facts
 from checks import check
 
@@ -14,46 +16,31 @@ BOARD = CELL * CELLS
 
 
 class Picture:
-    """An RGB picture, 3 bytes a pixel, rows top to bottom."""
+    """An RGB picture: an array of height x width x 3 bytes, rows top to bottom."""
 
-    def __init__(self, width, height, rgb):
-        check(len(rgb) == width * height * 3, "picture data does not match its size")
-        self.width = width
-        self.height = height
-        self.rgb = bytes(rgb)
+    def __init__(self, pixels):
+        check(pixels.ndim == 3 and pixels.shape[2] == 3 and pixels.dtype == numpy.uint8,
+              f"a picture of shape {pixels.shape} and type {pixels.dtype}, not rows of RGB bytes")
+        self.pixels = pixels
+        self.height, self.width = pixels.shape[:2]
 
     def __eq__(self, other):
-        return (self.width, self.height, self.rgb) == (other.width, other.height, other.rgb)
-
-    def row(self, y, x=0, width=None):
-        width = self.width - x if width is None else width
-        start = (y * self.width + x) * 3
-        return self.rgb[start : start + width * 3]
-
-    def pixel(self, x, y):
-        return tuple(self.row(y, x, 1))
+        return numpy.array_equal(self.pixels, other.pixels)
 
     def crop(self, x, y, width, height):
         check(
             0 <= x and 0 <= y and x + width <= self.width and y + height <= self.height,
             f"crop {width}x{height}+{x}+{y} lies outside the {self.width}x{self.height} picture",
         )
-        return Picture(width, height, b"".join(self.row(y + i, x, width) for i in range(height)))
+        return Picture(self.pixels[y : y + height, x : x + width])
 
     def find_differing_pixels(self, other):
-        """Positions where two pictures of one size differ."""
-        found = []
-        for y in range(self.height):
-            mine, theirs = self.row(y), other.row(y)
-            if mine == theirs:
-                continue
-            for x in range(self.width):
-                if mine[3 * x : 3 * x + 3] != theirs[3 * x : 3 * x + 3]:
-                    found.append((x, y))
-        return found
+        """Rows and columns, as two arrays, of the pixels where two pictures of one size differ."""
+        return numpy.nonzero((self.pixels != other.pixels).any(axis=2))
 
     def save_png(self, path):
-        raw = b"".join(b"\0" + self.row(y) for y in range(self.height))
+        rows = self.pixels.reshape(self.height, self.width * 3)
+        raw = numpy.hstack((numpy.zeros((self.height, 1), numpy.uint8), rows)).tobytes()
 
         def chunk(kind, data):
             body = kind + data
@@ -78,8 +65,9 @@ def parse_ppm(data):
         position = match.end()
     check(fields[0] == b"P6" and fields[3] == b"255", "screenshot is not an 8-bit binary PPM")
     width, height = int(fields[1]), int(fields[2])
-    start = position + 1
-    return Picture(width, height, data[start : start + width * height * 3])
+    check(len(data) >= position + 1 + width * height * 3, "the PPM picture is cut short")
+    pixels = numpy.frombuffer(data, numpy.uint8, width * height * 3, position + 1)
+    return Picture(pixels.reshape(height, width, 3))
 
 
 def read_bmp(path):
@@ -90,20 +78,12 @@ def read_bmp(path):
     offset = struct.unpack_from("<I", data, 10)[0]
     width, height, _, bits, compression = struct.unpack_from("<iiHHI", data, 18)
     check(bits in (24, 32) and compression in (0, 3), f"{path}: only plain 24/32-bit bitmaps")
-    top_down = height < 0
-    height = abs(height)
-    stride = (width * bits // 8 + 3) & ~3
-    step = bits // 8
-    rows = []
-    for y in range(height):
-        start = offset + (y if top_down else height - 1 - y) * stride
-        line = data[start : start + width * step]
-        row = bytearray(width * 3)
-        row[0::3] = line[2::step]
-        row[1::3] = line[1::step]
-        row[2::3] = line[0::step]
-        rows.append(bytes(row))
-    return Picture(width, height, b"".join(rows))
+    rows, step = abs(height), bits // 8
+    stride = (width * step + 3) & ~3
+    data = numpy.frombuffer(data, numpy.uint8, stride * rows, offset).reshape(rows, stride)
+    # Blue, green and red, bottom row first unless the height is negative.
+    pixels = data[:, : width * step].reshape(rows, width, step)[:, :, 2::-1]
+    return Picture(numpy.ascontiguousarray(pixels if height < 0 else pixels[::-1]))
 
 
 def encode_bmp_header(width, height, pixel_bytes):
@@ -115,14 +95,21 @@ def encode_bmp_header(width, height, pixel_bytes):
 
 def encode_bmp(picture):
     """A 24-bit bottom-up Windows bitmap of the picture."""
-    padding = b"\0" * ((-picture.width * 3) % 4)
-    rows = []
-    for y in reversed(range(picture.height)):
-        row = bytearray(picture.row(y))
-        row[0::3], row[2::3] = row[2::3], row[0::3]
-        rows.append(bytes(row) + padding)
-    pixels = b"".join(rows)
+    rows = picture.pixels[::-1, :, ::-1].reshape(picture.height, picture.width * 3)
+    pixels = numpy.pad(rows, ((0, 0), (0, (-picture.width * 3) % 4))).tobytes()
     return encode_bmp_header(picture.width, picture.height, len(pixels)) + pixels
+
+
+def split_cells(board, scale=1):
+    """A board's pixels, or one value a pixel, by row of cells, row in the cell, column of cells
+    and column in the cell; the board may hold scale device pixels a pixel."""
+    cell = CELL * scale
+    return board.reshape((CELLS, cell, CELLS, cell) + board.shape[2:])
+
+
+def list_cells(marked):
+    """The (column, row) of each cell a board-sized array of cells marks."""
+    return {(int(column), int(row)) for row, column in zip(*numpy.nonzero(marked))}
 
 
 class BoardView:
@@ -135,19 +122,12 @@ class BoardView:
     def crop_board(self, shot):
         return shot.crop(self.left, self.top, BOARD, BOARD)
 
-    def crop_cell(self, shot, column, row):
-        return shot.crop(self.left + CELL * column, self.top + CELL * row, CELL, CELL)
-
     def locate_cell_centre(self, column, row):
         return self.left + CELL * column + CELL // 2, self.top + CELL * row + CELL // 2
 
     def find_changed_cells(self, before, after):
-        return {
-            (column, row)
-            for row in range(CELLS)
-            for column in range(CELLS)
-            if self.crop_cell(before, column, row) != self.crop_cell(after, column, row)
-        }
+        changed = self.crop_board(before).pixels != self.crop_board(after).pixels
+        return list_cells(split_cells(changed.any(axis=2)).any(axis=(1, 3)))
 
 
 def find_cells_showing_gems(board, background, scale=1):
@@ -156,29 +136,10 @@ def find_cells_showing_gems(board, background, scale=1):
     cell = CELL * scale
     margin = 14 * scale
     size = cell - 2 * margin
-    shown = set()
-    for row in range(CELLS):
-        for column in range(CELLS):
-            x, y = cell * column + margin, cell * row + margin
-            seen = board.crop(x, y, size, size).rgb
-            bare = background.crop(x, y, size, size).rgb
-            differing = sum(
-                1
-                for i in range(0, len(seen), 3)
-                if sum(abs(seen[i + k] - bare[i + k]) for k in range(3)) > 24
-            )
-            if differing * 2 > size * size:
-                shown.add((column, row))
-    return shown
-
-
-def overlay_gem(sprite, background):
-    """A gem sprite laid over the background: its black pixels let the background show."""
-    out = bytearray(background.rgb)
-    for i in range(0, len(out), 3):
-        if sprite.rgb[i : i + 3] != b"\0\0\0":
-            out[i : i + 3] = sprite.rgb[i : i + 3]
-    return bytes(out)
+    distance = numpy.abs(board.pixels.astype(numpy.int16) - background.pixels).sum(axis=2)
+    inner = slice(margin, cell - margin)
+    central = split_cells(distance > 24, scale)[:, inner, :, inner]
+    return list_cells(central.sum(axis=(1, 3)) * 2 > size * size)
 
 
 class GemReader:
@@ -191,28 +152,22 @@ class GemReader:
         self.background = read_bmp(os.path.join(folder, "images", game_facts.BOARD_BITMAP))
         check((self.background.width, self.background.height) == (BOARD, BOARD),
               "the play test needs the build's own 416 x 416 board picture")
-        sheet = read_bmp(os.path.join(folder, "images", game_facts.GEM_SHEET))
+        sheet = read_bmp(os.path.join(folder, "images", game_facts.GEM_SHEET)).pixels
         self.margin = margin
-        inner = CELL - 2 * margin
-        self.sprites = [sheet.crop(margin, CELL * kind + margin, inner, inner)
-                        for kind in range(game_facts.GEM_KINDS)]
-        self.looks = {}
+        inner = slice(margin, CELL - margin)
+        kinds = game_facts.GEM_KINDS
+        sprites = sheet[: CELL * kinds, :CELL].reshape(kinds, CELL, CELL, 3)[:, inner, inner]
+        # Each kind's sprite laid over the background of every cell: its black pixels let the
+        # background show. By row, column, kind and the cell's inner pixels.
+        bare = self.split_inside(self.background)[:, :, None]
+        self.looks = numpy.where((sprites == 0).all(axis=3, keepdims=True), bare, sprites)
 
-    def crop_inside(self, picture, column, row):
-        inner = CELL - 2 * self.margin
-        return picture.crop(CELL * column + self.margin, CELL * row + self.margin, inner, inner)
-
-    def read_kind(self, board, column, row):
-        cell = self.crop_inside(board, column, row).rgb
-        if (column, row) not in self.looks:
-            bare = self.crop_inside(self.background, column, row)
-            self.looks[column, row] = [overlay_gem(sprite, bare) for sprite in self.sprites]
-        for kind, look in enumerate(self.looks[column, row]):
-            if cell == look:
-                return kind
-        return None
+    def split_inside(self, board):
+        """A board's cells without their margins, by row, column and pixels."""
+        inner = slice(self.margin, CELL - self.margin)
+        return split_cells(board.pixels).transpose(0, 2, 1, 3, 4)[:, :, inner, inner]
 
     def read_kinds(self, board):
         """Kinds by [row][column], or None while some cell shows no gem at rest."""
-        kinds = [[self.read_kind(board, c, r) for c in range(CELLS)] for r in range(CELLS)]
-        return None if any(kind is None for row in kinds for kind in row) else kinds
+        matches = (self.split_inside(board)[:, :, None] == self.looks).all(axis=(3, 4, 5))
+        return matches.argmax(axis=2).tolist() if matches.any(axis=2).all() else None

@@ -100,6 +100,10 @@ class XServer:
     def focus(self, window):
         self.run_tool("xdotool", "windowfocus", "--sync", str(window))
 
+    def find_focus(self):
+        """The window that has the keyboard."""
+        return int(self.run_tool("xdotool", "getwindowfocus", "-f").stdout)
+
     def press_keys(self, window, keys):
         """Types keys, separated by spaces (such as "Right space"), to the window."""
         self.focus(window)

@@ -29,6 +29,20 @@ endif()
 set(GLINTROW_BOARD_BITMAP Board.bmp)
 set(GLINTROW_GEM_SHEET GemSheet.bmp)
 set(GLINTROW_TARGET_BITMAP Target.bmp)
+# The same pictures at these many times their size, for screens of that many device pixels a
+# pixel, named by the pattern beside the picture at 1: Board@2x.bmp and so on.
+set(GLINTROW_PICTURE_SCALES 2 3)
+set(GLINTROW_SCALED_PICTURE_NAME "{stem}@{scale}x{extension}")
+
+# The name of a picture's file at a scale above 1, into out: Board.bmp at 2 is Board@2x.bmp.
+function(glintrow_scaled_picture out file scale)
+  get_filename_component(stem ${file} NAME_WLE)
+  get_filename_component(extension ${file} LAST_EXT)
+  string(REPLACE "{stem}" "${stem}" name "${GLINTROW_SCALED_PICTURE_NAME}")
+  string(REPLACE "{scale}" "${scale}" name "${name}")
+  string(REPLACE "{extension}" "${extension}" name "${name}")
+  set(${out} ${name} PARENT_SCOPE)
+endfunction()
 
 # The wave files in sounds/, one for each sound effect in the order of the effects.
 set(GLINTROW_WAVE_FILES
@@ -60,6 +74,7 @@ endfunction()
 glintrow_write_items(GLINTROW_GEM_KIND_NAMES TRUE)
 glintrow_write_items(GLINTROW_WAVE_FILES TRUE)
 glintrow_write_items(GLINTROW_ICON_SIZES FALSE)
+glintrow_write_items(GLINTROW_PICTURE_SCALES FALSE)
 glintrow_write_items(GLINTROW_ICON_FILES TRUE)
 
 set(GLINTROW_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)

@@ -7,6 +7,7 @@
 #include "basMiscelFunctions.h"
 #include "platform/Runtime.h"
 
+#include <optional>
 #include <utility>
 
 namespace glintrow {
@@ -21,6 +22,9 @@ std::exception_ptr waitingFailure;
 bool wakeRequested = false;
 // The picture the last frame presented.
 uint64_t lastPicture = 0;
+// Where the last frame's wait ended: the next frame's 21 ms are counted from there, so that the
+// window's events in between are part of them and never added to them.
+std::optional<int32_t> lastWaitEnd;
 
 // What the state step draws besides the gems: the cursor under the selected or swapping gems and
 // the banner once the game is over.
@@ -44,6 +48,16 @@ void DrawStateExtras(GameStates state) {
 void WaitForFrameEnd(int32_t frameStart) {
     while (TicksBetween(frameStart, DX->TickCount()) <= FrameMilliseconds)
         WaitForTick(TickAfter(frameStart, FrameMilliseconds + 1));
+    lastWaitEnd = DX->TickCount();
+}
+
+// A frame begins where the last one's wait ended, unless more than a frame has passed since (the
+// loop waited for the player, or a box held it): then it begins now.
+int32_t ReadFrameStart() {
+    const int32_t now = DX->TickCount();
+    if (lastWaitEnd && TicksBetween(*lastWaitEnd, now) <= FrameMilliseconds)
+        return *lastWaitEnd;
+    return now;
 }
 
 // In these states a frame animates nothing and reads no clock: the next frame without an event
@@ -67,7 +81,7 @@ void RaiseWaitingFailure() {
 }
 
 void RunFrame() {
-    const int32_t frameStart = DX->TickCount();
+    const int32_t frameStart = ReadFrameStart();
     RECT boardWindow;
     DX->GetWindowRect(BoardHandle, boardWindow);
 
@@ -134,6 +148,7 @@ void MainGameLoop() {
     QuitRequested = false;
 
     frameLoopRunning = true;
+    lastWaitEnd.reset();
     struct LoopEnd {
         ~LoopEnd() { frameLoopRunning = false; }
     } loopEnd;

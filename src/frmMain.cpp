@@ -204,7 +204,10 @@ void frmMain::Form_Load() {
         GameState = StateStarting;
         show();
         // On a screen of another scale the board is drawn anew at once, also on a still board.
-        connect(windowHandle(), &QWindow::screenChanged, this, [] { WakeFrameLoop(); });
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            TellScreenScale(devicePixelRatioF());
+            WakeFrameLoop();
+        });
         InitDirectSound();
         // Without its surfaces the game still starts; its first frame then fails in turn.
         RunReportingFailure(InitDirectDraw);

@@ -1,38 +1,36 @@
 // The drawing service's root and drawing objects on Qt: they make the surfaces, from a size or from
-// a bitmap file, and the clippers.
+// a bitmap file, at the scale of the window's screen, and the clippers.
 #include "DirectDraw.h"
-#include "BitmapFile.h"
-#include "SurfaceImage.h"
+#include "PictureSet.h"
+
+#include <QWidget>
 
 namespace glintrow {
 
+DirectDraw7::DirectDraw7() : pictures_(std::make_shared<PictureSet>()) {}
+DirectDraw7::~DirectDraw7() = default;
+
 void DirectDraw7::SetCooperativeLevel(HWND window, int32_t) {
-    window_ = window;
+    if (auto* widget = reinterpret_cast<QWidget*>(window))
+        TellScreenScale(widget->devicePixelRatioF());
+    pictures_->followScreen();
 }
 
 ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurface(DDSURFACEDESC2& desc) {
-    using Image = DirectDrawSurface7::Image;
+    pictures_->followScreen();
     if (desc.ddsCaps.lCaps & DDSCAPS_PRIMARYSURFACE)
-        return ObjectRef<DirectDrawSurface7>::Make(std::make_unique<Image>(QImage(), true));
+        return ObjectRef<DirectDrawSurface7>::Make(pictures_->makeSurface(QSize(), true));
     if (!(desc.lFlags & DDSD_WIDTH) || !(desc.lFlags & DDSD_HEIGHT) || desc.lWidth <= 0 ||
         desc.lHeight <= 0)
         throw RuntimeError("Invalid surface description");
-    QImage pixels(desc.lWidth, desc.lHeight, QImage::Format_RGB32);
-    if (pixels.isNull())
-        throw RuntimeError("Out of memory");
-    pixels.fill(Qt::black);
-    auto image = std::make_unique<Image>(std::move(pixels));
-    image->scaledFor = reinterpret_cast<QWidget*>(window_);
-    return ObjectRef<DirectDrawSurface7>::Make(std::move(image));
+    return ObjectRef<DirectDrawSurface7>::Make(
+        pictures_->makeSurface(QSize(desc.lWidth, desc.lHeight), false));
 }
 
 ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurfaceFromFile(const std::string& path,
                                                                  DDSURFACEDESC2& desc) {
-    auto image = std::make_unique<DirectDrawSurface7::Image>(ReadBitmapPicture(path));
-    image->path = path;
-    image->fileSize = image->size;
-    image->kept = QRect(QPoint(0, 0), image->size);
-    auto surface = ObjectRef<DirectDrawSurface7>::Make(std::move(image));
+    pictures_->followScreen();
+    auto surface = ObjectRef<DirectDrawSurface7>::Make(pictures_->loadBitmap(path));
     surface->GetSurfaceDesc(desc);
     return surface;
 }

@@ -107,8 +107,17 @@ private:
     StdFont font_;
 };
 
+class PictureSet;
+
+// The window's screen has this many device pixels a pixel of the window: the drawing takes the
+// pictures of that scale from the next frame on. The window tells it whenever its screen changes.
+void TellScreenScale(double devicePixelRatio);
+
 class DirectDraw7 {
 public:
+    DirectDraw7();
+    ~DirectDraw7();
+    // The drawing follows the window's screen from now on, at the scale it has now.
     void SetCooperativeLevel(HWND window, int32_t flags);
     ObjectRef<DirectDrawSurface7> CreateSurface(DDSURFACEDESC2& desc);
     // Loads a Windows bitmap into a surface of the bitmap's own size.
@@ -117,8 +126,8 @@ public:
     ObjectRef<DirectDrawClipper> CreateClipper(int32_t flags);
 
 private:
-    // The window whose screen's scale the composed pictures follow.
-    HWND window_ = nullptr;
+    // The pictures of every surface made here, at the screen's scale.
+    std::shared_ptr<PictureSet> pictures_;
 };
 
 class DirectSound;

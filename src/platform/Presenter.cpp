@@ -1,16 +1,29 @@
-// The presenter: the primary surface hands finished frames to the board's window without copying
-// them, and only when they differ from the last one handed over.
+// The presenter: the primary surface hands finished frames to the board's window. Only what
+// changed since the last frame is copied and painted, at once and one to one in device pixels.
 #include "Presenter.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+
+#include <cstring>
 
 namespace glintrow {
 namespace {
 
 QWidget* widgetOf(HWND window) {
     return reinterpret_cast<QWidget*>(window);
+}
+
+// A rectangle of device pixels at a scale in the window's pixels, covering every one of them.
+QRect toWindowPixels(const QRect& device, double scale) {
+    return QRectF(QPointF(device.topLeft()) / scale, QSizeF(device.size()) / scale).toAlignedRect();
+}
+
+QRect toDevicePixels(const QRect& logical, double scale) {
+    return QRectF(QPointF(logical.topLeft()) * scale, QSizeF(logical.size()) * scale)
+        .toAlignedRect();
 }
 
 } // namespace
@@ -40,44 +53,75 @@ int32_t DirectDrawClipper::Presenter::Present(DirectDrawSurface7::Image& image,
     DrawPending(image);
     const QRect onScreen = ToQRect(target);
     const QRect shown = ToDeviceRect(sourceRect, image.scale);
-    if (image.name == frameName && shown == frameSource && onScreen == frameOnScreen)
-        return DD_OK;
-    // The whole picture is shared, not copied; the next frame draws into the surface's other
-    // buffer.
-    QImage next = shown == image.pixels.rect() ? image.pixels : image.pixels.copy(shown);
-    const QSize device = onScreen.size() * image.scale;
-    if (next.size() != device)
-        next = next.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    frame = std::move(next);
-    frameSize = onScreen.size();
-    frameName = image.name;
+    const bool sameView = frameFrom == &image && image.changedFor == this && shown == frameSource &&
+                          onScreen == frameOnScreen && frameScale == image.scale &&
+                          frame.size() == shown.size();
+    frameFrom = &image;
     frameSource = shown;
     frameOnScreen = onScreen;
+    frameScale = image.scale;
+    const QRegion changed = sameView ? takeChanged(image, shown) : takeWhole(image, shown);
+    image.changed = QRegion();
+    image.changedFor = this;
     offset = onScreen.topLeft() - window->mapToGlobal(QPoint(0, 0));
-    // While a repaint waits (the window hidden, minimised or not yet painted) it will show this
-    // frame; asking again would only queue more work.
-    if (!repaintAsked) {
-        repaintAsked = true;
-        window->update();
-    }
+    QRegion onWindow;
+    for (const QRect& rect : changed)
+        onWindow += toWindowPixels(rect, frameScale).translated(offset);
+    // Painted and sent to the window system now, so that it is part of the frame's time; a
+    // hidden or minimised window paints what is still due once it shows again.
+    if (!onWindow.isEmpty())
+        window->repaint(onWindow);
     return DD_OK;
+}
+
+QRegion DirectDrawClipper::Presenter::takeWhole(const DirectDrawSurface7::Image& image,
+                                                const QRect& shown) {
+    frame = image.pixels.copy(shown);
+    const QSize device = frameOnScreen.size() * frameScale;
+    if (frame.size() != device)
+        frame = frame.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return QRegion(frame.rect());
+}
+
+QRegion DirectDrawClipper::Presenter::takeChanged(DirectDrawSurface7::Image& image,
+                                                  const QRect& shown) {
+    const QRegion changed = image.changed.intersected(shown).translated(-shown.topLeft());
+    const int bytesPerPixel = frame.depth() / 8;
+    for (const QRect& rect : changed)
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            std::memcpy(frame.scanLine(y) + rect.left() * bytesPerPixel,
+                        image.pixels.constScanLine(y + shown.top()) +
+                            (rect.left() + shown.left()) * bytesPerPixel,
+                        size_t(rect.width()) * bytesPerPixel);
+    return changed;
+}
+
+void DirectDrawClipper::Presenter::paint(QPainter& painter, const QRegion& region) {
+    // Black only around the frame, so each pixel of the window is written once.
+    const QRect shownAt(offset, frameOnScreen.size());
+    for (const QRect& part : region.subtracted(shownAt))
+        painter.fillRect(part, Qt::black);
+    const double ratio = window->devicePixelRatioF();
+    if (frameScale != ratio) {
+        painter.drawImage(shownAt, frame);
+        return;
+    }
+    // Device pixels onto device pixels with no transform: a scaled screen costs per pixel what an
+    // unscaled one does.
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    const QRect frameAt(toDevicePixels(QRect(offset, QSize()), ratio).topLeft(), frame.size());
+    for (const QRect& part : region.intersected(shownAt)) {
+        const QRect device = toDevicePixels(part, ratio).intersected(frameAt);
+        painter.drawImage(device.topLeft(), frame, device.translated(-frameAt.topLeft()));
+    }
 }
 
 bool DirectDrawClipper::Presenter::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window && event->type() == QEvent::Paint) {
-        repaintAsked = false;
         QPainter painter(window);
-        // Black only around the frame, so each pixel of the window is written once.
-        const QRect shownAt(offset, frameSize);
-        const QRegion around = QRegion(window->rect()).subtracted(shownAt);
-        for (const QRect& part : around)
-            painter.fillRect(part, Qt::black);
-        // A frame of device pixels on a scaled screen covers its place one to one.
-        if (frame.size() == frameSize)
-            painter.drawImage(offset, frame);
-        else
-            painter.drawImage(shownAt, frame);
-        return true;
+        paint(painter, static_cast<QPaintEvent*>(event)->region());
+        // The window still hears of the paint, to follow what the frame shows.
+        return false;
     }
     return false;
 }

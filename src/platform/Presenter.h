@@ -16,25 +16,31 @@ struct DirectDrawClipper::Presenter : QObject {
 
     // Shows the frames in this window from now on, and no longer in the one before.
     void ShowIn(QWidget* shownIn);
-    // Hands the part of the surface's picture to the window, to be painted at the rectangle of the
-    // screen; the picture is drawn first if drawings are pending.
+    // Takes what changed of the part of the surface's picture into the frame shown at the
+    // rectangle of the screen, and paints it on the window at once; the picture is drawn first
+    // if drawings are pending.
     int32_t Present(DirectDrawSurface7::Image& image, const RECT& sourceRect, const RECT& target);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Takes the whole part of the picture into the frame; what changed of it, in the frame's
+    // device pixels.
+    QRegion takeWhole(const DirectDrawSurface7::Image& image, const QRect& shown);
+    QRegion takeChanged(DirectDrawSurface7::Image& image, const QRect& shown);
+    void paint(QPainter& painter, const QRegion& region);
+
     QPointer<QWidget> window;
+    // The frame in device pixels, its own copy of the last picture presented.
     QImage frame;
-    // The frame's size in the window's own pixels; its device pixels may be more.
-    QSize frameSize;
-    // The name of the surface picture the frame shows, the part of it shown and where on the
+    // Device pixels per pixel of the window in the frame.
+    double frameScale = 1.0;
+    // The surface the frame was taken from, the part of its picture shown and where on the
     // screen.
-    uint64_t frameName = 0;
+    const void* frameFrom = nullptr;
     QRect frameSource;
     QRect frameOnScreen;
+    // Where the frame lies in the window, in the window's pixels.
     QPoint offset;
-    // A repaint was asked for and has not happened yet; it paints whatever frame is the latest by
-    // then, also when that is only once the window is shown again.
-    bool repaintAsked = false;
 };
 
 } // namespace glintrow

@@ -1,22 +1,24 @@
-// Inside a surface: its pixels and the drawings kept for them until its picture is needed. Uses Qt,
-// so only the drawing stand-in's own files include it, never the game.
+// Inside a surface: its device pixels, the drawings kept for them and what changed since the window
+// last took them. Uses Qt, so only the drawing stand-in's own files include it, never the game.
 #pragma once
 
 #include "DirectDraw.h"
 
 #include <QImage>
-#include <QPointer>
 #include <QRect>
-#include <QWidget>
-
-#include <array>
+#include <QRegion>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class QPainter;
+
 namespace glintrow {
+
+class PictureSet;
 
 // One copy or text onto a surface, kept until the surface's picture is needed.
 struct DrawStep {
@@ -42,62 +44,73 @@ struct DrawStep {
                font.Size == other.font.Size && textScale == other.textScale &&
                colour == other.colour;
     }
+    bool isText() const { return source.isNull(); }
+    // A stretched copy or a text: its pixels depend on where it is drawn from, so a part of it is
+    // only ever drawn with the rest.
+    bool drawnOnlyWhole() const { return isText() || target.size() != from.size(); }
 };
 
-// A bitmap's picture drawn at 2 or 3 times its size, for screens of that many device pixels a
-// pixel.
-struct ScaledPicture {
-    QImage pixels;
-    QImage keyed;
-    bool tried = false;
+// For each tile of a surface, the steps that may change a pixel of it, in drawing order.
+struct TileSteps {
+    // Where each tile's steps begin in `steps`; one more entry closes the last tile.
+    std::vector<uint32_t> first;
+    std::vector<uint16_t> steps;
+};
+
+// Where a bitmap surface's pictures come from.
+struct BitmapOrigin {
+    std::string path;
+    // The size of the file's picture at 1, and the part of it the surface keeps.
+    QSize fileSize;
+    QRect kept;
+    // The whole picture stretched once to the size a copy of all of it fills; the decoded
+    // picture is freed then.
+    QImage fitted;
 };
 
 struct DirectDrawSurface7::Image {
-    explicit Image(QImage picture, bool primarySurface = false);
+    Image(std::shared_ptr<PictureSet> pictures, QImage picture, double scale,
+          bool primarySurface = false);
+    ~Image();
 
     // The size in the game's own pixels, whatever the device pixels behind it.
     QSize size;
-    // Device pixels per pixel of the game in pixels: above 1 on a scaled screen.
+    // Device pixels per pixel of the game in `pixels`: above 1 on a scaled screen.
     double scale = 1.0;
-    // The window whose screen sets the scale, for a surface that frames are composed in.
-    QPointer<QWidget> scaledFor;
-    // For a surface loaded from a bitmap: its file, the size of the file's picture and the part
-    // of it the surface keeps, and its pictures at 2 and 3 times the size, read from beside it
-    // when first needed.
-    std::string path;
-    QSize fileSize;
-    QRect kept;
-    std::array<ScaledPicture, 4> scaled;
-    // The picture of a larger scale reduced once to a fractional one (1.25, 1.5, ...), so that each
-    // copy at that scale is one to one instead of reduced anew every frame.
-    ScaledPicture reduced;
-    double reducedTo = 0.0;
-    // A bitmap copied whole and stretched is stretched once, and only that picture is kept: the
-    // decoded ones are freed, and read again only should a copy of another kind need them.
-    QImage fitted;
-    std::optional<DDCOLORKEY> colourKey;
     QImage pixels;
+    std::optional<DDCOLORKEY> colourKey;
     // The same picture with the colour-key pixels made transparent, once a keyed copy needs it.
     QImage keyed;
-    // The buffer the surface draws into next while the window still shows its last picture.
-    QImage spare;
+    std::optional<BitmapOrigin> bitmap;
     // The drawings asked for since the picture was last replaced whole (or since the pixels were
-    // last brought up to date, past MaxKeptSteps), and those the pixels show.
+    // last brought up to date, past the most kept), and those the pixels show with their tiles.
     std::vector<DrawStep> steps;
     std::vector<DrawStep> drawnSteps;
+    TileSteps drawnTiles;
+    // The device pixels drawn anew since the window last took the picture, and who took it.
+    QRegion changed;
+    const void* changedFor = nullptr;
     // Names of the picture asked for and of the picture the pixels show.
     uint64_t name = 0;
     uint64_t drawnName = 0;
     bool primary = false;
+    std::shared_ptr<PictureSet> pictures;
 };
 
+uint64_t NewPictureName();
 QRect ToQRect(const RECT& rect);
 // Whether a rectangle is neither empty nor inverted and lies wholly inside a surface of that size.
 bool IsUsableIn(const RECT& rect, const QSize& size);
 // A rectangle of the game's pixels in device pixels at a scale: edges are rounded alike, so cells
 // side by side stay side by side.
 QRect ToDeviceRect(const RECT& rect, double scale);
-// Brings the pixels up to the picture asked for.
+// Gives a surface new pixels: nothing drawn on it before is kept, and all of it counts as changed.
+void ReplacePixels(DirectDrawSurface7::Image& image, QImage pixels, double scale);
+// Draws a step now.
+void Draw(QPainter& painter, const DrawStep& step);
+// Keeps a drawing for when the picture is needed.
+void AddStep(DirectDrawSurface7::Image& image, DrawStep step);
+// Brings the pixels up to the picture asked for, drawing only where it differs from theirs.
 void DrawPending(DirectDrawSurface7::Image& image);
 
 } // namespace glintrow

@@ -140,22 +140,20 @@ TEST_F(FrameLoopTest, WindowShowsEveryKindOfFrameAsAWholeCompositionOfIt) {
     std::map<GameStates, int> framesCompared;
     int comparedAfterShowing = 0, comparedAfterRepaint = 0, differing = 0;
     std::string firstDifference;
-    // The last frame composed, drawn whole, and the start it was drawn from.
-    std::optional<QImage> lastFrame;
-    FrameStart lastStart{}, start = CurrentFrameStart();
+    // The start the frame just composed was drawn from; the window shows that frame before the
+    // frame's events, from the second frame on (the first frame's events expose the window).
+    FrameStart start = CurrentFrameStart();
     bool shownAgain = false, repainted = false;
     const auto runFrameEvents = Hooks().doEvents;
     Hooks().doEvents = [&] {
-        if (lastFrame && window.isVisible()) {
-            if (PictureOnTheWindow(window) != *lastFrame && differing++ == 0)
-                firstDifference = "frame " + std::to_string(frameTicks_.size()) + " in state " +
-                                  std::to_string(lastStart.state);
-            ++framesCompared[lastStart.state];
+        if (!frameTicks_.empty() && window.isVisible()) {
+            if (PictureOnTheWindow(window) != FullComposition(start) && differing++ == 0)
+                firstDifference = "frame " + std::to_string(frameTicks_.size() + 1) + " in state " +
+                                  std::to_string(start.state);
+            ++framesCompared[start.state];
             comparedAfterShowing += std::exchange(shownAgain, false);
             comparedAfterRepaint += std::exchange(repainted, false);
         }
-        lastFrame = FullComposition(start);
-        lastStart = start;
         runFrameEvents();
         start = CurrentFrameStart();
     };

@@ -34,22 +34,19 @@ template <typename Bytes> bool saveBytes(const Bytes& bytes, const std::filesyst
     return false;
 }
 
-// "Board.bmp" at 2 is "Board@2x.bmp", as screens of twice the pixels look for it.
-std::filesystem::path scaledName(const char* file, int scale) {
-    if (scale == 1)
-        return file;
-    const std::filesystem::path name(file);
-    return name.stem().string() + "@" + std::to_string(scale) + "x" + name.extension().string();
+bool writePicturesAt(const std::filesystem::path& images, int scale) {
+    const auto file = [&images, scale](const char* name) {
+        return images / ScaledPicturePath(name, scale);
+    };
+    const bool sheet = saveImage(makeGemSheet(scale), file(GemSheetFile), "BMP");
+    const bool board = saveImage(makeBoard(scale), file(BoardBitmapFile), "BMP");
+    return saveImage(makeTarget(scale), file(TargetBitmapFile), "BMP") && sheet && board;
 }
 
 bool writePictures(const std::filesystem::path& images) {
-    bool ok = true;
-    for (int scale = 1; scale <= 3; ++scale) {
-        ok = saveImage(makeGemSheet(scale), images / scaledName(GemSheetFile, scale), "BMP") && ok;
-        ok = saveImage(makeBoard(scale), images / scaledName(BoardBitmapFile, scale), "BMP") && ok;
-        ok =
-            saveImage(makeTarget(scale), images / scaledName(TargetBitmapFile, scale), "BMP") && ok;
-    }
+    bool ok = writePicturesAt(images, 1);
+    for (int scale : PictureScales)
+        ok = writePicturesAt(images, scale) && ok;
     for (std::size_t icon = 0; icon < std::size(IconSizes); ++icon)
         ok = saveImage(makeIcon(IconSizes[icon]), images / "icons" / IconFiles[icon], "PNG") && ok;
     return saveBytes(makeScalableIcon(), images / "icons" / ScalableIconFile) && ok;

@@ -1,0 +1,278 @@
+// The drawings kept for a surface and their damage: a surface compares the drawings asked for with
+// those its pixels show, tile by tile of the board's cells, and draws only the tiles that differ.
+#include "QtFont.h"
+#include "SurfaceImage.h"
+
+#include "GameFacts.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace glintrow {
+namespace {
+
+// Past this many drawings without one that replaces the whole picture, the drawings so far are
+// done and forgotten.
+constexpr size_t MaxKeptSteps = 4096;
+
+// The tiles of a surface in device pixels: the board's cells, so that a gem at rest changes one.
+class TileGrid {
+public:
+    explicit TileGrid(const DirectDrawSurface7::Image& image)
+        : columns_(edges(image.size.width(), image.scale)),
+          rows_(edges(image.size.height(), image.scale)) {}
+
+    int count() const { return across() * down(); }
+    int across() const { return static_cast<int>(columns_.size()) - 1; }
+    int down() const { return static_cast<int>(rows_.size()) - 1; }
+    QRect tile(int column, int row) const {
+        return QRect(QPoint(columns_[column], rows_[row]),
+                     QPoint(columns_[column + 1] - 1, rows_[row + 1] - 1));
+    }
+    // The first and last column and row of the tiles a step may change.
+    QRect tilesOf(const DrawStep& step) const {
+        if (step.isText())
+            return QRect(0, 0, across(), down());
+        return QRect(QPoint(at(columns_, step.target.left()), at(rows_, step.target.top())),
+                     QPoint(at(columns_, step.target.right()), at(rows_, step.target.bottom())));
+    }
+
+private:
+    static std::vector<int> edges(int length, double scale) {
+        std::vector<int> edges;
+        for (int at = 0; at < length; at += CellSize)
+            edges.push_back(static_cast<int>(std::lround(at * scale)));
+        edges.push_back(static_cast<int>(std::lround(length * scale)));
+        return edges;
+    }
+    static int at(const std::vector<int>& edges, int device) {
+        const auto after = std::upper_bound(edges.begin(), edges.end() - 1, device);
+        return std::max(0, static_cast<int>(after - edges.begin()) - 1);
+    }
+
+    std::vector<int> columns_;
+    std::vector<int> rows_;
+};
+
+void collectTiles(const std::vector<DrawStep>& steps, const TileGrid& grid, TileSteps& tiles) {
+    tiles.first.assign(grid.count() + 1, 0);
+    tiles.steps.clear();
+    const auto eachTile = [&grid](const DrawStep& step, auto visit) {
+        const QRect reach = grid.tilesOf(step);
+        for (int row = reach.top(); row <= reach.bottom(); ++row)
+            for (int column = reach.left(); column <= reach.right(); ++column)
+                visit(row * grid.across() + column);
+    };
+    for (const DrawStep& step : steps)
+        eachTile(step, [&tiles](int tile) { ++tiles.first[tile + 1]; });
+    for (size_t tile = 1; tile < tiles.first.size(); ++tile)
+        tiles.first[tile] += tiles.first[tile - 1];
+    tiles.steps.resize(tiles.first.back());
+    std::vector<uint32_t> next(tiles.first.begin(), tiles.first.end() - 1);
+    for (size_t index = 0; index < steps.size(); ++index)
+        eachTile(steps[index],
+                 [&](int tile) { tiles.steps[next[tile]++] = static_cast<uint16_t>(index); });
+}
+
+bool tileDrawsAlike(const std::vector<DrawStep>& steps, const TileSteps& tiles,
+                    const std::vector<DrawStep>& others, const TileSteps& otherTiles, int tile) {
+    const uint32_t count = tiles.first[tile + 1] - tiles.first[tile];
+    if (count != otherTiles.first[tile + 1] - otherTiles.first[tile])
+        return false;
+    for (uint32_t i = 0; i < count; ++i)
+        if (!steps[tiles.steps[tiles.first[tile] + i]].drawsAlike(
+                others[otherTiles.steps[otherTiles.first[tile] + i]]))
+            return false;
+    return true;
+}
+
+// A drawing that is only ever drawn whole puts all its tiles in the damage once one of them is.
+void widenToWholeSteps(const std::vector<DrawStep>& steps, const TileGrid& grid,
+                       std::vector<bool>& damaged) {
+    for (bool widened = true; widened;) {
+        widened = false;
+        for (const DrawStep& step : steps) {
+            if (!step.drawnOnlyWhole())
+                continue;
+            const QRect reach = grid.tilesOf(step);
+            bool touched = false, whole = true;
+            for (int row = reach.top(); row <= reach.bottom(); ++row)
+                for (int column = reach.left(); column <= reach.right(); ++column) {
+                    const bool tile = damaged[row * grid.across() + column];
+                    touched = touched || tile;
+                    whole = whole && tile;
+                }
+            if (!touched || whole)
+                continue;
+            for (int row = reach.top(); row <= reach.bottom(); ++row)
+                for (int column = reach.left(); column <= reach.right(); ++column)
+                    damaged[row * grid.across() + column] = true;
+            widened = true;
+        }
+    }
+}
+
+// The damaged tiles as few rectangles: runs along each row, each joined to the same run in the
+// row above.
+std::vector<QRect> joinTiles(const TileGrid& grid, const std::vector<bool>& damaged) {
+    std::vector<QRect> rects;
+    for (int row = 0; row < grid.down(); ++row) {
+        for (int column = 0; column < grid.across();) {
+            if (!damaged[row * grid.across() + column]) {
+                ++column;
+                continue;
+            }
+            const int first = column;
+            while (column < grid.across() && damaged[row * grid.across() + column])
+                ++column;
+            const QRect run = grid.tile(first, row).united(grid.tile(column - 1, row));
+            const auto above = std::find_if(rects.begin(), rects.end(), [&run](const QRect& rect) {
+                return rect.bottom() + 1 == run.top() && rect.left() == run.left() &&
+                       rect.right() == run.right();
+            });
+            if (above != rects.end())
+                above->setBottom(run.bottom());
+            else
+                rects.push_back(run);
+        }
+    }
+    return rects;
+}
+
+QColor toQColor(int32_t colour) {
+    return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+}
+
+void drawText(QPainter& painter, const DrawStep& step) {
+    const QFont font = ToQFont(step.font, step.textScale);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setFont(font);
+    painter.setPen(toQColor(step.colour));
+    // The text's cell, not its baseline, has its top-left corner at (x, y).
+    painter.drawText(QPointF(step.target.x(), step.target.y() + QFontMetricsF(font).ascent()),
+                     QString::fromStdString(step.text));
+}
+
+bool drawAlike(const std::vector<DrawStep>& steps, size_t count,
+               const std::vector<DrawStep>& others) {
+    if (count > steps.size() || count > others.size())
+        return false;
+    for (size_t i = 0; i < count; ++i)
+        if (!steps[i].drawsAlike(others[i]))
+            return false;
+    return true;
+}
+
+void noteChanged(DirectDrawSurface7::Image& image, const QRect& rect) {
+    image.changed += rect;
+}
+
+// The drawings begin by replacing the whole picture: only the tiles whose drawings differ from
+// those the pixels show are drawn again, each clipped to its tiles. One painter serves them all,
+// since opening one costs a third of drawing a gem.
+bool drawDamagedTiles(DirectDrawSurface7::Image& image) {
+    const TileGrid grid(image);
+    TileSteps tiles;
+    collectTiles(image.steps, grid, tiles);
+    const bool comparable = image.drawnTiles.first.size() == tiles.first.size();
+    std::vector<bool> damaged(grid.count());
+    for (int tile = 0; tile < grid.count(); ++tile)
+        damaged[tile] = !comparable || !tileDrawsAlike(image.steps, tiles, image.drawnSteps,
+                                                       image.drawnTiles, tile);
+    widenToWholeSteps(image.steps, grid, damaged);
+    const std::vector<QRect> rects = joinTiles(grid, damaged);
+    image.drawnTiles = std::move(tiles);
+    if (rects.empty())
+        return false;
+    QPainter painter(&image.pixels);
+    if (rects.size() == 1 && rects.front() == image.pixels.rect()) {
+        for (const DrawStep& step : image.steps)
+            Draw(painter, step);
+        noteChanged(image, rects.front());
+        return true;
+    }
+    for (const QRect& rect : rects) {
+        painter.setClipRect(rect);
+        for (const DrawStep& step : image.steps)
+            if (step.isText() || step.target.intersects(rect))
+                Draw(painter, step);
+        noteChanged(image, rect);
+    }
+    return true;
+}
+
+// Drawings onto the picture as it was: those after the ones the pixels show are drawn over them.
+void drawLaterSteps(DirectDrawSurface7::Image& image) {
+    const size_t drawn = drawAlike(image.steps, image.drawnSteps.size(), image.drawnSteps)
+                             ? image.drawnSteps.size()
+                             : 0;
+    QPainter painter(&image.pixels);
+    for (size_t i = drawn; i < image.steps.size(); ++i) {
+        Draw(painter, image.steps[i]);
+        noteChanged(image, image.steps[i].isText() ? image.pixels.rect() : image.steps[i].target);
+    }
+    image.drawnTiles = TileSteps{};
+}
+
+} // namespace
+
+void Draw(QPainter& painter, const DrawStep& step) {
+    if (step.isText()) {
+        drawText(painter, step);
+        return;
+    }
+    const bool scaled = step.target.size() != step.from.size();
+    painter.setCompositionMode(step.keyed ? QPainter::CompositionMode_SourceOver
+                                          : QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
+    if (scaled)
+        painter.drawImage(step.target, step.source, step.from);
+    else
+        painter.drawImage(step.target.topLeft(), step.source, step.from);
+}
+
+void ReplacePixels(DirectDrawSurface7::Image& image, QImage pixels, double scale) {
+    image.pixels = std::move(pixels);
+    image.scale = scale;
+    image.keyed = QImage();
+    image.steps.clear();
+    image.drawnSteps.clear();
+    image.drawnTiles = TileSteps{};
+    image.changed = image.pixels.rect();
+    image.changedFor = nullptr;
+    image.name = NewPictureName();
+    image.drawnName = image.name;
+}
+
+void AddStep(DirectDrawSurface7::Image& image, DrawStep step) {
+    if (step.whole) {
+        image.steps.clear();
+    } else if (image.steps.size() >= MaxKeptSteps) {
+        DrawPending(image);
+        image.steps.clear();
+        image.drawnSteps.clear();
+        image.drawnTiles = TileSteps{};
+    }
+    image.steps.push_back(std::move(step));
+    image.name = NewPictureName();
+}
+
+void DrawPending(DirectDrawSurface7::Image& image) {
+    if (image.name == image.drawnName)
+        return;
+    bool drawn = true;
+    if (!image.steps.empty() && image.steps.front().whole)
+        drawn = drawDamagedTiles(image);
+    else
+        drawLaterSteps(image);
+    image.drawnSteps = image.steps;
+    if (drawn)
+        image.drawnName = image.name;
+    else
+        image.name = image.drawnName;
+}
+
+} // namespace glintrow

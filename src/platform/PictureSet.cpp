@@ -67,9 +67,18 @@ QImage makeKeyed(const QImage& pixels, const DDCOLORKEY& key) {
     return keyed;
 }
 
+bool keysOnlyBlack(const DirectDrawSurface7::Image& image) {
+    return image.colourKey && image.colourKey->low == 0 && image.colourKey->high == 0;
+}
+
+// Where only black is transparent, the keyed picture shows every other pixel as it was and black
+// as black once copied without the key: it serves every copy, and the picture is kept once.
 const QImage& keyedPicture(DirectDrawSurface7::Image& image) {
-    if (image.keyed.isNull())
+    if (image.keyed.isNull()) {
         image.keyed = makeKeyed(image.pixels, *image.colourKey);
+        if (keysOnlyBlack(image))
+            image.pixels = image.keyed;
+    }
     return image.keyed;
 }
 
@@ -83,7 +92,7 @@ void bringToScale(DirectDrawSurface7::Image& image, double scale) {
     const QSize size = image.size * scale;
     if (image.colourKey)
         image.keyed = scaleSmoothly(keyedPicture(image), size);
-    image.pixels = scaleSmoothly(image.pixels, size);
+    image.pixels = keysOnlyBlack(image) ? image.keyed : scaleSmoothly(image.pixels, size);
     image.scale = scale;
 }
 

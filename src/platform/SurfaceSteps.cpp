@@ -263,6 +263,12 @@ void AddStep(DirectDrawSurface7::Image& image, DrawStep step) {
 void DrawPending(DirectDrawSurface7::Image& image) {
     if (image.name == image.drawnName)
         return;
+    // A keyed picture kept as the picture itself is drawn onto as an opaque one; its key is made
+    // again from what the drawings leave.
+    if (image.pixels.format() != QImage::Format_RGB32) {
+        image.pixels = image.pixels.convertToFormat(QImage::Format_RGB32);
+        image.keyed = QImage();
+    }
     bool drawn = true;
     if (!image.steps.empty() && image.steps.front().whole)
         drawn = drawDamagedTiles(image);

@@ -1,5 +1,5 @@
 // A test fixture with the drawing objects made, so tests can make surfaces of any size, and
-// surfaces loaded from pictures the test paints.
+// surfaces loaded from pictures the test paints; and a frame of the game drawn again whole.
 #pragma once
 
 #include "GameTables.h"
@@ -10,9 +10,22 @@
 
 namespace glintrow::testing {
 
+// What a frame was drawn from: the state it began in and the cursor's counters before it.
+struct FrameStart {
+    GameStates state;
+    int16_t targetPhase;
+    int16_t targetCounter;
+};
+FrameStart CurrentFrameStart();
+// The frame drawn from a start, drawn again whole on a new back buffer from the game tables as the
+// frame left them; the cursor's counters stay as they are.
+ObjectRef<DirectDrawSurface7> RecomposeFrame(const FrameStart& start);
+
 class DrawingTest : public GameTest {
 protected:
+    // The drawing is at the scale of an unscaled screen, before and after.
     void SetUp() override;
+    void TearDown() override;
 
     // The picture saved as a bitmap file and loaded back, as the game loads its bitmaps.
     ObjectRef<DirectDrawSurface7> LoadSurface(const QImage& picture);

@@ -1,8 +1,10 @@
 // Drawing the gems and the cursor into the back buffer: edge cuts, shrinking, layering and the
-// cursor's frames, read back pixel by pixel from sheets whose every pixel names its origin.
+// cursor's frames, read back pixel by pixel from sheets whose every pixel names its origin; a
+// frame drawn again only where it changed, and the pictures following the screen's scale.
 #include "DrawingTest.h"
 #include "basDisplayingGemsAndTarget.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -210,6 +212,61 @@ TEST_F(FrameDrawingTest, CursorLiesUnderTheGemAndShowsThroughItsBlackPixels) {
 TEST_F(FrameDrawingTest, CellWithoutAGemRaisesObjectVariableNotSet) {
     Board[4][4].Gem = nullptr;
     EXPECT_THROW(DisplayGems(), RuntimeError);
+}
+
+using DrawingAgain = DrawingTest;
+
+QImage Gradient(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb(x * 37 % 256, y * 59 % 256, (x + y) * 11 % 256));
+    return picture;
+}
+
+// A stretched copy is drawn from where it begins: drawn again only over the cell that changed
+// beneath it, it would show other pixels there than the same frame drawn whole.
+TEST_F(DrawingAgain, StretchedCopyOverTwoCellsIsDrawnWholeWhenOneOfThemChanges) {
+    auto board = LoadSurface(Gradient(104, 52));
+    // Copied in part, so that it is stretched on every copy.
+    auto sprite = LoadSurface(Gradient(60, 52).mirrored());
+    const auto drawFrame = [&](DirectDrawSurface7& target, QColor patch) {
+        target.Blt(RECT{0, 0, 104, 52}, *board, RECT{0, 0, 104, 52}, DDBLT_WAIT);
+        target.BltFast(60, 10, *LoadSurface(Filled(10, 10, patch)), RECT{0, 0, 10, 10},
+                       DDBLTFAST_WAIT);
+        target.Blt(RECT{10, 5, 89, 45}, *sprite, RECT{0, 0, 52, 52}, DDBLT_WAIT);
+    };
+    auto drawnAgain = CreatePlainSurface(104, 52);
+    drawFrame(*drawnAgain, Qt::red);
+    drawnAgain->GetPixel(0, 0);
+    drawFrame(*drawnAgain, Qt::blue);
+    auto drawnWhole = CreatePlainSurface(104, 52);
+    drawFrame(*drawnWhole, Qt::blue);
+    for (int y = 0; y < 52; ++y)
+        for (int x = 0; x < 104; ++x)
+            ASSERT_EQ(drawnAgain->GetPixel(x, y), drawnWhole->GetPixel(x, y)) << x << ", " << y;
+}
+
+// The board at 1 is red and beside it at 2 blue: a frame after the window tells of a screen of
+// another scale is drawn from that scale's picture, at its device pixels.
+TEST_F(DrawingAgain, FramesFollowTheScreenScaleTheWindowTells) {
+    const QString path = folder_.filePath(QStringLiteral("board.bmp"));
+    ASSERT_TRUE(Filled(8, 8, Qt::red).save(path, "BMP"));
+    ASSERT_TRUE(Filled(16, 16, Qt::blue)
+                    .save(QString::fromStdString(ScaledPicturePath(path.toStdString(), 2)), "BMP"));
+    DDSURFACEDESC2 desc;
+    auto board = DD->CreateSurfaceFromFile(path.toStdString(), desc);
+    auto target = CreatePlainSurface(8, 8);
+    const auto shownAfterAFrame = [&] {
+        target->Blt(RECT{0, 0, 8, 8}, *board, RECT{0, 0, 8, 8}, DDBLT_WAIT);
+        return target->GetPixel(7, 7);
+    };
+    const std::pair<double, int32_t> scales[] = {
+        {1.0, RGB(255, 0, 0)}, {2.0, RGB(0, 0, 255)}, {1.0, RGB(255, 0, 0)}};
+    for (auto [scale, colour] : scales) {
+        TellScreenScale(scale);
+        EXPECT_EQ(shownAfterAFrame(), colour) << "at " << scale;
+    }
 }
 
 } // namespace

@@ -1,15 +1,22 @@
 // The board on a scaled screen, run once for each scale (QT_SCALE_FACTOR): drawn at the screen's
-// device pixels from the pictures of that scale, and still playing when one of them is bad.
+// device pixels from the pictures of that scale, still playing when one of them is bad, and each
+// frame of a played game shown as its whole recomposition would show it.
+#include "DrawingTest.h"
 #include "WindowDriver.h"
+#include "basMainGameLoop.h"
 
+#include <QBackingStore>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryFile>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <string_view>
+#include <utility>
 
 #include <unistd.h>
 
@@ -168,6 +175,136 @@ TEST_F(ScaleTest, BadPictureOfAScaleIsSaidOnOneLineAndTheGamePlaysOn) {
     EXPECT_TRUE(boxes_.empty()) << boxes_.front().text;
     EXPECT_EQ(GameState, StateIdle) << "the board dropped in";
     EXPECT_EQ(board.size(), QSize(416, 416) * ratio_);
+}
+
+// A board from which a move clears three, and the fall it leaves clears three more: swapping the
+// 5 at (1, 7) with the 2 beside it lines up (2, 5) to (2, 7), and the 0 at (2, 4) then falls beside
+// the two at (3, 7) and (4, 7). Swapping (0, 0) with (1, 0) lines up nothing.
+const BoardText CascadeBoard = {"01234560", "34560123", "60123456", "23456012",
+                                "56012345", "12545601", "45501234", "05200560"};
+
+// The board area as a window last painted it, in device pixels: the part of the window's image in
+// memory, which the window system is sent from.
+QImage PaintedBoard(QWidget& window, QWidget& board) {
+    const auto* painted = static_cast<const QImage*>(window.backingStore()->paintDevice());
+    const double ratio = painted->devicePixelRatio();
+    const QRect area((QPointF(board.mapTo(&window, QPoint(0, 0))) * ratio).toPoint(),
+                     board.size() * ratio);
+    return painted->copy(area).convertToFormat(QImage::Format_RGB32);
+}
+
+// A window beside the game's that each frame drawn again whole is presented to, as the game
+// presents its frames.
+class WholeFrameWindow {
+public:
+    WholeFrameWindow() {
+        widget_.setFixedSize(416, 416);
+        widget_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&widget_));
+    }
+
+    // Its drawing objects are the game's, made once the game has set up its drawing.
+    QImage Show(const FrameStart& start) {
+        if (!primary_) {
+            DDSURFACEDESC2 desc;
+            desc.lFlags = DDSD_CAPS;
+            desc.ddsCaps.lCaps = DDSCAPS_PRIMARYSURFACE;
+            primary_ = DD->CreateSurface(desc);
+            clipper_ = DD->CreateClipper(0);
+            clipper_->SetHWnd(reinterpret_cast<HWND>(&widget_));
+            primary_->SetClipper(clipper_);
+        }
+        RECT onScreen;
+        DX->GetWindowRect(reinterpret_cast<HWND>(&widget_), onScreen);
+        primary_->Blt(onScreen, *RecomposeFrame(start), BackBufferRect, DDBLT_WAIT);
+        return PaintedBoard(widget_, widget_);
+    }
+
+private:
+    QWidget widget_;
+    ObjectRef<DirectDrawSurface7> primary_;
+    ObjectRef<DirectDrawClipper> clipper_;
+};
+
+using DamagedFrames = WindowDriver;
+
+// Every kind of frame, also after the window was hidden and shown again and after a repaint.
+TEST_F(DamagedFrames, ShowEveryFrameOfAPlayedGameAsItsWholeRecompositionWould) {
+    // The new gems of a clear are drawn from a clock that stands still, so every run plays alike.
+    Hooks().timeOfDay = [] { return 43200.0f; };
+    frmMain window;
+    WholeFrameWindow whole;
+    std::map<GameStates, int> framesCompared;
+    int differing = 0, mostClears = 0, comparedAfterShowing = 0, comparedAfterRepaint = 0;
+    bool shownAgain = false, repainted = false;
+    std::string firstDifference;
+    FrameStart start = CurrentFrameStart();
+    const auto runFrameEvents = Hooks().doEvents;
+    Hooks().doEvents = [&] {
+        // The window shows the frame just composed once its first frame's events exposed it.
+        if (!frameTicks_.empty() && window.isVisible()) {
+            if (PaintedBoard(window, *window.picBoard) != whole.Show(start) && differing++ == 0)
+                firstDifference = "frame " + std::to_string(frameTicks_.size() + 1) + " in state " +
+                                  std::to_string(start.state);
+            ++framesCompared[start.state];
+            comparedAfterShowing += std::exchange(shownAgain, false);
+            comparedAfterRepaint += std::exchange(repainted, false);
+        }
+        mostClears = std::max<int>(mostClears, ComboCount);
+        runFrameEvents();
+        start = CurrentFrameStart();
+    };
+    const auto press = [&window](int column, int row) {
+        QTest::mouseClick(window.picBoard, Qt::LeftButton, {},
+                          QPoint(52 * column + 26, 52 * row + 26));
+    };
+    RunGame(window, 340, [&](int frame) {
+        switch (frame) {
+        case 34:
+            LayBoard(CascadeBoard);
+            break;
+        case 40:
+            press(0, 0);
+            break;
+        case 44:
+            // The selected gem spins on while the window is hidden.
+            window.hide();
+            break;
+        case 50:
+            window.show();
+            shownAgain = true;
+            break;
+        case 55:
+            press(1, 0);
+            break;
+        case 90:
+            press(1, 7);
+            break;
+        case 96:
+            press(2, 7);
+            break;
+        case 170:
+            // As when a window that covered the board goes away.
+            window.picBoard->repaint();
+            repainted = true;
+            break;
+        case 200:
+            LayBoard(NoMoveBoard);
+            DroppingGems.clear();
+            GameState = StateFalling;
+            break;
+        default:
+            break;
+        }
+    });
+
+    EXPECT_EQ(differing, 0) << "first at " << firstDifference;
+    for (GameStates state : {StateDropIn, StateIdle, StateSelected, StateSwapping, StateClearing,
+                             StateFalling, StateGameOver, StateExploding, StateGameOverShown})
+        EXPECT_GT(framesCompared[state], 0) << "no frame compared in state " << state;
+    EXPECT_GE(mostClears, 2) << "the fall cleared no second line";
+    EXPECT_EQ(comparedAfterShowing, 1);
+    EXPECT_EQ(comparedAfterRepaint, 1);
 }
 
 } // namespace

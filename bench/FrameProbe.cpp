@@ -1,7 +1,11 @@
 // A probe preloaded into the real program by bench/run: it timestamps every sleep of the main
-// thread (the frame's wait) on the monotonic clock, straight into a file mapped in memory, so the
-// figures survive the program being killed. The file is named by GLINTROW_PROBE_FILE, a variable
-// only the probe reads; without it the probe does nothing.
+// thread (the frame's wait) on the monotonic clock, and with each wait what happened since the
+// last one: the pixels sent to the X server as images and the time spent in painters on images
+// (the frame's composition) and on widgets (the window's paint). The records go straight into a
+// file mapped in memory, so the figures survive the program being killed. The file is named by
+// GLINTROW_PROBE_FILE, a variable only the probe reads; without it the probe does nothing.
+#include <QPaintDevice>
+
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -19,10 +23,15 @@ constexpr int64_t MaxWaits = 1 << 16;
 struct Wait {
     int64_t begin;
     int64_t end;
+    // Since the end of the wait before: pixels sent as images, nanoseconds in painters on
+    // images and on widgets.
+    int64_t pixels;
+    int64_t composing;
+    int64_t painting;
 };
 
 // The file's layout, read back by bench/run: when the probe was loaded, how many waits follow,
-// then each wait's begin and end in nanoseconds.
+// then the waits.
 struct Record {
     int64_t loaded;
     std::atomic<int64_t> count;
@@ -30,11 +39,26 @@ struct Record {
 };
 
 Record* record = nullptr;
+std::atomic<int64_t> pixelsSent{0};
+// Painters open on the main thread: what each paints on and when it opened.
+struct OpenPainter {
+    const void* painter;
+    bool onImage;
+    int64_t opened;
+};
+OpenPainter openPainters[16];
+int openCount = 0;
+int64_t composing = 0;
+int64_t painting = 0;
 
 int64_t Now() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return int64_t{now.tv_sec} * 1000000000 + now.tv_nsec;
+}
+
+bool OnMainThread() {
+    return gettid() == getpid();
 }
 
 __attribute__((constructor)) void OpenRecord() {
@@ -55,22 +79,35 @@ __attribute__((constructor)) void OpenRecord() {
 }
 
 template <class Sleep> int TimeSleep(Sleep sleep) {
-    if (!record || gettid() != getpid())
+    if (!record || !OnMainThread())
         return sleep();
     const int64_t begin = Now();
     const int result = sleep();
     const int64_t end = Now();
     const int64_t index = record->count.load(std::memory_order_relaxed);
     if (index < MaxWaits) {
-        record->waits[index] = Wait{begin, end};
+        record->waits[index] = Wait{begin, end, pixelsSent.exchange(0), composing, painting};
         record->count.store(index + 1, std::memory_order_release);
     }
+    composing = painting = 0;
     return result;
 }
 
 template <class Function> Function* Next(const char* name) {
     return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
 }
+
+// A function of a library that the program loaded by itself, later than the probe: Qt's X11
+// plugin brings the X client libraries.
+template <class Function> Function* LoadedIn(const char* library, const char* name) {
+    void* loaded = dlopen(library, RTLD_LAZY | RTLD_NOLOAD);
+    return loaded ? reinterpret_cast<Function*>(dlsym(loaded, name)) : nullptr;
+}
+
+// xcb_void_cookie_t
+struct Cookie {
+    unsigned int sequence;
+};
 
 } // namespace
 
@@ -83,4 +120,52 @@ extern "C" int clock_nanosleep(clockid_t clock, int flags, const timespec* reque
 extern "C" int nanosleep(const timespec* request, timespec* remain) {
     static auto* next = Next<int(const timespec*, timespec*)>("nanosleep");
     return TimeSleep([&] { return next(request, remain); });
+}
+
+// The X server's image requests, from shared memory and in the request itself.
+#define SHM_PUT_IMAGE(name)                                                                        \
+    extern "C" Cookie name(void* c, uint32_t drawable, uint32_t gc, uint16_t totalWidth,           \
+                           uint16_t totalHeight, uint16_t srcX, uint16_t srcY, uint16_t width,     \
+                           uint16_t height, int16_t dstX, int16_t dstY, uint8_t depth,             \
+                           uint8_t format, uint8_t sendEvent, uint32_t segment, uint32_t offset) { \
+        static auto* next = LoadedIn<decltype(name)>("libxcb-shm.so.0", #name);                    \
+        pixelsSent += int64_t{width} * height;                                                     \
+        return next(c, drawable, gc, totalWidth, totalHeight, srcX, srcY, width, height, dstX,     \
+                    dstY, depth, format, sendEvent, segment, offset);                              \
+    }
+SHM_PUT_IMAGE(xcb_shm_put_image)
+SHM_PUT_IMAGE(xcb_shm_put_image_checked)
+
+#define PUT_IMAGE(name)                                                                            \
+    extern "C" Cookie name(void* c, uint8_t format, uint32_t drawable, uint32_t gc,                \
+                           uint16_t width, uint16_t height, int16_t dstX, int16_t dstY,            \
+                           uint8_t leftPad, uint8_t depth, uint32_t length, const uint8_t* data) { \
+        static auto* next = LoadedIn<decltype(name)>("libxcb.so.1", #name);                        \
+        pixelsSent += int64_t{width} * height;                                                     \
+        return next(c, format, drawable, gc, width, height, dstX, dstY, leftPad, depth, length,    \
+                    data);                                                                         \
+    }
+PUT_IMAGE(xcb_put_image)
+PUT_IMAGE(xcb_put_image_checked)
+
+// QPainter::QPainter(QPaintDevice*) and QPainter::~QPainter(), as the game calls them.
+extern "C" void _ZN8QPainterC1EP12QPaintDevice(void* painter, QPaintDevice* device) {
+    static auto* next = Next<void(void*, QPaintDevice*)>("_ZN8QPainterC1EP12QPaintDevice");
+    if (record && OnMainThread() && openCount < 16)
+        openPainters[openCount++] = {painter, device->devType() == QInternal::Image, Now()};
+    next(painter, device);
+}
+
+extern "C" void _ZN8QPainterD1Ev(void* painter) {
+    static auto* next = Next<void(void*)>("_ZN8QPainterD1Ev");
+    next(painter);
+    if (!record || !OnMainThread())
+        return;
+    for (int i = openCount - 1; i >= 0; --i) {
+        if (openPainters[i].painter != painter)
+            continue;
+        (openPainters[i].onImage ? composing : painting) += Now() - openPainters[i].opened;
+        openPainters[i] = openPainters[--openCount];
+        break;
+    }
 }

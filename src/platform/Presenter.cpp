@@ -1,13 +1,12 @@
-// The presenter: the primary surface hands finished frames to the board's window. Only what
-// changed since the last frame is copied and painted, at once and one to one in device pixels.
+// The presenter: the primary surface hands finished frames to the board's window, sharing the
+// surface's buffer. Only what changed since the last frame is painted, at once and one to one in
+// device pixels.
 #include "Presenter.h"
 
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
-
-#include <cstring>
 
 namespace glintrow {
 namespace {
@@ -53,16 +52,24 @@ int32_t DirectDrawClipper::Presenter::Present(DirectDrawSurface7::Image& image,
     DrawPending(image);
     const QRect onScreen = ToQRect(target);
     const QRect shown = ToDeviceRect(sourceRect, image.scale);
-    const bool sameView = frameFrom == &image && image.changedFor == this && shown == frameSource &&
-                          onScreen == frameOnScreen && frameScale == image.scale &&
-                          frame.size() == shown.size();
-    frameFrom = &image;
-    frameSource = shown;
-    frameOnScreen = onScreen;
-    frameScale = image.scale;
-    const QRegion changed = sameView ? takeChanged(image, shown) : takeWhole(image, shown);
+    const QSize device = onScreen.size() * image.scale;
+    // The whole picture one to one is shared, not copied: the surface draws its next frame into
+    // its other buffer while the window holds this one.
+    const bool whole = shown == image.pixels.rect() && device == shown.size();
+    const bool sameView = whole && frameFrom == &image && image.changedFor == this &&
+                          onScreen == frameOnScreen && frameScale == image.scale;
+    const QRegion changed = sameView ? image.changed : QRegion(QRect(QPoint(0, 0), device));
+    if (whole)
+        frame = image.pixels;
+    else
+        frame = image.pixels.copy(shown).scaled(device, Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation);
     image.changed = QRegion();
     image.changedFor = this;
+    image.takenBits = whole ? image.pixels.constBits() : nullptr;
+    frameFrom = &image;
+    frameOnScreen = onScreen;
+    frameScale = image.scale;
     offset = onScreen.topLeft() - window->mapToGlobal(QPoint(0, 0));
     QRegion onWindow;
     for (const QRect& rect : changed)
@@ -72,28 +79,6 @@ int32_t DirectDrawClipper::Presenter::Present(DirectDrawSurface7::Image& image,
     if (!onWindow.isEmpty())
         window->repaint(onWindow);
     return DD_OK;
-}
-
-QRegion DirectDrawClipper::Presenter::takeWhole(const DirectDrawSurface7::Image& image,
-                                                const QRect& shown) {
-    frame = image.pixels.copy(shown);
-    const QSize device = frameOnScreen.size() * frameScale;
-    if (frame.size() != device)
-        frame = frame.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return QRegion(frame.rect());
-}
-
-QRegion DirectDrawClipper::Presenter::takeChanged(DirectDrawSurface7::Image& image,
-                                                  const QRect& shown) {
-    const QRegion changed = image.changed.intersected(shown).translated(-shown.topLeft());
-    const int bytesPerPixel = frame.depth() / 8;
-    for (const QRect& rect : changed)
-        for (int y = rect.top(); y <= rect.bottom(); ++y)
-            std::memcpy(frame.scanLine(y) + rect.left() * bytesPerPixel,
-                        image.pixels.constScanLine(y + shown.top()) +
-                            (rect.left() + shown.left()) * bytesPerPixel,
-                        size_t(rect.width()) * bytesPerPixel);
-    return changed;
 }
 
 void DirectDrawClipper::Presenter::paint(QPainter& painter, const QRegion& region) {

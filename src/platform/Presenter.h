@@ -16,28 +16,23 @@ struct DirectDrawClipper::Presenter : QObject {
 
     // Shows the frames in this window from now on, and no longer in the one before.
     void ShowIn(QWidget* shownIn);
-    // Takes what changed of the part of the surface's picture into the frame shown at the
-    // rectangle of the screen, and paints it on the window at once; the picture is drawn first
-    // if drawings are pending.
+    // Takes the part of the surface's picture as the frame shown at the rectangle of the screen,
+    // and paints what changed of it on the window at once; the picture is drawn first if
+    // drawings are pending.
     int32_t Present(DirectDrawSurface7::Image& image, const RECT& sourceRect, const RECT& target);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Takes the whole part of the picture into the frame; what changed of it, in the frame's
-    // device pixels.
-    QRegion takeWhole(const DirectDrawSurface7::Image& image, const QRect& shown);
-    QRegion takeChanged(DirectDrawSurface7::Image& image, const QRect& shown);
     void paint(QPainter& painter, const QRegion& region);
 
     QPointer<QWidget> window;
-    // The frame in device pixels, its own copy of the last picture presented.
+    // The last picture presented, in device pixels: the surface's own buffer when the whole of it
+    // is shown one to one, else a copy.
     QImage frame;
     // Device pixels per pixel of the window in the frame.
     double frameScale = 1.0;
-    // The surface the frame was taken from, the part of its picture shown and where on the
-    // screen.
+    // The surface the frame was taken from and where on the screen it is shown.
     const void* frameFrom = nullptr;
-    QRect frameSource;
     QRect frameOnScreen;
     // Where the frame lies in the window, in the window's pixels.
     QPoint offset;

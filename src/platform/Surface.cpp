@@ -86,6 +86,7 @@ void DirectDrawSurface7::SetColorKey(int32_t, const DDCOLORKEY& key) {
     DrawPending(*image_);
     image_->colourKey = key;
     image_->keyed = QImage();
+    image_->spare = DrawnBuffer{};
     image_->name = NewPictureName();
     image_->drawnName = image_->name;
 }

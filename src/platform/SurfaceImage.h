@@ -57,6 +57,14 @@ struct TileSteps {
     std::vector<uint16_t> steps;
 };
 
+// A buffer of a surface's device pixels, with the drawings it shows, their tiles and its name.
+struct DrawnBuffer {
+    QImage pixels;
+    std::vector<DrawStep> steps;
+    TileSteps tiles;
+    uint64_t name = 0;
+};
+
 // Where a bitmap surface's pictures come from.
 struct BitmapOrigin {
     std::string path;
@@ -87,9 +95,13 @@ struct DirectDrawSurface7::Image {
     std::vector<DrawStep> steps;
     std::vector<DrawStep> drawnSteps;
     TileSteps drawnTiles;
-    // The device pixels drawn anew since the window last took the picture, and who took it.
+    // The other buffer, which a frame is drawn into while the window holds the last one.
+    DrawnBuffer spare;
+    // Where the pixels may differ from the picture the window took last, who took it and which
+    // buffer it was.
     QRegion changed;
     const void* changedFor = nullptr;
+    const uchar* takenBits = nullptr;
     // Names of the picture asked for and of the picture the pixels show.
     uint64_t name = 0;
     uint64_t drawnName = 0;

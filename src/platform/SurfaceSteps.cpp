@@ -166,42 +166,80 @@ bool drawAlike(const std::vector<DrawStep>& steps, size_t count,
     return true;
 }
 
-void noteChanged(DirectDrawSurface7::Image& image, const QRect& rect) {
-    image.changed += rect;
+// The tiles where one list of drawings may leave other pixels than another.
+std::vector<bool> differingTiles(const std::vector<DrawStep>& steps, const TileSteps& tiles,
+                                 const std::vector<DrawStep>& others, const TileSteps& otherTiles) {
+    const int count = static_cast<int>(tiles.first.size()) - 1;
+    const bool comparable = otherTiles.first.size() == tiles.first.size();
+    std::vector<bool> differing(count);
+    for (int tile = 0; tile < count; ++tile)
+        differing[tile] = !comparable || !tileDrawsAlike(steps, tiles, others, otherTiles, tile);
+    return differing;
 }
 
-// The drawings begin by replacing the whole picture: only the tiles whose drawings differ from
-// those the pixels show are drawn again, each clipped to its tiles. One painter serves them all,
-// since opening one costs a third of drawing a gem.
-bool drawDamagedTiles(DirectDrawSurface7::Image& image) {
-    const TileGrid grid(image);
-    TileSteps tiles;
-    collectTiles(image.steps, grid, tiles);
-    const bool comparable = image.drawnTiles.first.size() == tiles.first.size();
-    std::vector<bool> damaged(grid.count());
-    for (int tile = 0; tile < grid.count(); ++tile)
-        damaged[tile] = !comparable || !tileDrawsAlike(image.steps, tiles, image.drawnSteps,
-                                                       image.drawnTiles, tile);
-    widenToWholeSteps(image.steps, grid, damaged);
-    const std::vector<QRect> rects = joinTiles(grid, damaged);
-    image.drawnTiles = std::move(tiles);
-    if (rects.empty())
+// Before drawings that begin by replacing every pixel: while the window holds the pixels, the
+// frame is drawn into the other buffer, from the drawings that one shows. True when swapped.
+bool takeUnsharedBuffer(DirectDrawSurface7::Image& image) {
+    if (image.pixels.isDetached())
         return false;
+    DrawnBuffer& spare = image.spare;
+    if (!spare.pixels.isDetached() || spare.pixels.size() != image.pixels.size() ||
+        spare.pixels.format() != image.pixels.format())
+        spare = DrawnBuffer{QImage(image.pixels.size(), image.pixels.format()), {}, {}, 0};
+    std::swap(image.pixels, spare.pixels);
+    std::swap(image.drawnSteps, spare.steps);
+    std::swap(image.drawnTiles, spare.tiles);
+    std::swap(image.drawnName, spare.name);
+    return true;
+}
+
+void drawClipped(DirectDrawSurface7::Image& image, const std::vector<QRect>& rects) {
     QPainter painter(&image.pixels);
     if (rects.size() == 1 && rects.front() == image.pixels.rect()) {
         for (const DrawStep& step : image.steps)
             Draw(painter, step);
-        noteChanged(image, rects.front());
-        return true;
+        return;
     }
     for (const QRect& rect : rects) {
         painter.setClipRect(rect);
         for (const DrawStep& step : image.steps)
             if (step.isText() || step.target.intersects(rect))
                 Draw(painter, step);
-        noteChanged(image, rect);
     }
-    return true;
+}
+
+// The drawings begin by replacing the whole picture: only the tiles whose drawings differ from
+// those the buffer shows are drawn again, each clipped to its tiles. One painter serves them all,
+// since opening one costs a third of drawing a gem. Against the picture the window took, only the
+// tiles whose drawings differ from those of its buffer changed.
+void drawDamagedTiles(DirectDrawSurface7::Image& image) {
+    const bool swapped = takeUnsharedBuffer(image);
+    const TileGrid grid(image);
+    TileSteps tiles;
+    collectTiles(image.steps, grid, tiles);
+    std::vector<bool> damaged =
+        differingTiles(image.steps, tiles, image.drawnSteps, image.drawnTiles);
+    widenToWholeSteps(image.steps, grid, damaged);
+    const std::vector<QRect> rects = joinTiles(grid, damaged);
+    if (!rects.empty())
+        drawClipped(image, rects);
+    std::vector<QRect> changed = rects;
+    if (swapped) {
+        const bool shownTaken = image.spare.pixels.constBits() == image.takenBits;
+        changed = joinTiles(grid, shownTaken ? differingTiles(image.steps, tiles, image.spare.steps,
+                                                              image.spare.tiles)
+                                             : std::vector<bool>(grid.count(), true));
+        image.changed = QRegion();
+        if (shownTaken && changed.empty())
+            image.drawnName = image.spare.name;
+    }
+    for (const QRect& rect : changed)
+        image.changed += rect;
+    image.drawnTiles = std::move(tiles);
+    if (rects.empty() || (swapped && changed.empty()))
+        image.name = image.drawnName;
+    else
+        image.drawnName = image.name;
 }
 
 // Drawings onto the picture as it was: those after the ones the pixels show are drawn over them.
@@ -212,9 +250,10 @@ void drawLaterSteps(DirectDrawSurface7::Image& image) {
     QPainter painter(&image.pixels);
     for (size_t i = drawn; i < image.steps.size(); ++i) {
         Draw(painter, image.steps[i]);
-        noteChanged(image, image.steps[i].isText() ? image.pixels.rect() : image.steps[i].target);
+        image.changed += image.steps[i].isText() ? image.pixels.rect() : image.steps[i].target;
     }
     image.drawnTiles = TileSteps{};
+    image.drawnName = image.name;
 }
 
 } // namespace
@@ -241,8 +280,10 @@ void ReplacePixels(DirectDrawSurface7::Image& image, QImage pixels, double scale
     image.steps.clear();
     image.drawnSteps.clear();
     image.drawnTiles = TileSteps{};
+    image.spare = DrawnBuffer{};
     image.changed = image.pixels.rect();
     image.changedFor = nullptr;
+    image.takenBits = nullptr;
     image.name = NewPictureName();
     image.drawnName = image.name;
 }
@@ -269,16 +310,11 @@ void DrawPending(DirectDrawSurface7::Image& image) {
         image.pixels = image.pixels.convertToFormat(QImage::Format_RGB32);
         image.keyed = QImage();
     }
-    bool drawn = true;
     if (!image.steps.empty() && image.steps.front().whole)
-        drawn = drawDamagedTiles(image);
+        drawDamagedTiles(image);
     else
         drawLaterSteps(image);
     image.drawnSteps = image.steps;
-    if (drawn)
-        image.drawnName = image.name;
-    else
-        image.name = image.drawnName;
 }
 
 } // namespace glintrow

@@ -32,12 +32,16 @@ public:
         return QRect(QPoint(columns_[column], rows_[row]),
                      QPoint(columns_[column + 1] - 1, rows_[row + 1] - 1));
     }
-    // The first and last column and row of the tiles a step may change.
-    QRect tilesOf(const DrawStep& step) const {
-        if (step.isText())
-            return QRect(0, 0, across(), down());
-        return QRect(QPoint(at(columns_, step.target.left()), at(rows_, step.target.top())),
-                     QPoint(at(columns_, step.target.right()), at(rows_, step.target.bottom())));
+    // Visits the index of every tile a step may change.
+    template <class Visit> void eachTileOf(const DrawStep& step, Visit visit) const {
+        const QRect reach =
+            step.isText()
+                ? QRect(0, 0, across(), down())
+                : QRect(QPoint(at(columns_, step.target.left()), at(rows_, step.target.top())),
+                        QPoint(at(columns_, step.target.right()), at(rows_, step.target.bottom())));
+        for (int row = reach.top(); row <= reach.bottom(); ++row)
+            for (int column = reach.left(); column <= reach.right(); ++column)
+                visit(row * across() + column);
     }
 
 private:
@@ -60,21 +64,16 @@ private:
 void collectTiles(const std::vector<DrawStep>& steps, const TileGrid& grid, TileSteps& tiles) {
     tiles.first.assign(grid.count() + 1, 0);
     tiles.steps.clear();
-    const auto eachTile = [&grid](const DrawStep& step, auto visit) {
-        const QRect reach = grid.tilesOf(step);
-        for (int row = reach.top(); row <= reach.bottom(); ++row)
-            for (int column = reach.left(); column <= reach.right(); ++column)
-                visit(row * grid.across() + column);
-    };
     for (const DrawStep& step : steps)
-        eachTile(step, [&tiles](int tile) { ++tiles.first[tile + 1]; });
+        grid.eachTileOf(step, [&tiles](int tile) { ++tiles.first[tile + 1]; });
     for (size_t tile = 1; tile < tiles.first.size(); ++tile)
         tiles.first[tile] += tiles.first[tile - 1];
     tiles.steps.resize(tiles.first.back());
     std::vector<uint32_t> next(tiles.first.begin(), tiles.first.end() - 1);
     for (size_t index = 0; index < steps.size(); ++index)
-        eachTile(steps[index],
-                 [&](int tile) { tiles.steps[next[tile]++] = static_cast<uint16_t>(index); });
+        grid.eachTileOf(steps[index], [&](int tile) {
+            tiles.steps[next[tile]++] = static_cast<uint16_t>(index);
+        });
 }
 
 bool tileDrawsAlike(const std::vector<DrawStep>& steps, const TileSteps& tiles,
@@ -97,19 +96,14 @@ void widenToWholeSteps(const std::vector<DrawStep>& steps, const TileGrid& grid,
         for (const DrawStep& step : steps) {
             if (!step.drawnOnlyWhole())
                 continue;
-            const QRect reach = grid.tilesOf(step);
             bool touched = false, whole = true;
-            for (int row = reach.top(); row <= reach.bottom(); ++row)
-                for (int column = reach.left(); column <= reach.right(); ++column) {
-                    const bool tile = damaged[row * grid.across() + column];
-                    touched = touched || tile;
-                    whole = whole && tile;
-                }
+            grid.eachTileOf(step, [&](int tile) {
+                touched = touched || damaged[tile];
+                whole = whole && damaged[tile];
+            });
             if (!touched || whole)
                 continue;
-            for (int row = reach.top(); row <= reach.bottom(); ++row)
-                for (int column = reach.left(); column <= reach.right(); ++column)
-                    damaged[row * grid.across() + column] = true;
+            grid.eachTileOf(step, [&damaged](int tile) { damaged[tile] = true; });
             widened = true;
         }
     }

@@ -7,7 +7,6 @@
 #include "basMiscelFunctions.h"
 #include "platform/Runtime.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -29,10 +28,10 @@ public:
           seed_(std::getenv("GLINTROW_PLAY_SEED")
                     ? std::strtoull(std::getenv("GLINTROW_PLAY_SEED"), nullptr, 10)
                 : IsSoak() ? std::random_device{}()
-                           : 20261207) {
+                           : 20261207),
+          random_(seed_) {
         std::cout << "[ " << name_ << " ] " << length_ << " steps, GLINTROW_PLAY_SEED=" << seed_
                   << std::endl;
-        random_.seed(seed_);
     }
 
     // Puts the game's chance into a state of the seed's, once the tables are reset.

@@ -15,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 #include <gmock/gmock.h>
 #include <optional>
 #include <set>
@@ -212,8 +210,6 @@ TEST_F(WaveTest, EachLimitTakesASoundAtItAndRefusesOneBeyondItByName) {
         {{Wave(1, 8000, 8, Silence(8000)), ""},
          {Wave(1, 8000, 8, Silence(8001)), "Wave file too long (1.0 seconds, more than 1)"},
          {Wave(1, 8000, 8, ""), "Wave file holds no sound"},
-         {Wave(1, 4000, 8, Silence(400)), ""},
-         {Wave(1, 16000, 8, Silence(400)), ""},
          {Wave(1, 3999, 8, Silence(400)),
           "Wave file's sample rate out of range (3999 Hz, not 4000 to 16000)"},
          {Wave(1, 16001, 8, Silence(400)),

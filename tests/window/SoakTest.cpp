@@ -79,7 +79,7 @@ TEST_F(SoakTest, RandomPlayKeepsTheStateValidAndTheTablesAgreeing) {
     play_.tally["boxes opened"] = 0;
     Hooks().timeOfDay = [this] { return static_cast<float>(tick_ % 86400000) / 1000.0f; };
     frmMain window;
-    // Each frame is checked before the player acts in it, so every act has a frame behind it.
+    // Each frame is checked before the player acts in it, so that the play ends on a checked frame.
     Hooks().doEvents = [&] {
         if (!play_.CheckFrame() || play_.tally["frames"] >= play_.Length()) {
             window.close();

@@ -1,6 +1,8 @@
 // A test fixture with the drawing objects made.
 #include "DrawingTest.h"
 
+#include <fstream>
+
 namespace glintrow::testing {
 
 void DrawingTest::SetUp() {
@@ -20,6 +22,27 @@ QImage DrawingTest::Filled(int width, int height, QColor colour) {
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
+}
+
+std::string DrawingTest::WriteFile(const std::string& bytes) {
+    const std::string path = folder_.filePath(QStringLiteral("file%1").arg(++files_)).toStdString();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+void DrawingTest::ExpectRefusals(const std::vector<FileCase>& cases,
+                                 const std::function<void(const std::string&)>& load) {
+    for (const auto& [bytes, reason] : cases) {
+        const std::string path =
+            bytes ? WriteFile(*bytes) : folder_.filePath("missing").toStdString();
+        std::string refusal;
+        try {
+            load(path);
+        } catch (const RuntimeError& error) {
+            refusal = error.what();
+        }
+        EXPECT_EQ(refusal, reason.empty() ? "" : reason + ": " + path);
+    }
 }
 
 } // namespace glintrow::testing

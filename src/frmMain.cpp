@@ -122,12 +122,8 @@ frmMain::frmMain() {
             runCommand([=, this] { picBoard_MouseDown(button, 0, x, y); });
         },
         [this](BoardKey key) { runCommand([=, this] { picBoard_KeyDown(key); }); },
-        [this](QPoint cell) {
-            if (closed_)
-                return QString();
-            return QString::fromStdString(
-                DescribeCell({static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y())}));
-        });
+        BoardView{[this](QPoint cell) { return wordsOf(cell); }, [] { return BoardShowsGems(); },
+                  [] { return BoardIsAtRest(); }});
     setCentralWidget(picBoard);
     picBoard->setFocus();
     buildMenus();
@@ -257,7 +253,7 @@ void frmMain::mnuHint_Click() {
     SelectHintedGem();
     if (const std::optional<BoardPlace> hinted = SelectedGemCell()) {
         picBoard->placeFocus(QPoint(hinted->column, hinted->row));
-        picBoard->announceFocusedCell();
+        picBoard->followGame();
     }
 }
 
@@ -302,13 +298,23 @@ void frmMain::picBoard_KeyDown(BoardKey key) {
             pressCell(QPoint(selected->column, selected->row));
         break;
     }
-    picBoard->announceFocusedCell();
+    picBoard->followGame();
 }
 
 void frmMain::pressCell(QPoint cell) {
     const QPoint centre = cell * CellSize + QPoint(CellSize / 2, CellSize / 2);
     picBoard_MouseDown(Qt::LeftButton, 0, static_cast<float>(centre.x()),
                        static_cast<float>(centre.y()));
+}
+
+CellWords frmMain::wordsOf(QPoint cell) const {
+    if (closed_)
+        return {};
+    const BoardPlace place{static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y())};
+    const std::optional<BoardPlace> selected = SelectedGemCell();
+    return {QString::fromStdString(NameCell(place)),
+            selected && selected->column == place.column && selected->row == place.row,
+            {}};
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -56,6 +56,8 @@ private:
     QAction* addCommand(QMenu* menu, const QString& text, void (frmMain::*handler)());
     // A press at the centre of a cell, by column and row.
     void pressCell(QPoint cell);
+    // What a cell shows, in the words assistive technology reads.
+    CellWords wordsOf(QPoint cell) const;
     // Every command of the player passes here on its way to the game; false when it was left out.
     template <class Command> bool runCommand(Command command);
     // Runs the frame loop and reports any failure that ends it; the window then stays open.

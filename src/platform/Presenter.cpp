@@ -77,7 +77,8 @@ bool DirectDrawClipper::Presenter::eventFilter(QObject* watched, QEvent* event) 
             painter.drawImage(offset, frame);
         else
             painter.drawImage(shownAt, frame);
-        return true;
+        // The window still hears of the paint, to follow what the frame shows.
+        return false;
     }
     return false;
 }

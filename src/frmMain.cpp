@@ -1,6 +1,7 @@
 // The game's one window: menus, the board area, start-up and close; events become game calls.
 #include "frmMain.h"
 
+#include "MenuAccessible.h"
 #include "basDeclarations.h"
 #include "basDirectDrawStuff.h"
 #include "basDirectSoundStuff.h"
@@ -132,6 +133,7 @@ frmMain::frmMain() {
 }
 
 void frmMain::buildMenus() {
+    InstallCheckableCommandAccessible();
     mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuNewGame = addCommand(mnuGame, QStringLiteral("&New Game"), &frmMain::mnuNewGame_Click);
     mnuNewGame->setShortcut(QKeySequence(Qt::Key_F2));

@@ -115,7 +115,8 @@ def play(session, executable, _case):
     check(orca.said(said) == [], f"Orca spoke on a still board: {orca.said(said)!r}")
     check(orca.events_from(game_facts.APP_TITLE) == events,
           "the still board sent accessibility events")
-    check(sum("Game Over" in said for said in orca.said()) == 1, "Game Over was said more than once")
+    check(sum("Game Over" in said for said in orca.said()) == 1,
+          f"Game Over was said more than once: {orca.said(heard - 1)!r}")
     player.type("ctrl+q")
     check(game.wait_for_exit(10) == 0, "Ctrl+Q did not end the game with status 0")
 

@@ -12,12 +12,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QLayout>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QTranslator>
 #include <QWindow>
 
 #include <cstdio>
@@ -26,6 +30,25 @@
 
 namespace glintrow {
 namespace {
+
+// The translators of the player's language, the game's and the toolkit's own, for the program's
+// life.
+QTranslator& gameTranslator() {
+    static QTranslator translator;
+    return translator;
+}
+
+QTranslator& toolkitTranslator() {
+    static QTranslator translator;
+    return translator;
+}
+
+void installTranslator(QTranslator& translator, const QLocale& locale, const QString& name,
+                       const QString& folder) {
+    QCoreApplication::removeTranslator(&translator);
+    if (translator.load(locale, name, QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(&translator);
+}
 
 // Runs a step of start-up or play. Every failure of the game is reported here: the sound set-up's
 // ends the program once everything is released, the drawing set-up's and any other show their
@@ -38,17 +61,18 @@ template <class Step> bool RunReportingFailure(Step step) {
         EndDirectDraw();
         // The reason on a line of its own after the game's text: the file and the limit, or the
         // folder where the sounds were looked for.
-        MsgBox(std::string("Unable to create Direct Sound object.\r\nCheck to ensure that a sound "
-                           "card is installed and working properly.\r\n") +
+        MsgBox(frmMain::tr("Unable to create Direct Sound object.\r\nCheck to ensure that a "
+                           "sound card is installed and working properly.\r\n")
+                       .toStdString() +
                    failure.what(),
                MsgBoxIcon::None, "");
         EndProgram(1);
     } catch (const DrawingSetUpFailure& failure) {
-        MsgBox(std::string("Unexpected error has occurred.\r\n") + failure.what(),
-               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+        MsgBox(frmMain::tr("Unexpected error has occurred.\r\n").toStdString() + failure.what(),
+               MsgBoxIcon::Exclamation, frmMain::tr("This is uncalled-for!").toStdString());
     } catch (const std::exception& failure) {
-        MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
-               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+        MsgBox(frmMain::tr("Some error has occurred!\r\n").toStdString() + failure.what(),
+               MsgBoxIcon::Exclamation, frmMain::tr("This is uncalled-for!").toStdString());
     }
     return false;
 }
@@ -114,6 +138,7 @@ QIcon loadGameIcon() {
 
 frmMain::frmMain() {
     setWindowTitle(QString::fromUtf8(WindowTitle));
+    BannerText = tr("Game Over").toStdString();
     setWindowIcon(loadGameIcon());
     // The game takes every button alike and reads no modifier keys.
     picBoard = new PictureBox(
@@ -132,27 +157,26 @@ frmMain::frmMain() {
 }
 
 void frmMain::buildMenus() {
-    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuNewGame = addCommand(mnuGame, QStringLiteral("&New Game"), &frmMain::mnuNewGame_Click);
+    mnuGame = menuBar()->addMenu(tr("&Game"));
+    mnuNewGame = addCommand(mnuGame, tr("&New Game"), &frmMain::mnuNewGame_Click);
     mnuNewGame->setShortcut(QKeySequence(Qt::Key_F2));
-    mnuPlaySound = addCommand(mnuGame, QStringLiteral("&Play Sound"), &frmMain::mnuPlaySound_Click);
+    mnuPlaySound = addCommand(mnuGame, tr("&Play Sound"), &frmMain::mnuPlaySound_Click);
     mnuPlaySound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuPlaySound->setCheckable(true);
     mnuPlaySound->setChecked(false);
     sepHint = mnuGame->addSeparator();
-    mnuHint = addCommand(mnuGame, QStringLiteral("&Hint"), &frmMain::mnuHint_Click);
+    mnuHint = addCommand(mnuGame, tr("&Hint"), &frmMain::mnuHint_Click);
     mnuHint->setShortcut(QKeySequence(Qt::Key_F3));
     sepExit = mnuGame->addSeparator();
     // Closing needs no game and always works, so Quit goes straight to the window.
-    mnuQuit = mnuGame->addAction(QStringLiteral("&Quit"), this, &frmMain::mnuQuit_Click);
+    mnuQuit = mnuGame->addAction(tr("&Quit"), this, &frmMain::mnuQuit_Click);
     mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHowToPlay =
-        addCommand(mnuHelp, QStringLiteral("&How to play..."), &frmMain::mnuHowToPlay_Click);
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuHowToPlay = addCommand(mnuHelp, tr("&How to play..."), &frmMain::mnuHowToPlay_Click);
     mnuHowToPlay->setShortcut(QKeySequence(Qt::Key_F1));
     sepAbout = mnuHelp->addSeparator();
-    mnuAbout = addCommand(mnuHelp, QStringLiteral("&About..."), &frmMain::mnuAbout_Click);
+    mnuAbout = addCommand(mnuHelp, tr("&About..."), &frmMain::mnuAbout_Click);
     mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 }
 
@@ -245,8 +269,10 @@ void frmMain::mnuPlaySound_Click() {
     const std::optional<std::string> failure = SwitchSound();
     mnuPlaySound->setChecked(SoundOn);
     if (failure)
-        MsgBox("Sound cannot be switched on, so the game goes on without it.\r\n" + *failure,
-               MsgBoxIcon::Exclamation, "");
+        MsgBox(
+            tr("Sound cannot be switched on, so the game goes on without it.\r\n").toStdString() +
+                *failure,
+            MsgBoxIcon::Exclamation, "");
 }
 
 void frmMain::mnuHint_Click() {
@@ -262,14 +288,16 @@ void frmMain::mnuQuit_Click() {
 }
 
 void frmMain::mnuHowToPlay_Click() {
-    MsgBox("Instructions:\r\nLine up three of the same gem to make them disapear. You can not\r\n"
-           "move a pice unless you are moving it to line it up with three\r\nidentical pices",
-           MsgBoxIcon::Information, "Instructions.");
+    MsgBox(tr("Instructions:\r\nLine up three of the same gem to make them disapear. You "
+              "can not\r\nmove a pice unless you are moving it to line it up with "
+              "three\r\nidentical pices")
+               .toStdString(),
+           MsgBoxIcon::Information, tr("Instructions.").toStdString());
 }
 
 void frmMain::mnuAbout_Click() {
-    MsgBox("This version of the popular Glintrow game was created by Talbeck.",
-           MsgBoxIcon::Information, "About this game...");
+    MsgBox(tr("This version of the popular Glintrow game was created by Talbeck.").toStdString(),
+           MsgBoxIcon::Information, tr("About this game...").toStdString());
 }
 
 void frmMain::picBoard_MouseDown(int16_t, int16_t, float X, float Y) {
@@ -312,9 +340,21 @@ CellWords frmMain::wordsOf(QPoint cell) const {
         return {};
     const BoardPlace place{static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y())};
     const std::optional<BoardPlace> selected = SelectedGemCell();
-    return {QString::fromStdString(NameCell(place)),
+    // The game names what a cell shows in English; the player hears it in their own language.
+    return {QCoreApplication::translate("CellName", NameCell(place).c_str()),
             selected && selected->column == place.column && selected->row == place.row,
             {}};
+}
+
+void LoadPlayerLanguage(const QLocale& locale) {
+    installTranslator(toolkitTranslator(), locale, QStringLiteral("qtbase"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QString folder;
+    try {
+        folder = QString::fromStdString(AppPath() + "/" + TranslationsFolder);
+    } catch (const std::exception&) {
+    }
+    installTranslator(gameTranslator(), locale, QString::fromUtf8(TranslationsName), folder);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -209,6 +209,7 @@ The debug information of the game's program, filed by build id under
 /usr/lib/debug/.build-id/, where gdb finds it.]=])
 set(CPACK_DEBIAN_DBGSYM_PACKAGE_SECTION debug)
 set(CPACK_DEBIAN_DBGSYM_PACKAGE_DEPENDS "${GLINTROW_PACKAGE} (= ${PROJECT_VERSION})")
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebugPackageFields.cmake)
 # Its copyright and changelog are the game's: its document folder is a link to the game's.
 glintrow_install_link(${CMAKE_INSTALL_DATADIR}/doc ${GLINTROW_PACKAGE}-dbgsym
   ${GLINTROW_INSTALL_DOCDIR} COMPONENT dbgsym EXCLUDE_FROM_ALL)

@@ -1,6 +1,7 @@
 // The game's one window: menus, the board area, start-up and close; events become game calls.
 #include "frmMain.h"
 
+#include "MenuAccessible.h"
 #include "basDeclarations.h"
 #include "basDirectDrawStuff.h"
 #include "basDirectSoundStuff.h"
@@ -157,6 +158,7 @@ frmMain::frmMain() {
 }
 
 void frmMain::buildMenus() {
+    InstallCheckableCommandAccessible();
     mnuGame = menuBar()->addMenu(tr("&Game"));
     mnuNewGame = addCommand(mnuGame, tr("&New Game"), &frmMain::mnuNewGame_Click);
     mnuNewGame->setShortcut(QKeySequence(Qt::Key_F2));

@@ -273,6 +273,11 @@ TEST_F(BoardKeysTest, MenusStillTellAssistiveTechnologyTheirCommands) {
         if (game->child(i)->role() != QAccessible::Separator)
             items << game->child(i)->text(QAccessible::Name);
     EXPECT_EQ(items, QStringList({"New Game", "Play Sound", "Hint", "Quit"}));
+    QAccessibleInterface* sound = game->child(1);
+    EXPECT_TRUE(sound->state().checkable);
+    EXPECT_FALSE(sound->state().checked);
+    window_.mnuPlaySound->setChecked(true);
+    EXPECT_TRUE(sound->state().checked) << "the check mark is not told";
 }
 
 // The frame over the running game's picture.

@@ -1,6 +1,7 @@
 // The game's one window: menus, the board area, start-up and close; events become game calls.
 #include "frmMain.h"
 
+#include "GameIcon.h"
 #include "MenuAccessible.h"
 #include "basDeclarations.h"
 #include "basDirectDrawStuff.h"
@@ -8,7 +9,6 @@
 #include "basInitializingGameBoard.h"
 #include "basMainGameLoop.h"
 #include "basPlayerInput.h"
-#include "platform/RegularFile.h"
 #include "platform/Runtime.h"
 
 #include <QAction>
@@ -16,16 +16,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
-#include <QImageReader>
 #include <QLayout>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QTranslator>
 #include <QWindow>
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -82,65 +79,12 @@ HWND handleOf(QWidget* widget) {
     return reinterpret_cast<HWND>(widget);
 }
 
-// The largest window icon taken: the window system only scales a larger one down, and decoding
-// it could take hundreds of megabytes.
-constexpr int MaxIconSide = 1024;
-constexpr qint64 MaxIconFileBytes = 4 * 1024 * 1024;
-
-void skipIcon(const std::string& path, const std::string& reason) {
-    std::fprintf(stderr, "glintrow: %s: icon skipped (%s)\n", path.c_str(), reason.c_str());
-}
-
-// One icon picture, read by the bytes of its path; a file that is not a whole picture is left out,
-// and so is one over the limits, with a line on standard error, before it is decoded.
-void addIconPicture(QIcon& icon, const std::string& path) {
-    try {
-        QFile file;
-        if (!file.open(OpenRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-            return;
-        if (file.size() > MaxIconFileBytes) {
-            skipIcon(path, std::to_string(file.size()) + " bytes, more than " +
-                               std::to_string(MaxIconFileBytes));
-            return;
-        }
-        QImageReader reader(&file, "PNG");
-        const QSize size = reader.size();
-        if (size.width() > MaxIconSide || size.height() > MaxIconSide) {
-            skipIcon(path, std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                               " pixels, more than " + std::to_string(MaxIconSide) + " x " +
-                               std::to_string(MaxIconSide));
-            return;
-        }
-        // What the header did not tell, the reader allocates no more than the largest icon takes
-        // with 16 bits a channel.
-        reader.setAllocationLimit(MaxIconSide * MaxIconSide * 8 / (1024 * 1024));
-        const QImage picture = reader.read();
-        if (!picture.isNull())
-            icon.addPixmap(QPixmap::fromImage(picture));
-    } catch (const RuntimeError&) {
-    }
-}
-
-// The window's icon in every size the program's folder holds, smallest first as IconFiles lists
-// them: the order in which X11 tools read a window's icon sizes. Without them the window keeps the
-// toolkit's icon: a picture for the window frame is no reason to stop the game.
-QIcon loadGameIcon() {
-    QIcon icon;
-    try {
-        const std::string icons = AppPath() + "/images/icons/";
-        for (const char* file : IconFiles)
-            addIconPicture(icon, icons + file);
-    } catch (const std::exception&) {
-    }
-    return icon;
-}
-
 } // namespace
 
 frmMain::frmMain() {
     setWindowTitle(QString::fromUtf8(WindowTitle));
     BannerText = tr("Game Over").toStdString();
-    setWindowIcon(loadGameIcon());
+    setWindowIcon(LoadGameIcon());
     // The game takes every button alike and reads no modifier keys.
     picBoard = new PictureBox(
         this,

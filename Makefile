@@ -7,8 +7,8 @@ GENERATOR = $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix
 HEADLESS = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure configure-game build game run test test-sanitize fuzz bench install \
-	uninstall package clean
+.PHONY: all deps configure configure-game build game run test test-sanitize soak fuzz bench \
+	install uninstall package clean
 
 all: build
 
@@ -48,6 +48,12 @@ test-sanitize: deps
 	@cd $(SANITIZE_BUILD) && $(HEADLESS) ASAN_OPTIONS=detect_leaks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS) -L core
+
+# The random plays of the game's rules and of the real window, each at length on a new seed
+# (a test run plays a short share). Each prints its seed: GLINTROW_PLAY_SEED=N reruns a play.
+soak: build
+	@cd $(BUILD)/tests && export GLINTROW_SOAK=1 $(HEADLESS) && \
+		./unit_tests --gtest_filter='PlayTest.*' && ./window_tests --gtest_filter='SoakTest.*'
 
 # The fuzz targets of the bitmap and wave readers, each for FUZZ_SECONDS (make test gives them 30).
 fuzz: build

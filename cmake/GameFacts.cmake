@@ -58,6 +58,12 @@ list(TRANSFORM GLINTROW_ICON_FILES APPEND .png)
 # The icon as a scalable picture, beside them; only the desktop uses it.
 set(GLINTROW_SCALABLE_ICON_FILE glintrow.svg)
 
+# The languages the game speaks besides its own English: translations/glintrow_<language>.ts,
+# released as glintrow_<language>.qm files into the translations folder beside the program.
+set(GLINTROW_LANGUAGES de es fr it ja nl pl pt_BR ru zh_CN)
+set(GLINTROW_TRANSLATIONS_NAME glintrow)
+set(GLINTROW_TRANSLATIONS_FOLDER translations)
+
 # Writes the list named by name as the items of a C++ braced list and of a Python tuple, into
 # <name>_CXX and <name>_PY; quote is set when the items are strings.
 function(glintrow_write_items name quote)
@@ -76,6 +82,7 @@ glintrow_write_items(GLINTROW_WAVE_FILES TRUE)
 glintrow_write_items(GLINTROW_ICON_SIZES FALSE)
 glintrow_write_items(GLINTROW_PICTURE_SCALES FALSE)
 glintrow_write_items(GLINTROW_ICON_FILES TRUE)
+glintrow_write_items(GLINTROW_LANGUAGES TRUE)
 
 set(GLINTROW_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/GameFacts.h.in ${GLINTROW_GENERATED_DIR}/GameFacts.h @ONLY)

@@ -119,7 +119,9 @@ install(DIRECTORY ${GLINTROW_DEBUG_ROOT}/ DESTINATION lib/debug COMPONENT dbgsym
 # The scalable icon serves only the desktop, which finds it among the other icons below.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/images ${CMAKE_BINARY_DIR}/sounds
   DESTINATION ${GLINTROW_INSTALL_ASSETDIR} PATTERN ${GLINTROW_SCALABLE_ICON_FILE} EXCLUDE)
-foreach(folder images sounds)
+install(FILES ${GLINTROW_QM_FILES}
+  DESTINATION ${GLINTROW_INSTALL_ASSETDIR}/${GLINTROW_TRANSLATIONS_FOLDER})
+foreach(folder images sounds ${GLINTROW_TRANSLATIONS_FOLDER})
   glintrow_install_link(${GLINTROW_INSTALL_APPDIR} ${folder} ${GLINTROW_INSTALL_ASSETDIR}/${folder})
 endforeach()
 glintrow_install_link(${GLINTROW_INSTALL_GAMESDIR} glintrow ${GLINTROW_INSTALL_APPDIR}/glintrow)
@@ -188,8 +190,9 @@ away, the gems above fall and new gems drop in, and lines made by the fall
 clear in turn with a rising combo sound. When no move is left the gems fly
 apart. No score; a hint command, and sound effects that can be switched on.]=])
 set(CPACK_DEBIAN_GAME_PACKAGE_SECTION games)
-# Qt draws on X11 by itself; on a Wayland desktop it needs its Wayland plugin.
-set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt draws on X11 by itself; on a Wayland desktop it needs its Wayland plugin. Its own buttons
+# speak the player's language with its translations.
+set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 # The window font is looked up by name at run time, so no library check can find that need.
 find_program(GLINTROW_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(GLINTROW_DPKG_SHLIBDEPS)
@@ -206,6 +209,7 @@ The debug information of the game's program, filed by build id under
 /usr/lib/debug/.build-id/, where gdb finds it.]=])
 set(CPACK_DEBIAN_DBGSYM_PACKAGE_SECTION debug)
 set(CPACK_DEBIAN_DBGSYM_PACKAGE_DEPENDS "${GLINTROW_PACKAGE} (= ${PROJECT_VERSION})")
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebugPackageFields.cmake)
 # Its copyright and changelog are the game's: its document folder is a link to the game's.
 glintrow_install_link(${CMAKE_INSTALL_DATADIR}/doc ${GLINTROW_PACKAGE}-dbgsym
   ${GLINTROW_INSTALL_DOCDIR} COMPONENT dbgsym EXCLUDE_FROM_ALL)

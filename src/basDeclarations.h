@@ -83,6 +83,8 @@ inline bool QuitRequested = false;
 inline StdFont FormFont;
 inline HWND FormHandle = nullptr;
 inline HWND BoardHandle = nullptr;
+// The words of the Game Over banner in the player's language, set by the window like its font.
+inline std::string BannerText = "Game Over";
 
 inline ObjectRef<DirectX7> DX;
 inline ObjectRef<DirectDraw7> DD;

@@ -14,7 +14,6 @@ namespace {
 constexpr int32_t BannerShadowOffset = 5;
 // A flying gem falls faster by this many pixels a frame in every frame.
 constexpr double Gravity = 2.0;
-const std::string BannerText = "Game Over";
 
 bool LineHasRun(bool alongColumns, int16_t line) {
     return WalkLine(alongColumns, line, [](int16_t, int16_t) { return true; });

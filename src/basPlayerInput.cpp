@@ -78,18 +78,20 @@ std::optional<BoardPlace> SelectedGemCell() {
     return BoardPlace{gem.XCoord, gem.YCoord};
 }
 
-std::string DescribeCell(BoardPlace cell) {
-    // Once the gems fly apart, nothing is left in the cells but the banner to come.
-    if (GameState == StateExploding || GameState == StateGameOverShown)
+std::string NameCell(BoardPlace cell) {
+    if (!BoardShowsGems())
         return "Game Over";
     const BoardCell& shown = CellAt(cell.column, cell.row);
     const bool holdsGem = shown.GemType >= 0 && shown.GemType < GemKinds;
-    std::string said = holdsGem ? GemKindNames[shown.GemType] : "No gem";
-    said += ", row " + std::to_string(cell.row + 1) + ", column " + std::to_string(cell.column + 1);
-    const std::optional<BoardPlace> selected = SelectedGemCell();
-    if (holdsGem && selected && selected->column == cell.column && selected->row == cell.row)
-        said += ", selected";
-    return said;
+    return holdsGem ? GemKindNames[shown.GemType] : "No gem";
+}
+
+bool BoardShowsGems() {
+    return GameState != StateExploding && GameState != StateGameOverShown;
+}
+
+bool BoardIsAtRest() {
+    return GameState == StateIdle || GameState == StateSelected || GameState == StateGameOverShown;
 }
 
 bool CanStartNewGame() {

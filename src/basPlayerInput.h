@@ -23,8 +23,12 @@ struct BoardPlace {
 
 // The cell of the gem the player has selected; nothing while no gem is selected.
 std::optional<BoardPlace> SelectedGemCell();
-// A cell as a screen reader says it: the gem's colour and shape, its row and column counted from 1
-// as people count them, and whether it is selected ("Red square, row 3, column 5, selected").
-std::string DescribeCell(BoardPlace cell);
+// What a cell shows, as a screen reader names it: the gem's colour and shape ("Red square"), "No
+// gem" while a clear leaves it empty, and "Game Over" once the gems have flown apart.
+std::string NameCell(BoardPlace cell);
+// Whether the board shows its gems: not while they fly apart, nor under the Game Over banner.
+bool BoardShowsGems();
+// Whether the gems stand still in their cells, waiting for the player or for a new game.
+bool BoardIsAtRest();
 
 } // namespace glintrow

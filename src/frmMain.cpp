@@ -1,31 +1,52 @@
 // The game's one window: menus, the board area, start-up and close; events become game calls.
 #include "frmMain.h"
 
+#include "GameIcon.h"
+#include "MenuAccessible.h"
 #include "basDeclarations.h"
 #include "basDirectDrawStuff.h"
 #include "basDirectSoundStuff.h"
 #include "basInitializingGameBoard.h"
 #include "basMainGameLoop.h"
 #include "basPlayerInput.h"
-#include "platform/RegularFile.h"
 #include "platform/Runtime.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
-#include <QImageReader>
 #include <QLayout>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenuBar>
-#include <QPixmap>
+#include <QTranslator>
 #include <QWindow>
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
 namespace glintrow {
 namespace {
+
+// The translators of the player's language, the game's and the toolkit's own, for the program's
+// life.
+QTranslator& gameTranslator() {
+    static QTranslator translator;
+    return translator;
+}
+
+QTranslator& toolkitTranslator() {
+    static QTranslator translator;
+    return translator;
+}
+
+void installTranslator(QTranslator& translator, const QLocale& locale, const QString& name,
+                       const QString& folder) {
+    QCoreApplication::removeTranslator(&translator);
+    if (translator.load(locale, name, QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(&translator);
+}
 
 // Runs a step of start-up or play. Every failure of the game is reported here: the sound set-up's
 // ends the program once everything is released, the drawing set-up's and any other show their
@@ -38,17 +59,18 @@ template <class Step> bool RunReportingFailure(Step step) {
         EndDirectDraw();
         // The reason on a line of its own after the game's text: the file and the limit, or the
         // folder where the sounds were looked for.
-        MsgBox(std::string("Unable to create Direct Sound object.\r\nCheck to ensure that a sound "
-                           "card is installed and working properly.\r\n") +
+        MsgBox(frmMain::tr("Unable to create Direct Sound object.\r\nCheck to ensure that a "
+                           "sound card is installed and working properly.\r\n")
+                       .toStdString() +
                    failure.what(),
                MsgBoxIcon::None, "");
         EndProgram(1);
     } catch (const DrawingSetUpFailure& failure) {
-        MsgBox(std::string("Unexpected error has occurred.\r\n") + failure.what(),
-               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+        MsgBox(frmMain::tr("Unexpected error has occurred.\r\n").toStdString() + failure.what(),
+               MsgBoxIcon::Exclamation, frmMain::tr("This is uncalled-for!").toStdString());
     } catch (const std::exception& failure) {
-        MsgBox(std::string("Some error has occurred!\r\n") + failure.what(),
-               MsgBoxIcon::Exclamation, "This is uncalled-for!");
+        MsgBox(frmMain::tr("Some error has occurred!\r\n").toStdString() + failure.what(),
+               MsgBoxIcon::Exclamation, frmMain::tr("This is uncalled-for!").toStdString());
     }
     return false;
 }
@@ -57,64 +79,12 @@ HWND handleOf(QWidget* widget) {
     return reinterpret_cast<HWND>(widget);
 }
 
-// The largest window icon taken: the window system only scales a larger one down, and decoding
-// it could take hundreds of megabytes.
-constexpr int MaxIconSide = 1024;
-constexpr qint64 MaxIconFileBytes = 4 * 1024 * 1024;
-
-void skipIcon(const std::string& path, const std::string& reason) {
-    std::fprintf(stderr, "glintrow: %s: icon skipped (%s)\n", path.c_str(), reason.c_str());
-}
-
-// One icon picture, read by the bytes of its path; a file that is not a whole picture is left out,
-// and so is one over the limits, with a line on standard error, before it is decoded.
-void addIconPicture(QIcon& icon, const std::string& path) {
-    try {
-        QFile file;
-        if (!file.open(OpenRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-            return;
-        if (file.size() > MaxIconFileBytes) {
-            skipIcon(path, std::to_string(file.size()) + " bytes, more than " +
-                               std::to_string(MaxIconFileBytes));
-            return;
-        }
-        QImageReader reader(&file, "PNG");
-        const QSize size = reader.size();
-        if (size.width() > MaxIconSide || size.height() > MaxIconSide) {
-            skipIcon(path, std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                               " pixels, more than " + std::to_string(MaxIconSide) + " x " +
-                               std::to_string(MaxIconSide));
-            return;
-        }
-        // What the header did not tell, the reader allocates no more than the largest icon takes
-        // with 16 bits a channel.
-        reader.setAllocationLimit(MaxIconSide * MaxIconSide * 8 / (1024 * 1024));
-        const QImage picture = reader.read();
-        if (!picture.isNull())
-            icon.addPixmap(QPixmap::fromImage(picture));
-    } catch (const RuntimeError&) {
-    }
-}
-
-// The window's icon in every size the program's folder holds, smallest first as IconFiles lists
-// them: the order in which X11 tools read a window's icon sizes. Without them the window keeps the
-// toolkit's icon: a picture for the window frame is no reason to stop the game.
-QIcon loadGameIcon() {
-    QIcon icon;
-    try {
-        const std::string icons = AppPath() + "/images/icons/";
-        for (const char* file : IconFiles)
-            addIconPicture(icon, icons + file);
-    } catch (const std::exception&) {
-    }
-    return icon;
-}
-
 } // namespace
 
 frmMain::frmMain() {
     setWindowTitle(QString::fromUtf8(WindowTitle));
-    setWindowIcon(loadGameIcon());
+    BannerText = tr("Game Over").toStdString();
+    setWindowIcon(LoadGameIcon());
     // The game takes every button alike and reads no modifier keys.
     picBoard = new PictureBox(
         this,
@@ -122,12 +92,8 @@ frmMain::frmMain() {
             runCommand([=, this] { picBoard_MouseDown(button, 0, x, y); });
         },
         [this](BoardKey key) { runCommand([=, this] { picBoard_KeyDown(key); }); },
-        [this](QPoint cell) {
-            if (closed_)
-                return QString();
-            return QString::fromStdString(
-                DescribeCell({static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y())}));
-        });
+        BoardView{[this](QPoint cell) { return wordsOf(cell); }, [] { return BoardShowsGems(); },
+                  [] { return BoardIsAtRest(); }});
     setCentralWidget(picBoard);
     picBoard->setFocus();
     buildMenus();
@@ -136,27 +102,27 @@ frmMain::frmMain() {
 }
 
 void frmMain::buildMenus() {
-    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuNewGame = addCommand(mnuGame, QStringLiteral("&New Game"), &frmMain::mnuNewGame_Click);
+    InstallCheckableCommandAccessible();
+    mnuGame = menuBar()->addMenu(tr("&Game"));
+    mnuNewGame = addCommand(mnuGame, tr("&New Game"), &frmMain::mnuNewGame_Click);
     mnuNewGame->setShortcut(QKeySequence(Qt::Key_F2));
-    mnuPlaySound = addCommand(mnuGame, QStringLiteral("&Play Sound"), &frmMain::mnuPlaySound_Click);
+    mnuPlaySound = addCommand(mnuGame, tr("&Play Sound"), &frmMain::mnuPlaySound_Click);
     mnuPlaySound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuPlaySound->setCheckable(true);
     mnuPlaySound->setChecked(false);
     sepHint = mnuGame->addSeparator();
-    mnuHint = addCommand(mnuGame, QStringLiteral("&Hint"), &frmMain::mnuHint_Click);
+    mnuHint = addCommand(mnuGame, tr("&Hint"), &frmMain::mnuHint_Click);
     mnuHint->setShortcut(QKeySequence(Qt::Key_F3));
     sepExit = mnuGame->addSeparator();
     // Closing needs no game and always works, so Quit goes straight to the window.
-    mnuQuit = mnuGame->addAction(QStringLiteral("&Quit"), this, &frmMain::mnuQuit_Click);
+    mnuQuit = mnuGame->addAction(tr("&Quit"), this, &frmMain::mnuQuit_Click);
     mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHowToPlay =
-        addCommand(mnuHelp, QStringLiteral("&How to play..."), &frmMain::mnuHowToPlay_Click);
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuHowToPlay = addCommand(mnuHelp, tr("&How to play..."), &frmMain::mnuHowToPlay_Click);
     mnuHowToPlay->setShortcut(QKeySequence(Qt::Key_F1));
     sepAbout = mnuHelp->addSeparator();
-    mnuAbout = addCommand(mnuHelp, QStringLiteral("&About..."), &frmMain::mnuAbout_Click);
+    mnuAbout = addCommand(mnuHelp, tr("&About..."), &frmMain::mnuAbout_Click);
     mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 }
 
@@ -252,15 +218,17 @@ void frmMain::mnuPlaySound_Click() {
     const std::optional<std::string> failure = SwitchSound();
     mnuPlaySound->setChecked(SoundOn);
     if (failure)
-        MsgBox("Sound cannot be switched on, so the game goes on without it.\r\n" + *failure,
-               MsgBoxIcon::Exclamation, "");
+        MsgBox(
+            tr("Sound cannot be switched on, so the game goes on without it.\r\n").toStdString() +
+                *failure,
+            MsgBoxIcon::Exclamation, "");
 }
 
 void frmMain::mnuHint_Click() {
     SelectHintedGem();
     if (const std::optional<BoardPlace> hinted = SelectedGemCell()) {
         picBoard->placeFocus(QPoint(hinted->column, hinted->row));
-        picBoard->announceFocusedCell();
+        picBoard->followGame();
     }
 }
 
@@ -269,14 +237,16 @@ void frmMain::mnuQuit_Click() {
 }
 
 void frmMain::mnuHowToPlay_Click() {
-    MsgBox("Instructions:\r\nLine up three of the same gem to make them disapear. You can not\r\n"
-           "move a pice unless you are moving it to line it up with three\r\nidentical pices",
-           MsgBoxIcon::Information, "Instructions.");
+    MsgBox(tr("Instructions:\r\nLine up three of the same gem to make them disapear. You "
+              "can not\r\nmove a pice unless you are moving it to line it up with "
+              "three\r\nidentical pices")
+               .toStdString(),
+           MsgBoxIcon::Information, tr("Instructions.").toStdString());
 }
 
 void frmMain::mnuAbout_Click() {
-    MsgBox("This version of the popular Glintrow game was created by Talbeck.",
-           MsgBoxIcon::Information, "About this game...");
+    MsgBox(tr("This version of the popular Glintrow game was created by Talbeck.").toStdString(),
+           MsgBoxIcon::Information, tr("About this game...").toStdString());
 }
 
 void frmMain::picBoard_MouseDown(int16_t, int16_t, float X, float Y) {
@@ -305,13 +275,35 @@ void frmMain::picBoard_KeyDown(BoardKey key) {
             pressCell(QPoint(selected->column, selected->row));
         break;
     }
-    picBoard->announceFocusedCell();
+    picBoard->followGame();
 }
 
 void frmMain::pressCell(QPoint cell) {
     const QPoint centre = cell * CellSize + QPoint(CellSize / 2, CellSize / 2);
     picBoard_MouseDown(Qt::LeftButton, 0, static_cast<float>(centre.x()),
                        static_cast<float>(centre.y()));
+}
+
+CellWords frmMain::wordsOf(QPoint cell) const {
+    if (closed_)
+        return {};
+    const BoardPlace place{static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y())};
+    const std::optional<BoardPlace> selected = SelectedGemCell();
+    // The game names what a cell shows in English; the player hears it in their own language.
+    return {QCoreApplication::translate("CellName", NameCell(place).c_str()),
+            selected && selected->column == place.column && selected->row == place.row,
+            {}};
+}
+
+void LoadPlayerLanguage(const QLocale& locale) {
+    installTranslator(toolkitTranslator(), locale, QStringLiteral("qtbase"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QString folder;
+    try {
+        folder = QString::fromStdString(AppPath() + "/" + TranslationsFolder);
+    } catch (const std::exception&) {
+    }
+    installTranslator(gameTranslator(), locale, QString::fromUtf8(TranslationsName), folder);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -8,10 +8,16 @@
 #include <cstdint>
 
 class QAction;
+class QLocale;
 class QMenu;
 class QString;
 
 namespace glintrow {
+
+// Speaks the locale's language from now on, in the game's texts and the toolkit's own buttons,
+// where translations for it are found; in the game's own English where they are not. Windows made
+// afterwards take it up.
+void LoadPlayerLanguage(const QLocale& locale);
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -56,6 +62,8 @@ private:
     QAction* addCommand(QMenu* menu, const QString& text, void (frmMain::*handler)());
     // A press at the centre of a cell, by column and row.
     void pressCell(QPoint cell);
+    // What a cell shows, in the words assistive technology reads.
+    CellWords wordsOf(QPoint cell) const;
     // Every command of the player passes here on its way to the game; false when it was left out.
     template <class Command> bool runCommand(Command command);
     // Runs the frame loop and reports any failure that ends it; the window then stays open.

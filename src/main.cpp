@@ -6,6 +6,7 @@
 #include "platform/WindowFrame.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -96,6 +97,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8(glintrow::AppTitle));
     QApplication::setDesktopFileName(QString::fromUtf8(glintrow::AppId));
     glintrow::RegisterFallbackFonts();
+    glintrow::LoadPlayerLanguage(QLocale::system());
 
     glintrow::frmMain window;
     window.Form_Load();

@@ -1,5 +1,5 @@
 // Reading a bitmap file with Qt's reader, after checks of what the reader would take on trust:
-// a picture larger than the limit, and rows the file announces but does not hold.
+// a picture larger or wider than the limits, and rows the file announces but does not hold.
 #include "BitmapFile.h"
 #include "LittleEndian.h"
 #include "RegularFile.h"
@@ -116,6 +116,10 @@ QImage ReadBitmapFile(const std::string& path) {
         throw RuntimeError("Bitmap too large (" + std::to_string(header->width) + " x " +
                            std::to_string(header->height) + " pixels, more than " +
                            std::to_string(MaxBitmapBytes / 4) + " pixels): " + path);
+    if (header && header->width > MaxBitmapWidth)
+        throw RuntimeError("Bitmap too wide (" + std::to_string(header->width) +
+                           " pixels a row, more than " + std::to_string(MaxBitmapWidth) +
+                           "): " + path);
     if (header && isCutShort(bitmap, *header))
         throw RuntimeError("Invalid bitmap file (cut short): " + path);
     QImageReader reader(&bitmap, "BMP");

@@ -16,6 +16,9 @@ namespace glintrow {
 // A board of any size a player would paint fits; a surface keeps only the picture it draws, so
 // only loading costs this much, and the limit bounds what loading can take.
 constexpr int64_t MaxBitmapBytes = int64_t{256} * 1024 * 1024;
+// The widest row a bitmap may have: Qt keeps a row of a picture in fewer than 2^31 bits, and
+// decodes a bitmap to 32 bits a pixel. So 64 Mi pixels fit in any shape but one row.
+constexpr int64_t MaxBitmapWidth = (int64_t{1} << 26) - 1;
 
 // What a bitmap's headers say of its pixels; the height counts rows whichever way up they lie.
 struct BitmapHeader {
@@ -32,8 +35,8 @@ std::optional<BitmapHeader> ReadBitmapHeader(std::string_view start);
 // Whether a run-length stream ends before it has given every row.
 bool IsRunLengthCutShort(const uint8_t* stream, int64_t size, int64_t rows, bool fourBit);
 // The picture of a bitmap file, opened by the bytes of its path. A missing or unreadable file,
-// one that is no bitmap, is cut short or would decode to more than MaxBitmapBytes raises a
-// run-time error naming the path.
+// one that is no bitmap, is cut short, would decode to more than MaxBitmapBytes or has rows wider
+// than MaxBitmapWidth raises a run-time error naming the path.
 QImage ReadBitmapFile(const std::string& path);
 // The picture in the format surfaces draw with, converted in place where the format allows, so
 // that a large picture is not held twice.

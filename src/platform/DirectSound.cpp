@@ -81,10 +81,10 @@ SDL_RWops* cutClaimOf(SDL_RWops* file, const WaveLayout& wave) {
 
 // The wave file opened by its path's own bytes, so a folder name need not be valid text, and
 // its layout read from its headers before SDL reads anything.
-SDL_RWops* openWave(const std::string& path, WaveLayout& wave) {
+SDL_RWops* openWave(const std::string& path, const SoundLimits& limits, WaveLayout& wave) {
     const int descriptor = OpenRegularFile(path);
     try {
-        wave = ReadWaveLayout(descriptor, path);
+        wave = ReadWaveLayout(descriptor, path, limits);
     } catch (...) {
         ::close(descriptor);
         throw;
@@ -121,8 +121,9 @@ struct DirectSound::Device {
     int channels = 2;
     // One mixer channel for each loaded sound.
     int voices = 0;
-    // The bytes the loaded sounds take in the mixer's format.
+    // The most bytes the loaded sounds may take in the mixer's format: their buffers' size.
     int64_t loadedBytes = 0;
+    SoundLimits limits;
     bool open = false;
 
     Device() {
@@ -234,11 +235,13 @@ struct DirectSoundBuffer::Voice {
     // The chunk plays the samples in place; they are freed after it.
     Samples samples;
     int64_t bytes = 0;
+    // The most bytes its samples may take, counted against the budget of the loaded sounds.
+    int64_t share = 0;
     Mix_Chunk* chunk = nullptr;
     int channel = -1;
 
     ~Voice() {
-        device->loadedBytes -= bytes;
+        device->loadedBytes -= share;
         if (!chunk)
             return;
         if (device->open)
@@ -280,6 +283,14 @@ bool DirectSound::HoldsDevice() const {
     return device_->open;
 }
 
+void DirectSound::SetLimits(const SoundLimits& limits) {
+    device_->limits = limits;
+}
+
+int64_t DirectSound::LoadedBytes() const {
+    return device_->loadedBytes;
+}
+
 ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBuffer(DSBUFFERDESC&, WAVEFORMATEX&) {
     auto voice = std::make_unique<DirectSoundBuffer::Voice>();
     voice->device = device_;
@@ -289,20 +300,21 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBuffer(DSBUFFERDESC&, WAVEF
 ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::string& path,
                                                                     DSBUFFERDESC&, WAVEFORMATEX&) {
     WaveLayout wave;
-    SDL_RWops* file = openWave(path, wave);
+    SDL_RWops* file = openWave(path, device_->limits, wave);
     const int64_t most =
         wave.MostConvertedBytes(device_->frequency, frameBytes(device_->format, device_->channels));
-    if (device_->loadedBytes + most > MaxLoadedSoundBytes) {
+    if (device_->loadedBytes + most > device_->limits.maxLoadedBytes) {
         SDL_RWclose(file);
         throw RuntimeError("Sounds too large together (" +
                            std::to_string(device_->loadedBytes + most) +
                            " bytes once converted, more than " +
-                           std::to_string(MaxLoadedSoundBytes) + "): " + path);
+                           std::to_string(device_->limits.maxLoadedBytes) + "): " + path);
     }
     auto voice = std::make_unique<DirectSoundBuffer::Voice>();
     voice->device = device_;
     voice->samples = loadSamples(file, *device_, voice->bytes, path);
-    device_->loadedBytes += voice->bytes;
+    voice->share = most;
+    device_->loadedBytes += most;
     voice->chunk = Mix_QuickLoad_RAW(voice->samples.get(), static_cast<Uint32>(voice->bytes));
     if (!voice->chunk)
         throw RuntimeError("Sound cannot be loaded (" + std::string(Mix_GetError()) + "): " + path);

@@ -11,6 +11,8 @@
 
 namespace glintrow {
 
+struct SoundLimits;
+
 // The wave format record the buffer calls take. The game reads none of its fields, so it holds
 // none: every sound plays in the mixer's own format.
 struct WAVEFORMATEX {};
@@ -59,6 +61,10 @@ public:
     // the reason when it cannot be had.
     void OpenDevice();
     bool HoldsDevice() const;
+    // The limits the sounds loaded from now on keep; the game keeps the defaults.
+    void SetLimits(const SoundLimits& limits);
+    // The most bytes the loaded sounds may take together in the mixer's format; for tests.
+    int64_t LoadedBytes() const;
     ObjectRef<DirectSoundBuffer> CreateSoundBuffer(DSBUFFERDESC& desc, WAVEFORMATEX& format);
     // Loads a wave file.
     ObjectRef<DirectSoundBuffer>

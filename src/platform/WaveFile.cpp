@@ -19,6 +19,7 @@ namespace {
 // SDL gives up after as many chunks; a file of countless empty chunks then costs no time.
 constexpr int MaxChunks = 10000;
 constexpr uint16_t PcmEncoding = 1;
+constexpr uint16_t ImaAdpcmEncoding = 0x11;
 
 int64_t readAt(int descriptor, int64_t offset, char* into, int64_t bytes) {
     int64_t done = 0;
@@ -47,6 +48,7 @@ void readFormat(int descriptor, int64_t at, uint32_t length, WaveLayout& wave,
     wave.encoding = static_cast<uint16_t>(ReadLittleEndian(fields, 0, 2));
     wave.channels = static_cast<uint16_t>(ReadLittleEndian(fields, 2, 2));
     wave.frequency = ReadLittleEndian(fields, 4, 4);
+    wave.blockAlign = static_cast<uint16_t>(ReadLittleEndian(fields, 12, 2));
     wave.bitsPerSample = static_cast<uint16_t>(ReadLittleEndian(fields, 14, 2));
 }
 
@@ -81,6 +83,14 @@ WaveLayout readChunks(int descriptor, int64_t fileBytes, const std::string& path
     refuse("no samples", path);
 }
 
+// An IMA ADPCM block opens with 4 bytes a channel that hold one sample each; 4 bits a sample
+// follow. A block cut short holds no more than its bytes allow.
+int64_t imaAdpcmFramesIn(int64_t bytes, int64_t channels) {
+    if (bytes == 0)
+        return 0;
+    return 1 + std::max<int64_t>(0, bytes - 4 * channels) * 2 / channels;
+}
+
 std::string describeSeconds(int64_t frames, uint32_t frequency) {
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.1f", static_cast<double>(frames) / frequency);
@@ -89,9 +99,14 @@ std::string describeSeconds(int64_t frames, uint32_t frequency) {
 
 } // namespace
 
-// Every encoding SDL reads takes at least as many bits for a sample as the header gives (4 for
-// ADPCM, whose block headers take more), so whole samples of that size bound the frames.
+// IMA ADPCM is counted block by block: counted at 4 bits a sample, its block headers would add
+// more than a second to five minutes. Every other encoding SDL reads takes at least as many bits
+// a sample as the header gives (MS ADPCM's block headers take more), so whole samples of that
+// size bound the frames.
 int64_t WaveLayout::MostFrames() const {
+    if (encoding == ImaAdpcmEncoding && bitsPerSample == 4 && blockAlign >= 4 * channels)
+        return sampleBytes / blockAlign * imaAdpcmFramesIn(blockAlign, channels) +
+               imaAdpcmFramesIn(sampleBytes % blockAlign, channels);
     const int64_t frameBits = int64_t{channels} * std::max<uint16_t>(bitsPerSample, 1);
     return (sampleBytes * 8 + frameBits - 1) / frameBits;
 }
@@ -112,7 +127,7 @@ int64_t WaveLayout::MostConvertedBytes(int mixerFrequency, int frameBytes) const
     return (frames + 1) * frameBytes;
 }
 
-WaveLayout ReadWaveLayout(int descriptor, const std::string& path) {
+WaveLayout ReadWaveLayout(int descriptor, const std::string& path, const SoundLimits& limits) {
     struct stat status {};
     if (::fstat(descriptor, &status) != 0)
         throw RuntimeError("Permission denied: " + path);
@@ -123,25 +138,26 @@ WaveLayout ReadWaveLayout(int descriptor, const std::string& path) {
     const WaveLayout wave = readChunks(descriptor, status.st_size, path);
     if (wave.channels == 0)
         refuse("no channels", path);
-    if (wave.frequency < MinSampleRate || wave.frequency > MaxSampleRate)
+    if (wave.frequency < limits.minSampleRate || wave.frequency > limits.maxSampleRate)
         throw RuntimeError("Wave file's sample rate out of range (" +
                            std::to_string(wave.frequency) + " Hz, not " +
-                           std::to_string(MinSampleRate) + " to " + std::to_string(MaxSampleRate) +
-                           "): " + path);
+                           std::to_string(limits.minSampleRate) + " to " +
+                           std::to_string(limits.maxSampleRate) + "): " + path);
     if (wave.sampleBytes == 0)
         throw RuntimeError("Wave file holds no sound: " + path);
     // Checked first, so that the sums below stay small.
-    if (wave.sampleBytes > MaxDecodedWaveBytes)
+    if (wave.sampleBytes > limits.maxDecodedBytes)
         throw RuntimeError("Wave file too large (" + std::to_string(wave.sampleBytes) +
-                           " bytes of samples, more than " + std::to_string(MaxDecodedWaveBytes) +
-                           "): " + path);
+                           " bytes of samples, more than " +
+                           std::to_string(limits.maxDecodedBytes) + "): " + path);
     const int64_t frames = wave.MostFrames();
-    if (frames > MaxSoundSeconds * wave.frequency)
+    if (frames > limits.maxSeconds * wave.frequency)
         throw RuntimeError("Wave file too long (" + describeSeconds(frames, wave.frequency) +
-                           " seconds, more than " + std::to_string(MaxSoundSeconds) + "): " + path);
-    if (wave.MostDecodedBytes() > MaxDecodedWaveBytes)
+                           " seconds, more than " + std::to_string(limits.maxSeconds) +
+                           "): " + path);
+    if (wave.MostDecodedBytes() > limits.maxDecodedBytes)
         throw RuntimeError("Wave file too large (" + std::to_string(wave.MostDecodedBytes()) +
-                           " bytes decoded, more than " + std::to_string(MaxDecodedWaveBytes) +
+                           " bytes decoded, more than " + std::to_string(limits.maxDecodedBytes) +
                            "): " + path);
     return wave;
 }

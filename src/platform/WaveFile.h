@@ -20,12 +20,23 @@ constexpr uint32_t MaxSampleRate = 384000;
 // at 44.1 kHz 16-bit stereo. The game's own fourteen take about 2 MB.
 constexpr int64_t MaxLoadedSoundBytes = 256 * 1024 * 1024;
 
+// The limits the sounds keep: the game keeps the figures above, tests set small ones so that a
+// sound beyond a limit takes moments to write and load.
+struct SoundLimits {
+    int64_t maxSeconds = MaxSoundSeconds;
+    int64_t maxDecodedBytes = MaxDecodedWaveBytes;
+    uint32_t minSampleRate = MinSampleRate;
+    uint32_t maxSampleRate = MaxSampleRate;
+    int64_t maxLoadedBytes = MaxLoadedSoundBytes;
+};
+
 // What the headers of a wave file say of its samples. The data chunk's length is the header's
 // claim cut at the file's end: a file cut short plays what it holds.
 struct WaveLayout {
     uint16_t encoding = 0;
     uint16_t channels = 0;
     uint32_t frequency = 0;
+    uint16_t blockAlign = 0;
     uint16_t bitsPerSample = 0;
     // Where the data chunk's length field lies, and the samples behind it.
     int64_t lengthAt = 0;
@@ -43,9 +54,9 @@ struct WaveLayout {
 };
 
 // The layout of the wave file open on a descriptor, read without moving its offset. A file that
-// is no wave, holds no samples, has a sample rate out of range, or whose sound lasts longer than
-// MaxSoundSeconds or decodes to more than MaxDecodedWaveBytes raises a run-time error naming the
-// path and the limit.
-WaveLayout ReadWaveLayout(int descriptor, const std::string& path);
+// is no wave, holds no samples, has a sample rate out of range, or whose sound lasts longer or
+// decodes to more bytes than the limits allow raises a run-time error naming the path and the
+// limit.
+WaveLayout ReadWaveLayout(int descriptor, const std::string& path, const SoundLimits& limits);
 
 } // namespace glintrow

@@ -1,8 +1,11 @@
 """Starts the real game where there is no display, and natively on a real Wayland compositor."""
 
 import os
+import pwd
+import shutil
 import re
 import subprocess
+import tempfile
 import time
 
 import numpy
@@ -16,6 +19,8 @@ from xserver import stop_process
 
 # Weston takes its output's size in logical pixels, at any scale.
 COMPOSITOR_SIZE = (800, 600)
+# Qt's own title bar on weston lies this far above the board, over the menu bar.
+TITLE_ABOVE_BOARD = 35
 # Weston's panel at the top of its output, whose clock may turn while a test looks.
 PANEL_HEIGHT = 40
 
@@ -96,21 +101,38 @@ def find_board(shot, background, scale=1):
     return (int(lefts[0]), int(tops[0])) if len(tops) else None
 
 
-def check_no_graphics_stack(session, game):
-    """The game draws into shared memory only: no OpenGL driver is loaded, and nothing is said
-    about leaving it out."""
+def mapped_libraries(game):
+    """The frame plugin and graphics libraries the game's process has mapped."""
     with open(f"/proc/{game.process.pid}/maps") as maps:
-        drivers = sorted({line.split()[-1] for line in maps
-                          if "/dri/" in line or "libEGL_mesa" in line})
-    check(not drivers, f"the game loaded the graphics stack on Wayland: {drivers}")
-    with open(session.run.log_path, errors="replace") as log:
-        said = [line.strip() for line in log if re.search(r"EGL|integration", line, re.I)]
-    check(not said, f"the game warned about its graphics on Wayland: {said}")
+        return sorted({line.split()[-1] for line in maps
+                       if re.search(r"decoration-client|/dri/|libEGL_mesa|libLLVM", line)})
+
+
+def check_window_frame(game, own_frame):
+    """Either Qt's own frame plugin is mapped, or no frame plugin and no graphics stack at all."""
+    mapped = mapped_libraries(game)
+    if own_frame:
+        check(any("decoration-client" in name for name in mapped),
+              f"the game draws no window frame of its own: {mapped}")
+    else:
+        check(not mapped, f"the game loaded a frame plugin or the graphics stack: {mapped}")
+
+
+def check_title_bar(shot, corner):
+    """Above the menu bar, across the window, a title bar: the frame's light grey where weston's
+    desktop would show, and dark marks at its right end where its buttons are."""
+    left, top = corner
+    bar = shot.pixels[top - TITLE_ABOVE_BOARD - 10 : top - TITLE_ABOVE_BOARD + 10, left : left + BOARD]
+    light = (bar >= 200).all(axis=2).mean()
+    dark_right = (bar[:, -30:] < 100).all(axis=2).sum()
+    check(light > 0.6 and dark_right > 10,
+          f"no title bar above the board ({light:.0%} light, {dark_right} dark at its right end)")
 
 
 def run_on_wayland(session, executable):
-    """The game on weston as a native client: the board drops in, takes its keys also after a box,
-    and Ctrl+Q ends it with 0."""
+    """The game on weston as a native client, in Qt's own window frame since weston draws none:
+    the board drops in under a title bar and takes its keys also after a box, and Ctrl+Q ends it
+    with 0."""
     background = read_bmp(os.path.join(os.path.dirname(executable), "images", game_facts.BOARD_BITMAP))
     session.step("starting weston")
     weston = Weston(session)
@@ -131,7 +153,8 @@ def run_on_wayland(session, executable):
     session.run.record("board-on-wayland", board, keep=True)
     check(not session.x.find_windows("^" + re.escape(MAIN_CAPTION) + "$"),
           "the game opened an X window instead of a Wayland one")
-    check_no_graphics_stack(session, game)
+    check_window_frame(game, own_frame=True)
+    check_title_bar(weston.screenshot(), corner)
 
     # Xvfb gives the keyboard to the window under the pointer: weston's, holding the game.
     tree = session.x.run_tool("xwininfo", "-root", "-children").stdout.decode()
@@ -218,6 +241,72 @@ def run_on_wayland_at_scale_2(session, executable):
     game.check_running("on weston at scale 2")
 
 
+class Sway:
+    """Headless sway, which draws its windows' frames itself. It refuses to run as root, so it runs
+    as nobody, in a runtime folder of its own."""
+
+    def __init__(self, session):
+        self.session = session
+        # Beside the run's own folder, which nobody may not enter.
+        self.runtime = tempfile.mkdtemp(prefix="glintrow-sway-")
+        session.run.on_exit(lambda: shutil.rmtree(self.runtime, ignore_errors=True))
+        user = pwd.getpwnam("nobody")
+        os.chown(self.runtime, user.pw_uid, user.pw_gid)
+        self.as_nobody = ["setpriv", f"--reuid={user.pw_uid}", f"--regid={user.pw_gid}",
+                          "--clear-groups"]
+        self.env = {"PATH": os.environ["PATH"], "HOME": self.runtime,
+                    "XDG_RUNTIME_DIR": self.runtime, "WLR_BACKENDS": "headless",
+                    "WLR_RENDERER": "pixman", "WLR_LIBINPUT_NO_DEVICES": "1"}
+        self.process = subprocess.Popen(self.as_nobody + ["sway", "--config", "/dev/null"],
+                                        env=self.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL, start_new_session=True)
+        session.run.on_exit(lambda: stop_process(self.process))
+        self.socket = wait_until(lambda: next(
+            (os.path.join(self.runtime, name) for name in os.listdir(self.runtime)
+             if name.startswith("wayland-") and not name.endswith(".lock")), None),
+            START_TIMEOUT, "sway's socket")
+        self.ipc = wait_until(lambda: next(
+            (os.path.join(self.runtime, name) for name in os.listdir(self.runtime)
+             if name.startswith("sway-ipc.")), None), START_TIMEOUT, "sway's command socket")
+
+    def client_settings(self):
+        return {"DISPLAY": None, "WAYLAND_DISPLAY": self.socket, "QT_QPA_PLATFORM": "wayland"}
+
+    def shows_window(self, title):
+        tree = subprocess.run(self.as_nobody + ["swaymsg", "-s", self.ipc, "-t", "get_tree"],
+                              env=self.env, capture_output=True, text=True, timeout=30).stdout
+        return f'"name": "{title}"' in tree
+
+
+def run_frame_choices(session, executable):
+    """Who draws the frame, on each compositor: sway draws its own, so the game loads neither a
+    frame plugin nor the graphics stack; a value of QT_WAYLAND_DISABLE_WINDOWDECORATION that the
+    player set wins on both."""
+    background = read_bmp(os.path.join(os.path.dirname(executable), "images",
+                                       game_facts.BOARD_BITMAP))
+    weston, sway = Weston(session), Sway(session)
+    for compositor, setting, own_frame in ((sway, None, False), (sway, "0", True),
+                                           (weston, "1", False)):
+        name = type(compositor).__name__.lower()
+        session.step(f"on {name}, QT_WAYLAND_DISABLE_WINDOWDECORATION={setting}")
+        settings = dict(compositor.client_settings(), QT_WAYLAND_DISABLE_WINDOWDECORATION=setting)
+        game = session.start_game(executable, settings)
+        if compositor is sway:
+            wait_until(lambda: sway.shows_window(MAIN_CAPTION), START_TIMEOUT,
+                       "the game's window on sway", interval=0.2, game=game)
+        else:
+            wait_until(lambda: find_board(weston.screenshot(), background), START_TIMEOUT,
+                       "the board on weston", interval=0.3, game=game)
+        mapped = mapped_libraries(game)
+        if own_frame:
+            check(any("libEGL_mesa" in name for name in mapped),
+                  f"with the variable at 0 the game kept from Qt's frame on {name}: {mapped}")
+        else:
+            check(not mapped, f"the game loaded a frame plugin or the graphics stack on {name}: "
+                              f"{mapped}")
+        stop_process(game.process)
+
+
 def run_case(session, executable, case):
     if case == "no-display":
         run_without_display(session, executable)
@@ -225,6 +314,8 @@ def run_case(session, executable, case):
         run_on_wayland(session, executable)
     elif case == "wayland-scale-2":
         run_on_wayland_at_scale_2(session, executable)
+    elif case == "wayland-frames":
+        run_frame_choices(session, executable)
     else:
         raise TestFailure(f"unknown case {case!r}")
 

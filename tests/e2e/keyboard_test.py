@@ -47,11 +47,11 @@ def has_move(kinds):
 class Player:
     """The keyboard player: watches the board and types to the game's window."""
 
-    def __init__(self, session, executable):
+    def __init__(self, session, executable, settings=None):
         self.session = session
         self.x = session.x
         self.reader = GemReader(os.path.dirname(executable), margin=FRAME_RING)
-        session.start_game(executable, freeze_clock())
+        session.start_game(executable, dict(freeze_clock(), **(settings or {})))
         self.main = session.wait_for_main_window()
         self.view = session.locate_board(self.main)
         # The keyboard goes to the game's window once, as a player would click its frame; from

@@ -15,8 +15,8 @@ fail() {
 }
 
 # Prints every file and link under the prefix after an install, relative to it, sorted: the
-# command's link, the program with links to its pictures and sounds, all the pictures and sounds
-# the build generated but the scalable icon, the icons in every size and the scalable one, the
+# command's link, the program with links to its pictures, sounds and translations, all the pictures
+# and sounds the build generated but the scalable icon, the released translations, the icons in every size and the scalable one, the
 # menu entry, the software-centre entry, the manual page, and the copyright and changelog.
 list_expected_files() {
     local build=$1 size
@@ -25,7 +25,9 @@ list_expected_files() {
         echo "$APP_DIR/glintrow"
         echo "$APP_DIR/images"
         echo "$APP_DIR/sounds"
-        (cd "$build" && find images sounds -type f ! -name "$SCALABLE_ICON") | sed "s|^|$ASSET_DIR/|"
+        echo "$APP_DIR/translations"
+        (cd "$build" && find images sounds translations -type f ! -name "$SCALABLE_ICON") |
+            sed "s|^|$ASSET_DIR/|"
         for size in $ICON_SIZES; do
             echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
         done

@@ -78,6 +78,10 @@ check_debug_symbols() {
         fail "the debug-symbol package's document folder is no link to the game's"
     [[ $(dpkg-deb -f "$dbgsym" Depends) == "ombra-glintrow (= $(dpkg-deb -f "$deb" Version))" ]] ||
         fail "the debug-symbol package does not depend on exactly this game"
+    [[ $(dpkg-deb -f "$dbgsym" Build-Ids) == "$id" ]] ||
+        fail "the debug-symbol package's Build-Ids is not the program's build id $id"
+    [[ $(dpkg-deb -f "$dbgsym" Auto-Built-Package) == debug-symbols ]] ||
+        fail "the debug-symbol package does not say Auto-Built-Package: debug-symbols"
 }
 
 # gdb, told where the debug information lies, finds the program's functions and their source lines.
@@ -121,7 +125,7 @@ build_packages out
 expect_same_bytes_when_packed_again
 expect_field Package ombra-glintrow
 expect_field Section games
-expect_field Recommends qt6-wayland
+expect_field Recommends 'qt6-wayland, qt6-translations-l10n'
 expect_dependencies
 check_package_files
 check_debug_symbols

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include <fstream>
+
 namespace glintrow::testing {
 
 void DrawingTest::SetUp() {
@@ -45,6 +47,27 @@ ObjectRef<DirectDrawSurface7> RecomposeFrame(const FrameStart& start) {
     TargetPhase = after.targetPhase;
     TargetCounter = after.targetCounter;
     return std::exchange(BackBuffer, used);
+}
+
+std::string DrawingTest::WriteFile(const std::string& bytes) {
+    const std::string path = folder_.filePath(QStringLiteral("file%1").arg(++files_)).toStdString();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+void DrawingTest::ExpectRefusals(const std::vector<FileCase>& cases,
+                                 const std::function<void(const std::string&)>& load) {
+    for (const auto& [bytes, reason] : cases) {
+        const std::string path =
+            bytes ? WriteFile(*bytes) : folder_.filePath("missing").toStdString();
+        std::string refusal;
+        try {
+            load(path);
+        } catch (const RuntimeError& error) {
+            refusal = error.what();
+        }
+        EXPECT_EQ(refusal, reason.empty() ? "" : reason + ": " + path);
+    }
 }
 
 } // namespace glintrow::testing

@@ -7,6 +7,11 @@
 
 #include <QImage>
 #include <QTemporaryDir>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace glintrow::testing {
 
@@ -31,6 +36,15 @@ protected:
     ObjectRef<DirectDrawSurface7> LoadSurface(const QImage& picture);
     // A picture of one colour.
     static QImage Filled(int width, int height, QColor colour);
+    // A file of the given bytes in the folder, under a name of its own.
+    std::string WriteFile(const std::string& bytes);
+
+    // The bytes of a file (nothing for a missing one), and the reason a loader refuses it for
+    // (nothing when it takes it).
+    using FileCase = std::pair<std::optional<std::string>, std::string>;
+    // Loads each case's file: a refusal gives the reason, then the path.
+    void ExpectRefusals(const std::vector<FileCase>& cases,
+                        const std::function<void(const std::string&)>& load);
 
     QTemporaryDir folder_;
 

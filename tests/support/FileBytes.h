@@ -35,12 +35,18 @@ inline std::string RunLengthBitmap(int32_t width, int32_t height, const std::str
     return BitmapHeaders(width, height, 8, 1, palette, stream.size()) + stream;
 }
 
-// A PCM wave file of the given samples, whose data chunk claims their length unless told another.
-inline std::string PcmWave(int channels, int rate, int bits, const std::string& samples,
-                           std::optional<uint32_t> claimedBytes = std::nullopt) {
-    const int frameBytes = channels * bits / 8;
-    const std::string format = Field(1, 2) + Field(channels, 2) + Field(rate, 4) +
-                               Field(rate * frameBytes, 4) + Field(frameBytes, 2) + Field(bits, 2);
+constexpr int PcmEncoding = 1;
+constexpr int ALawEncoding = 6;
+constexpr int ImaAdpcmEncoding = 0x11;
+
+// A wave file of the given samples, whose data chunk claims their length unless told another:
+// PCM unless told another encoding, in frames of whole bytes unless told the size of a block.
+inline std::string Wave(int channels, int rate, int bits, const std::string& samples,
+                        std::optional<uint32_t> claimedBytes = std::nullopt,
+                        int encoding = PcmEncoding, int blockAlign = 0) {
+    const int block = blockAlign ? blockAlign : channels * bits / 8;
+    const std::string format = Field(encoding, 2) + Field(channels, 2) + Field(rate, 4) +
+                               Field(rate * block, 4) + Field(block, 2) + Field(bits, 2);
     const std::string body = "WAVEfmt " + Field(16, 4) + format + "data" +
                              Field(claimedBytes.value_or(samples.size()), 4) + samples;
     return "RIFF" + Field(body.size(), 4) + body;

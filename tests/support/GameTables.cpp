@@ -8,7 +8,6 @@
 #include "platform/Runtime.h"
 
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <set>
@@ -147,7 +146,7 @@ void LoadTestSounds() {
     for (const char* file : SoundFiles)
         // A hundredth of a second of silence.
         std::ofstream(folder.filePath(file).toStdString(), std::ios::binary)
-            << PcmWave(1, 44100, 16, std::string(882, '\0'));
+            << Wave(1, 44100, 16, std::string(882, '\0'));
     LoadSoundEffects(folder.path().toStdString());
     SoundOn = true;
 }
@@ -180,11 +179,6 @@ Sounds SoundOfClear(int clear) {
     if (clear >= 2)
         return OnlySound(combos[clear - 2]);
     return Sounds{};
-}
-
-uint64_t SeedFrom(const char* variable, uint64_t otherwise) {
-    const char* fixed = std::getenv(variable);
-    return fixed ? std::strtoull(fixed, nullptr, 10) : otherwise;
 }
 
 } // namespace glintrow::testing

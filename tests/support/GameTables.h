@@ -32,10 +32,6 @@ bool ScanForLine();
 bool SomeSwapMakesLine();
 int16_t PartnerMakingALine(int16_t gem);
 
-// The seed a randomised test runs with: the number in the environment variable when it is set,
-// else the given one. The test prints it, so a failure can be run again.
-uint64_t SeedFrom(const char* variable, uint64_t otherwise);
-
 // A random board without a line, from a seed (print the seed to rerun a failure).
 void LayRandomBoardWithoutLines(uint64_t seed);
 

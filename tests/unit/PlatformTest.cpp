@@ -9,13 +9,12 @@
 #include "platform/Runtime.h"
 #include "platform/WaveFile.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 #include <gmock/gmock.h>
 #include <optional>
 #include <set>
@@ -163,32 +162,10 @@ TEST_F(SurfaceTest, PipeNamedLikeABitmapOrAWaveIsRefusedWithoutWaiting) {
 
 class WaveTest : public DrawingTest {
 protected:
-    // 8-bit mono, at 8 kHz unless told, of so many frames: five minutes take 2.4 MB on disk and
-    // 53 MB in the mixer's 44.1 kHz 16-bit stereo.
-    std::string WriteWave(int64_t frames, std::optional<uint32_t> claimedBytes = std::nullopt,
-                          int rate = Rate) {
-        const std::string path =
-            folder_.filePath(QStringLiteral("sound%1.wav").arg(++waves_)).toStdString();
-        std::ofstream(path, std::ios::binary)
-            << PcmWave(1, rate, 8, std::string(frames, '\x80'), claimedBytes);
-        return path;
-    }
-
     ObjectRef<DirectSoundBuffer> Load(const std::string& path) {
         DSBUFFERDESC desc;
         WAVEFORMATEX format;
         return sound_->CreateSoundBufferFromFile(path, desc, format);
-    }
-
-    // The reason a wave file is refused.
-    std::string RefusalOf(const std::string& path) {
-        try {
-            Load(path);
-        } catch (const RuntimeError& error) {
-            return error.what();
-        }
-        ADD_FAILURE() << path << " was taken";
-        return "";
     }
 
     void SetUp() override {
@@ -196,36 +173,62 @@ protected:
         sound_ = DX->DirectSoundCreate("");
     }
 
-    static constexpr int64_t Rate = 8000;
     ObjectRef<DirectSound> sound_;
-    int waves_ = 0;
 };
 
-TEST_F(WaveTest, FiveMinutesPlayWhileALongerSoundOrOneWithoutSamplesIsRefusedByName) {
-    EXPECT_NO_THROW(Load(WriteWave(MaxSoundSeconds * Rate)));
-    const std::string longer = WriteWave(MaxSoundSeconds * Rate + 1);
-    EXPECT_THAT(RefusalOf(longer), AllOf(StartsWith("Wave file too long (300.0 seconds, more than "
-                                                    "300"),
-                                         EndsWith(longer)));
-    const std::string empty = WriteWave(0);
-    EXPECT_EQ(RefusalOf(empty), "Wave file holds no sound: " + empty);
+// 8-bit samples of silence.
+std::string Silence(int64_t samples) {
+    return std::string(samples, '\x80');
 }
 
+// The game's own limits, read from the headers alone: five minutes at the lowest rate take 300 KB.
 // Resampling five minutes at 1 Hz took a work buffer of 180 MB for every 512 samples.
-TEST_F(WaveTest, SampleRateOutsideTheRangeIsRefusedByName) {
-    EXPECT_NO_THROW(Load(WriteWave(MinSampleRate / 10, std::nullopt, MinSampleRate)));
-    EXPECT_NO_THROW(Load(WriteWave(MaxSampleRate / 10, std::nullopt, MaxSampleRate)));
-    for (uint32_t rate : {1u, MinSampleRate - 1, MaxSampleRate + 1}) {
-        const std::string path = WriteWave(300, std::nullopt, rate);
-        EXPECT_EQ(RefusalOf(path), "Wave file's sample rate out of range (" + std::to_string(rate) +
-                                       " Hz, not 1000 to 384000): " + path);
-    }
+TEST_F(WaveTest, GameTakesFiveMinutesAtOneToThreeHundredEightyFourKilohertz) {
+    const int64_t fiveMinutes = MaxSoundSeconds * MinSampleRate;
+    ExpectRefusals({{Wave(1, MinSampleRate, 8, Silence(fiveMinutes)), ""},
+                    {Wave(1, MinSampleRate, 8, Silence(fiveMinutes + 1)),
+                     "Wave file too long (300.0 seconds, more than 300)"},
+                    {Wave(1, MaxSampleRate, 8, Silence(10)), ""},
+                    {Wave(1, MinSampleRate - 1, 8, Silence(10)),
+                     "Wave file's sample rate out of range (999 Hz, not 1000 to 384000)"},
+                    {Wave(1, MaxSampleRate + 1, 8, Silence(10)),
+                     "Wave file's sample rate out of range (384001 Hz, not 1000 to 384000)"}},
+                   [](const std::string& path) {
+                       QFile file(QString::fromStdString(path));
+                       ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+                       ReadWaveLayout(file.handle(), path, SoundLimits{});
+                   });
+}
+
+// An IMA ADPCM block's header holds one sample in 4 bytes: counted as 8 samples, they made a sound
+// of 299 seconds one of 303.
+TEST_F(WaveTest, EachLimitTakesASoundAtItAndRefusesOneBeyondItByName) {
+    sound_->SetLimits(
+        {.maxSeconds = 1, .maxDecodedBytes = 20000, .minSampleRate = 4000, .maxSampleRate = 16000});
+    const auto imaBlocks = [](int blocks) { return std::string(blocks * 256, '\0'); };
+    ExpectRefusals(
+        {{Wave(1, 8000, 8, Silence(8000)), ""},
+         {Wave(1, 8000, 8, Silence(8001)), "Wave file too long (1.0 seconds, more than 1)"},
+         {Wave(1, 8000, 8, ""), "Wave file holds no sound"},
+         {Wave(1, 3999, 8, Silence(400)),
+          "Wave file's sample rate out of range (3999 Hz, not 4000 to 16000)"},
+         {Wave(1, 16001, 8, Silence(400)),
+          "Wave file's sample rate out of range (16001 Hz, not 4000 to 16000)"},
+         {Wave(2, 16000, 8, Silence(20002)),
+          "Wave file too large (20002 bytes of samples, more than 20000)"},
+         {Wave(1, 16000, 8, Silence(12000), std::nullopt, ALawEncoding),
+          "Wave file too large (24000 bytes decoded, more than 20000)"},
+         // 505 samples a block: 16 blocks are 8080 samples, 17 are 8585.
+         {Wave(1, 8100, 4, imaBlocks(16), std::nullopt, ImaAdpcmEncoding, 256), ""},
+         {Wave(1, 8100, 4, imaBlocks(17), std::nullopt, ImaAdpcmEncoding, 256),
+          "Wave file too long (1.1 seconds, more than 1)"}},
+        [this](const std::string& path) { Load(path)->Play(DSBPLAY_DEFAULT); });
 }
 
 // A header claiming 4 GB over a few kilobytes plays what the file holds: with the address space
 // held to a gigabyte more than is mapped, an allocation of the claim would fail the load.
 TEST_F(WaveTest, HeaderClaimingMoreThanTheFileHoldsPlaysWhatTheFileHolds) {
-    const std::string path = WriteWave(14000, 0xFFFFFFFF);
+    const std::string path = WriteFile(Wave(1, 8000, 8, Silence(14000), 0xFFFFFFFF));
 #ifndef __SANITIZE_ADDRESS__
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
@@ -243,19 +246,25 @@ TEST_F(WaveTest, HeaderClaimingMoreThanTheFileHoldsPlaysWhatTheFileHolds) {
     EXPECT_EQ(buffer->PlayCount(), 1);
 }
 
-// Five five-minute sounds fit in the budget once converted, a sixth is refused before it is read,
-// and a sound let go gives its share back.
+// Five sounds fit in a budget of five and a half, a sixth is refused before it is read, and a
+// sound let go gives its share back.
 TEST_F(WaveTest, SoundsTogetherStayWithinTheirBudgetOnceConverted) {
-    const std::string fiveMinutes = WriteWave(MaxSoundSeconds * Rate);
-    std::vector<ObjectRef<DirectSoundBuffer>> loaded;
-    for (int sound = 0; sound < 5; ++sound)
-        ASSERT_NO_THROW(loaded.push_back(Load(fiveMinutes))) << sound;
-    EXPECT_THAT(RefusalOf(fiveMinutes),
-                AllOf(StartsWith("Sounds too large together ("),
-                      HasSubstr("more than " + std::to_string(MaxLoadedSoundBytes)),
-                      EndsWith(fiveMinutes)));
+    const std::string sound = Wave(1, 8000, 8, Silence(800));
+    std::vector<ObjectRef<DirectSoundBuffer>> loaded{Load(WriteFile(sound))};
+    const int64_t share = sound_->LoadedBytes();
+    sound_->SetLimits({.maxLoadedBytes = share * 11 / 2});
+    const auto keep = [&](const std::string& path) { loaded.push_back(Load(path)); };
+    ExpectRefusals(
+        {{sound, ""},
+         {sound, ""},
+         {sound, ""},
+         {sound, ""},
+         {sound, "Sounds too large together (" + std::to_string(6 * share) +
+                     " bytes once converted, more than " + std::to_string(share * 11 / 2) + ")"}},
+        keep);
     loaded.pop_back();
-    EXPECT_NO_THROW(Load(fiveMinutes));
+    EXPECT_EQ(sound_->LoadedBytes(), 4 * share);
+    ExpectRefusals({{sound, ""}}, keep);
 }
 
 TEST_F(SurfaceTest, WindowKeepsItsPictureWhileTheNextFrameIsDrawn) {

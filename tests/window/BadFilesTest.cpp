@@ -220,15 +220,15 @@ std::string DamagedContent(const fs::path& path, const std::string& fault) {
     if (fault == "noise")
         return NoisyIcon();
     if (fault == "silent")
-        return PcmWave(1, 44100, 16, "");
+        return Wave(1, 44100, 16, "");
     // A minute of CD sound, and a second more than five minutes of the smallest.
     if (fault == "60s")
-        return PcmWave(2, 44100, 16, std::string(60 * 44100 * 4, '\0'));
+        return Wave(2, 44100, 16, std::string(60 * 44100 * 4, '\0'));
     if (fault == "long")
-        return PcmWave(1, 8000, 8, std::string((MaxSoundSeconds + 1) * 8000, '\x80'));
+        return Wave(1, 8000, 8, std::string((MaxSoundSeconds + 1) * 8000, '\x80'));
     // A few kilobytes whose header claims 4 GB of samples.
     if (fault == "claims4g")
-        return PcmWave(1, 44100, 16, std::string(14000, '\0'), 0xFFFFFFFF);
+        return Wave(1, 44100, 16, std::string(14000, '\0'), 0xFFFFFFFF);
     ADD_FAILURE() << "no such fault " << fault << " for " << file;
     return ReadWhole(path);
 }

@@ -211,37 +211,45 @@ TEST_F(BoardKeysTest, BoardKeysDoNothingWhileABoxOrAMenuHasTheKeyboard) {
     EXPECT_EQ(SoundsSince(before), Sounds{});
 }
 
-TEST_F(BoardKeysTest, BoardTellsAssistiveTechnologyTheGemRowColumnAndSelectionUnderTheFrame) {
+TEST_F(BoardKeysTest, BoardIsATableWhoseFocusedCellIsTheGemUnderTheFrame) {
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window_.picBoard);
     ASSERT_NE(board, nullptr);
-    EXPECT_EQ(board->role(), QAccessible::Canvas);
-    EXPECT_TRUE(board->state().focusable);
-    std::vector<std::string> told = {board->text(QAccessible::Name).toStdString()};
-    const auto typeAndListen = [&](Qt::Key key) {
-        Type(key);
-        told.push_back(board->text(QAccessible::Name).toStdString());
+    ASSERT_EQ(board->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = board->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(board->childCount(), 64);
+    EXPECT_EQ(table->rowCount() * 10 + table->columnCount(), 88);
+    const auto told = [&] {
+        QAccessibleInterface* cell = board->focusChild();
+        QAccessibleTableCellInterface* place = cell ? cell->tableCellInterface() : nullptr;
+        if (!place)
+            return std::string("no focused cell");
+        return cell->text(QAccessible::Name).toStdString() + " at " +
+               std::to_string(place->rowIndex()) + "," + std::to_string(place->columnIndex()) +
+               (cell->state().selected ? " selected" : "") +
+               (cell->actionInterface() ? " with actions" : "");
     };
-    for (int step = 0; step < 6; ++step)
-        typeAndListen(Qt::Key_Right);
-    for (Qt::Key key :
-         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape})
-        typeAndListen(key);
-    const std::vector<std::string> expected = {
-        "Red square, row 1, column 1",    "Green hexagon, row 1, column 2",
-        "Blue diamond, row 1, column 3",  "Yellow rectangle, row 1, column 4",
-        "White circle, row 1, column 5",  "Purple triangle, row 1, column 6",
-        "Orange oval, row 1, column 7",   "Red square, row 2, column 7",
-        "Green hexagon, row 3, column 7", "Green hexagon, row 3, column 7, selected",
-        "Red square, row 3, column 6",    "Green hexagon, row 3, column 7, selected",
-        "Green hexagon, row 3, column 7"};
-    EXPECT_EQ(told, expected);
+    std::vector<std::string> heard = {told()};
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Left,
+                        Qt::Key_Right, Qt::Key_Escape}) {
+        Type(key);
+        heard.push_back(told());
+    }
+    const std::vector<std::string> expected = {"Red square at 0,0",
+                                               "Green hexagon at 0,1",
+                                               "Blue diamond at 1,1",
+                                               "Yellow rectangle at 2,1",
+                                               "Yellow rectangle, selected at 2,1 selected",
+                                               "Blue diamond at 2,0",
+                                               "Yellow rectangle, selected at 2,1 selected",
+                                               "Yellow rectangle at 2,1"};
+    EXPECT_EQ(heard, expected);
+    EXPECT_EQ(table->cellAt(2, 6)->text(QAccessible::Name), "Green hexagon");
 
     GameState = StateFalling;
-    Board[6][2].GemType = -1;
-    EXPECT_EQ(board->text(QAccessible::Name), "No gem, row 3, column 7")
+    Board[1][2].GemType = -1;
+    EXPECT_EQ(table->cellAt(2, 1)->text(QAccessible::Name), "No gem")
         << "a cell emptied by a clear";
-    GameState = StateGameOverShown;
-    EXPECT_EQ(board->text(QAccessible::Name), "Game Over");
 }
 
 TEST_F(BoardKeysTest, MenusStillTellAssistiveTechnologyTheirCommands) {
@@ -265,6 +273,11 @@ TEST_F(BoardKeysTest, MenusStillTellAssistiveTechnologyTheirCommands) {
         if (game->child(i)->role() != QAccessible::Separator)
             items << game->child(i)->text(QAccessible::Name);
     EXPECT_EQ(items, QStringList({"New Game", "Play Sound", "Hint", "Quit"}));
+    QAccessibleInterface* sound = game->child(1);
+    EXPECT_TRUE(sound->state().checkable);
+    EXPECT_FALSE(sound->state().checked);
+    window_.mnuPlaySound->setChecked(true);
+    EXPECT_TRUE(sound->state().checked) << "the check mark is not told";
 }
 
 // The frame over the running game's picture.
@@ -308,8 +321,9 @@ TEST_F(FocusFramePictureTest, FrameShowsOverItsCellOnlyAndNeverReachesTheBackBuf
             if (with.pixel(x, y) != without.pixel(x, y))
                 ++(cell.contains(x, y) ? inside : outside);
     EXPECT_EQ(outside, 0);
-    EXPECT_GE(inside, (52 * 52 - 44 * 44) * 9 / 10) << "no whole outline 4 pixels wide";
+    EXPECT_GE(inside, (52 * 52 - 48 * 48) * 9 / 10) << "no whole outline 2 pixels wide";
     EXPECT_EQ(hiddenAgain, without) << "a mouse press hides the frame";
+    EXPECT_EQ(window.picBoard->focusedCell(), QPoint(7, 7)) << "the frame goes to the pressed cell";
 }
 
 } // namespace

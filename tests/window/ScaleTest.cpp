@@ -115,37 +115,50 @@ TEST_F(ScaleTest, BoardOfAnotherSizeIsStretchedToTheScreensDevicePixels) {
     EXPECT_LE(CountRepeatedRows(board), board.height() / 20);
 }
 
-TEST_F(ScaleTest, FocusFrameIsDrawnAtTheScreensDevicePixelsOverItsCellOnly) {
+// On a selected gem the frame keeps to the cell's two outermost board pixels, so the selection
+// brackets stay in sight; its four corners are alike.
+TEST_F(ScaleTest, FocusFrameIsDrawnAtTheScreensDevicePixelsOnItsCellsEdgeAlone) {
     frmMain window;
     QImage without, with;
     RunGame(window, 60, [&](int frame) {
         if (frame == 50) {
-            ratio_ = window.devicePixelRatioF();
-            without = window.picBoard->grab().toImage();
             QTest::keyClick(window.picBoard, Qt::Key_Right);
+            QTest::keyClick(window.picBoard, Qt::Key_Space);
         }
-        if (frame == 52)
+        if (frame == 52) {
+            ratio_ = window.devicePixelRatioF();
             with = window.picBoard->grab().toImage();
+            QWidget* focusFrame = window.picBoard->findChild<QWidget*>();
+            focusFrame->hide();
+            without = window.picBoard->grab().toImage();
+            focusFrame->show();
+        }
     });
     ASSERT_GT(ratio_, 1.0) << "run with QT_SCALE_FACTOR above 1";
+    ASSERT_EQ(GameState, StateSelected);
     ASSERT_EQ(with.size(), without.size());
-    // Cell (1, 0) in device pixels, a pixel wider on each side where its edge is fractional.
-    const QRectF cell = QRectF(52 * ratio_, 0, 52 * ratio_, 52 * ratio_).adjusted(-1, -1, 1, 1);
-    int outside = 0;
+    // Cell (1, 0) in device pixels, and its edge as thick as the frame is meant to be.
+    const QRect cell(qRound(52 * ratio_), 0, qRound(52 * ratio_), qRound(52 * ratio_));
+    const int edge = qRound(2 * ratio_);
+    const QRect inside = cell.marginsRemoved(QMargins(edge, edge, edge, edge));
+    int strayed = 0, uneven = 0;
     for (int y = 0; y < with.height(); ++y)
-        for (int x = 0; x < with.width(); ++x)
-            outside += with.pixel(x, y) != without.pixel(x, y) && !cell.contains(x + 0.5, y + 0.5);
-    EXPECT_EQ(outside, 0);
-    // Across the middle of the cell's left side the outline is 4 board pixels thick.
-    const int y = static_cast<int>(26 * ratio_);
-    int x = static_cast<int>(52 * ratio_) - 1;
-    const auto differs = [&](int at) { return with.pixel(at, y) != without.pixel(at, y); };
-    while (x + 1 < with.width() && !differs(x + 1))
-        ++x;
+        for (int x = 0; x < with.width(); ++x) {
+            const bool framed = with.pixel(x, y) != without.pixel(x, y);
+            strayed += framed && (!cell.contains(x, y) || inside.contains(x, y));
+            const int mirroredX = 2 * cell.left() + cell.width() - 1 - x;
+            const int mirroredY = cell.height() - 1 - y;
+            uneven += framed && cell.contains(x, y) &&
+                      (with.pixel(x, y) != with.pixel(mirroredX, y) ||
+                       with.pixel(x, y) != with.pixel(x, mirroredY));
+        }
+    EXPECT_EQ(strayed, 0) << "the frame reaches into the brackets or beyond its cell";
+    EXPECT_EQ(uneven, 0) << "the frame's corners or sides are not alike";
+    const int y = cell.center().y();
     int thickness = 0;
-    while (x + 1 + thickness < with.width() && differs(x + 1 + thickness))
+    while (with.pixel(cell.left() + thickness, y) != without.pixel(cell.left() + thickness, y))
         ++thickness;
-    EXPECT_NEAR(thickness, 4 * ratio_, 1.0);
+    EXPECT_EQ(thickness, edge);
 }
 
 TEST_F(ScaleTest, BadPictureOfAScaleIsSaidOnOneLineAndTheGamePlaysOn) {

@@ -1,7 +1,7 @@
-// A long soak of the real window: random presses on and off the board, menu commands and
-// shortcuts in every state, with the tables checked after every frame.
+// Random play of the real window: presses on and off the board, menu commands and shortcuts in
+// every state, with the tables checked after every frame.
+#include "RandomPlay.h"
 #include "WindowDriver.h"
-#include "basHint.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,32 +9,15 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
-#include <cstdio>
-#include <random>
 
 namespace glintrow::testing {
 namespace {
-
-#ifndef SOAK_FRAMES
-#define SOAK_FRAMES 100000
-#endif
-
-struct SoakTally {
-    int moves = 0;
-    int goodMoves = 0;
-    int cascades = 0;
-    int gameOvers = 0;
-    int newGames = 0;
-    int boxes = 0;
-};
-
-const uint64_t SoakSeed = SeedFrom("GLINTROW_SOAK_SEED", 20261207);
 
 class SoakTest : public WindowDriver {
 protected:
     // One random thing a restless player might do in a frame.
     void ActAtRandom(frmMain& window) {
-        const int roll = std::uniform_int_distribution<int>(0, 9999)(random_);
+        const int roll = play_.Roll(0, 9999);
         if (roll < 2000)
             PressAnywhere(window);
         else if (roll < 3500)
@@ -52,10 +35,9 @@ protected:
     }
 
     void PressAnywhere(frmMain& window) {
-        std::uniform_int_distribution<int> position(0, 415);
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        QTest::mouseClick(window.picBoard, buttons[position(random_) % 3], {},
-                          QPoint(position(random_), position(random_)));
+        QTest::mouseClick(window.picBoard, buttons[play_.Roll(0, 2)], {},
+                          QPoint(play_.Roll(0, BoardPixels - 1), play_.Roll(0, BoardPixels - 1)));
     }
 
     // The hinted gem and the neighbour that makes its line, as a player following the hint.
@@ -63,19 +45,17 @@ protected:
         if (GameState != StateIdle && GameState != StateSelected)
             return;
         window.mnuHint->trigger();
-        const int16_t partner = PartnerMakingALine(SelectedGem);
-        if (partner >= 0)
-            QTest::mouseClick(window.picBoard, Qt::LeftButton, {},
-                              QPoint(Gems[partner].XPos + 26, Gems[partner].YPos + 26));
+        const auto [x, y] = play_.PointIn(play_.PartnerOfSelection());
+        QTest::mouseClick(window.picBoard, Qt::LeftButton, {}, QPoint(x, y));
     }
 
     float OffBoardCoordinate() {
         const float choices[] = {-1.0f, 0.0f, 415.0f, 416.0f, 1e9f, -1e9f, std::nanf("")};
-        return choices[std::uniform_int_distribution<int>(0, 6)(random_)];
+        return choices[play_.Roll(0, 6)];
     }
 
     void ChooseCommand(frmMain& window, QAction* action, QKeyCombination shortcut) {
-        if (std::uniform_int_distribution<int>(0, 1)(random_)) {
+        if (play_.Roll(0, 1)) {
             action->trigger();
         } else {
             window.activateWindow();
@@ -84,62 +64,29 @@ protected:
     }
 
     void OpenAndCloseABox(frmMain& window) {
-        ++tally_.boxes;
         QTimer::singleShot(0, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                 box->accept();
         });
-        (tally_.boxes % 2 ? window.mnuAbout : window.mnuHowToPlay)->trigger();
+        (++play_.tally["boxes opened"] % 2 ? window.mnuAbout : window.mnuHowToPlay)->trigger();
     }
 
-    void CountWhatHappened(GameStates before, int16_t comboBefore) {
-        if (before != StateSwapping && GameState == StateSwapping)
-            ++tally_.moves;
-        if (before == StateSwapping && GameState == StateClearing)
-            ++tally_.goodMoves;
-        if (ComboCount > comboBefore && ComboCount >= 2)
-            ++tally_.cascades;
-        if (before != StateGameOverShown && GameState == StateGameOverShown)
-            ++tally_.gameOvers;
-        if (before != StateDropIn && GameState == StateDropIn)
-            ++tally_.newGames;
-    }
-
-    std::mt19937_64 random_{SoakSeed};
-    SoakTally tally_;
+    RandomPlay play_{"soak", 15000, 200000};
 };
 
 TEST_F(SoakTest, RandomPlayKeepsTheStateValidAndTheTablesAgreeing) {
-    std::printf("soak seed %llu (rerun with GLINTROW_SOAK_SEED)\n",
-                static_cast<unsigned long long>(SoakSeed));
-    // The game's own chance follows the test's clock, so a seed replays the whole soak.
-    SetRandomState(SoakSeed);
+    play_.SeedTheGame();
+    play_.tally["boxes opened"] = 0;
     Hooks().timeOfDay = [this] { return static_cast<float>(tick_ % 86400000) / 1000.0f; };
     frmMain window;
-    GameStates stateBefore = StateStarting;
-    int16_t comboBefore = 0;
-    bool failed = false;
+    // Each frame is checked before the player acts in it, so that the play ends on a checked frame.
     Hooks().doEvents = [&] {
-        frameTicks_.push_back(tick_);
-        const int frame = static_cast<int>(frameTicks_.size());
+        if (!play_.CheckFrame() || play_.tally["frames"] >= play_.Length()) {
+            window.close();
+            return;
+        }
         ActAtRandom(window);
         QCoreApplication::processEvents();
-        CountWhatHappened(stateBefore, comboBefore);
-        stateBefore = GameState;
-        comboBefore = ComboCount;
-        if (GameState < StateStarting || GameState > StateGameOverShown) {
-            ADD_FAILURE() << "frame " << frame << ": state " << GameState;
-            failed = true;
-        }
-        if (GameState == StateIdle) {
-            const std::string disagreement = DescribeDisagreement();
-            if (!disagreement.empty()) {
-                ADD_FAILURE() << "frame " << frame << ": " << disagreement;
-                failed = true;
-            }
-        }
-        if (failed || frame >= SOAK_FRAMES)
-            window.close();
     };
     // Failures are recorded; the boxes the soak opens itself are shown for real and closed.
     Hooks().msgBox = [this](const std::string& text, MsgBoxIcon icon, const std::string& title) {
@@ -154,17 +101,10 @@ TEST_F(SoakTest, RandomPlayKeepsTheStateValidAndTheTablesAgreeing) {
     };
     window.Form_Load();
 
-    std::printf("soak: %zu frames, %d moves (%d made lines), %d cascades, %d games over, "
-                "%d new games, %d boxes\n",
-                frameTicks_.size(), tally_.moves, tally_.goodMoves, tally_.cascades,
-                tally_.gameOvers, tally_.newGames, tally_.boxes);
-    EXPECT_EQ(frameTicks_.size(), static_cast<size_t>(SOAK_FRAMES));
+    EXPECT_EQ(play_.tally["frames"], play_.Length());
     for (const ShownBox& box : boxes_)
         ADD_FAILURE() << "the game reported: " << box.text;
-    EXPECT_GT(tally_.goodMoves, SOAK_FRAMES / 200);
-    EXPECT_GT(tally_.cascades, 0);
-    EXPECT_GE(tally_.gameOvers, SOAK_FRAMES / 20000);
-    EXPECT_GT(tally_.newGames, tally_.gameOvers);
+    play_.ExpectEveryKindOfEvent();
 }
 
 } // namespace

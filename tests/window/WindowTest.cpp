@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -165,6 +166,52 @@ TEST_F(WindowTest, AboutAndHowToPlayShowTheirBoxesAndHoldTheGame) {
     EXPECT_EQ(framesDuringAbout, 0);
     EXPECT_EQ(framesDuringInstructions, 0);
     EXPECT_EQ(dropInBefore, dropInAfter);
+}
+
+// The window made after the player's language is loaded: its menus, How to play, the banner's
+// words, the board's name and the toolkit's own button texts. English, by name or as the C locale,
+// finds no translation and keeps every text as it is.
+TEST_F(WindowTest, WindowSpeaksThePlayersLanguageAndEnglishStaysAsItIs) {
+    struct Language {
+        const char* locale;
+        QString game, help, howToPlay, instructionsTitle, instructionsStart, banner, board, cancel;
+    };
+    const Language languages[] = {
+        {"de_DE", "&Spiel", "&Hilfe", "&Spielanleitung...", "Anleitung",
+         "Anleitung:\r\nBilde eine Reihe", "Spiel vorbei", "Spielfeld", "Abbrechen"},
+        {"ja_JP", "ゲーム(&G)", "ヘルプ(&H)", "遊び方(&H)...", "遊び方",
+         "遊び方:\r\n同じ宝石を3つ並べる", "ゲームオーバー", "盤面", "キャンセル"},
+        {"en_US", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
+         "Game Over", "Board", "Cancel"},
+        {"C", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
+         "Game Over", "Board", "Cancel"},
+    };
+    struct EnglishAfterwards {
+        ~EnglishAfterwards() { LoadPlayerLanguage(QLocale::c()); }
+    } englishAfterwards;
+    RecordBoxes();
+    for (const Language& language : languages) {
+        SCOPED_TRACE(language.locale);
+        LoadPlayerLanguage(QLocale(QString::fromLatin1(language.locale)));
+        frmMain window;
+        EXPECT_EQ(window.mnuGame->title(), language.game);
+        EXPECT_EQ(window.mnuHelp->title(), language.help);
+        EXPECT_EQ(window.mnuHowToPlay->text(), language.howToPlay);
+        EXPECT_EQ(window.mnuHowToPlay->shortcut(), QKeySequence(Qt::Key_F1));
+        EXPECT_EQ(QString::fromStdString(BannerText), language.banner);
+        EXPECT_EQ(window.picBoard->accessibleName(), language.board);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), language.cancel);
+        boxes_.clear();
+        window.mnuHowToPlay->trigger();
+        ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(QString::fromStdString(boxes_[0].title), language.instructionsTitle);
+        EXPECT_TRUE(QString::fromStdString(boxes_[0].text).startsWith(language.instructionsStart))
+            << boxes_[0].text;
+    }
+    EXPECT_EQ(
+        boxes_[0].text,
+        "Instructions:\r\nLine up three of the same gem to make them disapear. You can not\r\n"
+        "move a pice unless you are moving it to line it up with three\r\nidentical pices");
 }
 
 TEST_F(WindowTest, QuitEndsTheLoopAndReleasesEverythingWithNoFurtherFrame) {

@@ -1,0 +1,249 @@
+// The board's table for assistive technology: the board widget is the table, its cells are
+// interfaces of their own, made when first asked for and made anew when what they show changes.
+#include "BoardAccessible.h"
+
+#include "GameFacts.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QWidget>
+#include <QWindow>
+
+#include <array>
+#include <deque>
+#include <mutex>
+#include <utility>
+
+namespace glintrow {
+namespace {
+
+constexpr int CellCount = BoardSize * BoardSize;
+
+int indexOf(QPoint cell) {
+    return cell.y() * BoardSize + cell.x();
+}
+
+QPoint cellOf(int index) {
+    return QPoint(index % BoardSize, index / BoardSize);
+}
+
+bool isCellIndex(int index) {
+    return index >= 0 && index < CellCount;
+}
+
+class BoardAccessible;
+
+// One cell: its name is the gem it holds; row and column come from the table. It offers no
+// action, so a press reaches the game only as the player's own.
+class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    CellAccessible(QWidget* board, QPoint cell) : board_(board), cell_(cell) {}
+
+    bool isValid() const override { return board_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return board_->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(board_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    // From now on the cell is one a screen reader spoke of before, named as it was then.
+    void retire(const QString& lastSaid) {
+        retired_ = true;
+        lastSaid_ = lastSaid;
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name)
+            return retired_ ? lastSaid_ : cells().wordsOf(cell_).name;
+        if (kind == QAccessible::Description)
+            return cells().wordsOf(cell_).note;
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        return QRect(board_->mapToGlobal(cell_ * CellSize), QSize(CellSize, CellSize));
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.focusable = true;
+        state.selectable = true;
+        state.focused = board_->hasFocus() && cells().focusedCell() == cell_;
+        state.selected = isSelected();
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+
+    bool isSelected() const override { return cells().wordsOf(cell_).selected; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return cell_.x(); }
+    int rowIndex() const override { return cell_.y(); }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    const BoardCells& cells() const { return *dynamic_cast<const BoardCells*>(board_.data()); }
+
+    QPointer<QWidget> board_;
+    QPoint cell_;
+    bool retired_ = false;
+    QString lastSaid_;
+};
+
+// The board: a table of 8 rows and 8 columns, whose selection only the game's presses change.
+class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit BoardAccessible(QWidget* board) : QAccessibleWidget(board, QAccessible::Table) {
+        ids_.fill(0);
+    }
+    ~BoardAccessible() override {
+        for (QAccessible::Id id : ids_)
+            if (id)
+                QAccessible::deleteAccessibleInterface(id);
+        for (QAccessible::Id id : retired_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    // Sets a cell's interface aside, so that the next one asked for is new. A screen reader still
+    // asks the one it last spoke of about its place while it speaks of the next, so the few last
+    // set aside stay valid.
+    void renewCell(int index, const QString& lastSaid) {
+        if (!ids_[index])
+            return;
+        static_cast<CellAccessible*>(QAccessible::accessibleInterface(ids_[index]))
+            ->retire(lastSaid);
+        retired_.push_back(std::exchange(ids_[index], 0));
+        if (retired_.size() > RetiredKept) {
+            QAccessible::deleteAccessibleInterface(retired_.front());
+            retired_.pop_front();
+        }
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    int childCount() const override { return CellCount; }
+    QAccessibleInterface* child(int index) const override {
+        if (!isCellIndex(index))
+            return nullptr;
+        if (!ids_[index])
+            ids_[index] = QAccessible::registerAccessibleInterface(
+                new CellAccessible(widget(), cellOf(index)));
+        return QAccessible::accessibleInterface(ids_[index]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int index = 0; index < CellCount; ++index)
+            if (ids_[index] && QAccessible::accessibleInterface(ids_[index]) == child)
+                return index;
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return widget()->hasFocus() && !boardFocused_ ? child(indexOf(cells().focusedCell()))
+                                                      : nullptr;
+    }
+    // While the board itself has the focus, none of its cells has.
+    void focusBoard(bool itself) { boardFocused_ = itself; }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
+        if (!widget()->rect().contains(at))
+            return nullptr;
+        return child(indexOf(QPoint(at.x() / CellSize, at.y() / CellSize)));
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= BoardSize || column < 0 || column >= BoardSize)
+            return nullptr;
+        return child(indexOf(QPoint(column, row)));
+    }
+    int selectedCellCount() const override { return int(selectedCells().size()); }
+    QList<QAccessibleInterface*> selectedCells() const override {
+        QList<QAccessibleInterface*> selected;
+        for (int index = 0; index < CellCount; ++index)
+            if (cells().wordsOf(cellOf(index)).selected)
+                selected.append(child(index));
+        return selected;
+    }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return BoardSize; }
+    int rowCount() const override { return BoardSize; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    const BoardCells& cells() const { return *dynamic_cast<const BoardCells*>(widget()); }
+
+    static constexpr size_t RetiredKept = 8;
+    mutable std::array<QAccessible::Id, CellCount> ids_;
+    std::deque<QAccessible::Id> retired_;
+    bool boardFocused_ = false;
+};
+
+QAccessibleInterface* makeBoardAccessible(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && dynamic_cast<BoardCells*>(widget))
+        return new BoardAccessible(widget);
+    return nullptr;
+}
+
+BoardAccessible* boardOf(QWidget* board) {
+    return static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(board));
+}
+
+} // namespace
+
+void InstallBoardAccessible() {
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(makeBoardAccessible); });
+}
+
+void TellCellFocused(QWidget* board, QPoint cell, const QString& lastSaid) {
+    if (!QAccessible::isActive())
+        return;
+    boardOf(board)->focusBoard(false);
+    boardOf(board)->renewCell(indexOf(cell), lastSaid);
+    QAccessibleEvent focused(board, QAccessible::Focus);
+    focused.setChild(indexOf(cell));
+    QAccessible::updateAccessibility(&focused);
+}
+
+void TellBoardFocused(QWidget* board) {
+    if (!QAccessible::isActive())
+        return;
+    boardOf(board)->focusBoard(true);
+    QAccessibleEvent focused(board, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
+}
+
+void TellCellSelected(QWidget* board, QPoint cell) {
+    if (!QAccessible::isActive())
+        return;
+    // The toolkit tells screen readers of a cell added to the selection as its state changing.
+    QAccessibleEvent selected(board, QAccessible::SelectionAdd);
+    selected.setChild(indexOf(cell));
+    QAccessible::updateAccessibility(&selected);
+}
+
+} // namespace glintrow

@@ -79,11 +79,9 @@ std::optional<BoardPlace> SelectedGemCell() {
 }
 
 std::string NameCell(BoardPlace cell) {
-    if (!BoardShowsGems())
-        return "Game Over";
     const BoardCell& shown = CellAt(cell.column, cell.row);
     const bool holdsGem = shown.GemType >= 0 && shown.GemType < GemKinds;
-    return holdsGem ? GemKindNames[shown.GemType] : "No gem";
+    return holdsGem && BoardShowsGems() ? GemKindNames[shown.GemType] : "No gem";
 }
 
 bool BoardShowsGems() {

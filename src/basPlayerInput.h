@@ -24,7 +24,8 @@ struct BoardPlace {
 // The cell of the gem the player has selected; nothing while no gem is selected.
 std::optional<BoardPlace> SelectedGemCell();
 // What a cell shows, as a screen reader names it: the gem's colour and shape ("Red square"), "No
-// gem" while a clear leaves it empty, and "Game Over" once the gems have flown apart.
+// gem" while a clear leaves it empty or once the gems have flown apart: then only the board itself
+// says "Game Over", so a screen reader reading a cell again never says it twice.
 std::string NameCell(BoardPlace cell);
 // Whether the board shows its gems: not while they fly apart, nor under the Game Over banner.
 bool BoardShowsGems();

@@ -23,6 +23,10 @@ COMPOSITOR_SIZE = (800, 600)
 TITLE_ABOVE_BOARD = 35
 # Weston's panel at the top of its output, whose clock may turn while a test looks.
 PANEL_HEIGHT = 40
+# Weston's pointer pictures fit in a square this wide from the pointer's hot spot.
+POINTER_SIDE = 24
+# How far the title bar is dragged: up and to the left, so the window stays on the output.
+DRAG = (-60, -40)
 
 
 def run_without_display(session, executable):
@@ -131,8 +135,8 @@ def check_title_bar(shot, corner):
 
 def run_on_wayland(session, executable):
     """The game on weston as a native client, in Qt's own window frame since weston draws none:
-    the board drops in under a title bar and takes its keys also after a box, and Ctrl+Q ends it
-    with 0."""
+    the board drops in under a title bar and takes its keys also after a box, the title bar moves
+    the window, and the frame's close button ends the game with 0."""
     background = read_bmp(os.path.join(os.path.dirname(executable), "images", game_facts.BOARD_BITMAP))
     session.step("starting weston")
     weston = Weston(session)
@@ -167,10 +171,73 @@ def run_on_wayland(session, executable):
     session.step("board keys before and after a box, through weston's seat")
     check_keys_after_box(session, weston, BoardView(*corner))
 
-    session.step("pressing Ctrl+Q through weston's seat")
-    session.x.run_tool("xdotool", "key", "ctrl+q")
+    session.step("dragging the title bar, then pressing the frame's close button")
+    corner = drag_title_bar(session, weston, background, corner, (left, top))
+    press_close_button(session, weston, corner, (left, top))
     status = game.wait_for_exit(EXIT_TIMEOUT)
-    check(status == 0, f"the game ended with status {status} after Ctrl+Q, not 0")
+    check(status == 0, f"the game ended with status {status} after its close button, not 0")
+
+
+def pointer_patch(shot, place):
+    """The pixels where the pointer's picture shows when the pointer is at a place."""
+    x, y = place
+    return shot.pixels[y - 2 : y + POINTER_SIDE, x - 2 : x + POINTER_SIDE]
+
+
+def drag_title_bar(session, weston, background, corner, origin):
+    """Drags Qt's title bar with the first button; the board must land where the drag puts it.
+    Weston moves the window by the pointer's motion from where its move began, and begins it when
+    the game asks, on the press: so the pointer moves only once weston shows its grabbing hand, and
+    must have shown its arrow there first. Returns the board's new corner."""
+    left, top = corner
+    place = (left + BOARD // 3, top - TITLE_ABOVE_BOARD)
+    at = (origin[0] + place[0], origin[1] + place[1])
+    bare = pointer_patch(weston.screenshot(), place)
+
+    def pointer_showing(unlike, within=0.0):
+        shown_by = time.monotonic() + within
+        while True:
+            patch = pointer_patch(weston.screenshot(), place)
+            if not numpy.array_equal(patch, unlike):
+                return [patch]
+            if time.monotonic() > shown_by:
+                return None
+
+    def entered_and_shown():
+        # Weston's X11 back end moves its pointer by the X pointer's motion since it last entered
+        # weston's window, and may miss that entry while it starts: entering anew sets it right.
+        session.x.run_tool("xdotool", "mousemove", "--sync", str(origin[0] + COMPOSITOR_SIZE[0]),
+                           str(origin[1] + COMPOSITOR_SIZE[1]))
+        session.x.run_tool("xdotool", "mousemove", "--sync", *map(str, at))
+        return pointer_showing(bare, within=1.0)
+
+    arrow = wait_until(entered_and_shown, BOX_TIMEOUT, "weston's pointer on the title",
+                       interval=0, game=session.game)[0]
+    session.x.run_tool("xdotool", "mousedown", "1")
+    wait_until(lambda: pointer_showing(arrow), BOX_TIMEOUT, "weston's grab of the window",
+               game=session.game)
+    for step in range(1, 5):
+        session.x.run_tool("xdotool", "mousemove", "--sync", str(at[0] + DRAG[0] * step // 4),
+                           str(at[1] + DRAG[1] * step // 4))
+    session.x.run_tool("xdotool", "mouseup", "1")
+    moved = (left + DRAG[0], top + DRAG[1])
+    wait_until(lambda: find_board(weston.screenshot(), background) == moved, BOX_TIMEOUT,
+               f"the board dragged from {corner} to {moved}", interval=0.1, game=session.game)
+    return moved
+
+
+def press_close_button(session, weston, corner, origin):
+    """Clicks the middle of the dark marks at the title bar's right end: the close button."""
+    left, top = corner
+    shot = weston.screenshot()
+    bar = shot.pixels[top - TITLE_ABOVE_BOARD - 10 : top - TITLE_ABOVE_BOARD + 10,
+                      left + BOARD - 30 : left + BOARD]
+    rows, columns = numpy.nonzero((bar < 100).all(axis=2))
+    check(len(rows) > 10, "no close button at the title bar's right end")
+    x = origin[0] + left + BOARD - 30 + int(columns.mean())
+    y = origin[1] + top - TITLE_ABOVE_BOARD - 10 + int(rows.mean())
+    session.x.run_tool("xdotool", "mousemove", "--sync", str(x), str(y))
+    session.x.run_tool("xdotool", "click", "1")
 
 
 def check_keys_after_box(session, weston, view):
@@ -213,7 +280,8 @@ def check_keys_after_box(session, weston, view):
 
 def run_on_wayland_at_scale_2(session, executable):
     """On an output of scale 2 the game draws its board at 832 device pixels from the pictures at
-    2: every cell shows a gem, and no row or column of pixels is a copy of the one before."""
+    2: every cell shows a gem, and no row or column of pixels is a copy of the one before; Ctrl+Q
+    ends it with 0."""
     images = os.path.join(os.path.dirname(executable), "images")
     name, extension = os.path.splitext(game_facts.BOARD_BITMAP)
     background = read_bmp(os.path.join(images, f"{name}@2x{extension}"))
@@ -239,6 +307,22 @@ def run_on_wayland_at_scale_2(session, executable):
         check(repeated * 20 <= len(pixels),
               f"{repeated} {what} of the board repeat their neighbour: enlarged, not drawn at 2")
     game.check_running("on weston at scale 2")
+
+    session.step("pressing Ctrl+Q through weston's seat")
+    # Xvfb gives the keyboard to weston's window under the pointer, and weston hands it to the
+    # game some time later: keys typed before reach no window, so Ctrl+Q is typed until it ends.
+    session.x.run_tool("xdotool", "mousemove", "--sync", "400", "700")
+
+    def typed_and_ended():
+        session.x.run_tool("xdotool", "key", "ctrl+q")
+        try:
+            return [game.process.wait(1.0)]
+        except subprocess.TimeoutExpired:
+            return None
+
+    wait_until(typed_and_ended, BOX_TIMEOUT, "Ctrl+Q to end the game", interval=0)
+    status = game.wait_for_exit(EXIT_TIMEOUT)
+    check(status == 0, f"the game ended with status {status} after Ctrl+Q, not 0")
 
 
 class Sway:

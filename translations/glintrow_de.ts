@@ -145,9 +145,5 @@ eine Reihe aus drei gleichen Steinen bildet</translation>
         <source>No gem</source>
         <translation>Kein Stein</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Spiel vorbei</translation>
-    </message>
 </context>
 </TS>

@@ -145,9 +145,5 @@ de tres gemas idénticas</translation>
         <source>No gem</source>
         <translation>Sin gema</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fin del juego</translation>
-    </message>
 </context>
 </TS>

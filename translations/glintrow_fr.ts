@@ -145,9 +145,5 @@ de trois gemmes identiques</translation>
         <source>No gem</source>
         <translation>Aucune gemme</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fin de partie</translation>
-    </message>
 </context>
 </TS>

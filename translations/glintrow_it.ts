@@ -145,9 +145,5 @@ di tre gemme identiche</translation>
         <source>No gem</source>
         <translation>Nessuna gemma</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fine partita</translation>
-    </message>
 </context>
 </TS>

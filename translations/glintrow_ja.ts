@@ -145,9 +145,5 @@ identical pices</source>
         <source>No gem</source>
         <translation>宝石なし</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>ゲームオーバー</translation>
-    </message>
 </context>
 </TS>

@@ -145,9 +145,5 @@ daarmee een rij van drie gelijke stenen vormt</translation>
         <source>No gem</source>
         <translation>Geen edelsteen</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Spel voorbij</translation>
-    </message>
 </context>
 </TS>

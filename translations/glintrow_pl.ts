@@ -145,9 +145,5 @@ trzech jednakowych klejnotów</translation>
         <source>No gem</source>
         <translation>Brak klejnotu</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Koniec gry</translation>
-    </message>
 </context>
 </TS>

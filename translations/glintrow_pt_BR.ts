@@ -145,9 +145,5 @@ de três gemas idênticas</translation>
         <source>No gem</source>
         <translation>Sem gema</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fim de jogo</translation>
-    </message>
 </context>
 </TS>

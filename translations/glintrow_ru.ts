@@ -145,9 +145,5 @@ identical pices</source>
         <source>No gem</source>
         <translation>Нет камня</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Игра окончена</translation>
-    </message>
 </context>
 </TS>

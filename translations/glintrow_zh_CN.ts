@@ -145,9 +145,5 @@ identical pices</source>
         <source>No gem</source>
         <translation>没有宝石</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>游戏结束</translation>
-    </message>
 </context>
 </TS>

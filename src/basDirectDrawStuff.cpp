@@ -30,9 +30,9 @@ ObjectRef<DirectDrawSurface7> LoadSheetSurface(const std::string& path, int32_t 
     DDSURFACEDESC2 desc;
     surface->GetSurfaceDesc(desc);
     if (desc.lWidth < width || desc.lHeight < height)
-        throw RuntimeError("Bitmap too small (" + std::to_string(desc.lWidth) + " x " +
-                           std::to_string(desc.lHeight) + " pixels, " + std::to_string(width) +
-                           " x " + std::to_string(height) + " needed): " + path);
+        throw RuntimeError(reasons::BitmapTooSmall,
+                           {std::to_string(desc.lWidth), std::to_string(desc.lHeight),
+                            std::to_string(width), std::to_string(height), path});
     surface->KeepOnly(RECT{0, 0, width, height});
     return surface;
 }
@@ -134,7 +134,7 @@ void InitDirectDraw() {
     try {
         CreateSurfaces();
     } catch (const std::exception& failure) {
-        throw DrawingSetUpFailure(failure.what());
+        throw DrawingSetUpFailure(ReasonOf(failure));
     }
 }
 

@@ -29,14 +29,14 @@ void InitDirectSound() {
     try {
         LoadSoundEffects(AppPath() + "/sounds");
     } catch (const std::exception& failure) {
-        throw SoundSetUpFailure(failure.what());
+        throw SoundSetUpFailure(ReasonOf(failure));
     }
     // An open device keeps the sound server and the card awake even when nothing plays.
     if (!SoundOn)
         DS->ReleaseDevice();
 }
 
-std::optional<std::string> SwitchSound() {
+std::optional<Reason> SwitchSound() {
     if (SoundOn) {
         SoundOn = false;
         if (DS)
@@ -47,7 +47,7 @@ std::optional<std::string> SwitchSound() {
         if (DS)
             DS->OpenDevice();
     } catch (const RuntimeError& failure) {
-        return failure.what();
+        return failure.reason();
     }
     SoundOn = true;
     return std::nullopt;

@@ -21,7 +21,7 @@ void LoadSoundEffects(const std::string& folder);
 void InitDirectSound();
 // Switches sound on or off: on takes the sound device back before anything plays, off lets it go.
 // When the device cannot be had, sound stays off and the reason is returned.
-std::optional<std::string> SwitchSound();
+std::optional<Reason> SwitchSound();
 // Plays an effect from its beginning; does nothing while sound is off.
 void PlaySoundEffect(SoundEffect effect);
 

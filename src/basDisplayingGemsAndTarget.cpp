@@ -49,7 +49,7 @@ template <class Draw> void DisplayEveryGem(Draw draw) {
         for (int16_t column = 0; column < BoardSize; ++column) {
             const CGem* gem = CellAt(column, row).Gem;
             if (!gem)
-                throw RuntimeError("Object variable not set");
+                throw RuntimeError(reasons::ObjectVariableNotSet);
             draw(*gem);
         }
     }

@@ -21,13 +21,12 @@ bool IsInsidePressArea(float position) {
 
 CGem& GemOf(int16_t id) {
     if (id < 0 || id >= GemCount)
-        throw RuntimeError("Subscript out of range");
+        throw RuntimeError(reasons::SubscriptOutOfRange);
     return Gems[id];
 }
 
 void RaiseOffBoard(int16_t column, int16_t row) {
-    throw RuntimeError("Cell (" + std::to_string(column) + ", " + std::to_string(row) +
-                       ") lies off the board");
+    throw RuntimeError(reasons::CellOffBoard, {std::to_string(column), std::to_string(row)});
 }
 
 int16_t GemTypeAt(int16_t x, int16_t y) {

@@ -48,6 +48,11 @@ void installTranslator(QTranslator& translator, const QLocale& locale, const QSt
         QCoreApplication::installTranslator(&translator);
 }
 
+// What a failure box says of a failure, in the player's language.
+std::string describe(const std::exception& failure) {
+    return ReasonOf(failure).SayInPlayersLanguage();
+}
+
 // Runs a step of start-up or play. Every failure of the game is reported here: the sound set-up's
 // ends the program once everything is released, the drawing set-up's and any other show their
 // box. False when the step failed.
@@ -62,14 +67,14 @@ template <class Step> bool RunReportingFailure(Step step) {
         MsgBox(frmMain::tr("Unable to create Direct Sound object.\r\nCheck to ensure that a "
                            "sound card is installed and working properly.\r\n")
                        .toStdString() +
-                   failure.what(),
+                   describe(failure),
                MsgBoxIcon::None, "");
         EndProgram(1);
     } catch (const DrawingSetUpFailure& failure) {
-        MsgBox(frmMain::tr("Unexpected error has occurred.\r\n").toStdString() + failure.what(),
+        MsgBox(frmMain::tr("Unexpected error has occurred.\r\n").toStdString() + describe(failure),
                MsgBoxIcon::Exclamation, frmMain::tr("This is uncalled-for!").toStdString());
     } catch (const std::exception& failure) {
-        MsgBox(frmMain::tr("Some error has occurred!\r\n").toStdString() + failure.what(),
+        MsgBox(frmMain::tr("Some error has occurred!\r\n").toStdString() + describe(failure),
                MsgBoxIcon::Exclamation, frmMain::tr("This is uncalled-for!").toStdString());
     }
     return false;
@@ -215,12 +220,12 @@ void frmMain::mnuNewGame_Click() {
 }
 
 void frmMain::mnuPlaySound_Click() {
-    const std::optional<std::string> failure = SwitchSound();
+    const std::optional<Reason> failure = SwitchSound();
     mnuPlaySound->setChecked(SoundOn);
     if (failure)
         MsgBox(
             tr("Sound cannot be switched on, so the game goes on without it.\r\n").toStdString() +
-                *failure,
+                failure->SayInPlayersLanguage(),
             MsgBoxIcon::Exclamation, "");
 }
 

@@ -107,28 +107,26 @@ QImage ReadBitmapFile(const std::string& path) {
     QFile bitmap;
     if (!bitmap.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        throw RuntimeError("Permission denied: " + path);
+        throw RuntimeError(reasons::PermissionDenied, {path});
     }
     const QByteArray start = bitmap.peek(34);
     const std::optional<BitmapHeader> header =
         ReadBitmapHeader(std::string_view(start.constData(), start.size()));
     if (header && isTooLarge(*header))
-        throw RuntimeError("Bitmap too large (" + std::to_string(header->width) + " x " +
-                           std::to_string(header->height) + " pixels, more than " +
-                           std::to_string(MaxBitmapBytes / 4) + " pixels): " + path);
+        throw RuntimeError(reasons::BitmapTooLarge,
+                           {std::to_string(header->width), std::to_string(header->height),
+                            std::to_string(MaxBitmapBytes / 4), path});
     if (header && header->width > MaxBitmapWidth)
-        throw RuntimeError("Bitmap too wide (" + std::to_string(header->width) +
-                           " pixels a row, more than " + std::to_string(MaxBitmapWidth) +
-                           "): " + path);
+        throw RuntimeError(reasons::BitmapTooWide,
+                           {std::to_string(header->width), std::to_string(MaxBitmapWidth), path});
     if (header && isCutShort(bitmap, *header))
-        throw RuntimeError("Invalid bitmap file (cut short): " + path);
+        throw RuntimeError(reasons::BitmapCutShort, {path});
     QImageReader reader(&bitmap, "BMP");
     // Whatever the headers above failed to describe, the reader itself allocates no more.
     reader.setAllocationLimit(static_cast<int>(MaxBitmapBytes / (1024 * 1024)));
     QImage pixels = reader.read();
     if (pixels.isNull())
-        throw RuntimeError("Invalid bitmap file (" + reader.errorString().toStdString() +
-                           "): " + path);
+        throw RuntimeError(reasons::BitmapUnreadable, {reader.errorString().toStdString(), path});
     return pixels;
 }
 

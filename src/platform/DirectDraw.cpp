@@ -22,7 +22,7 @@ ObjectRef<DirectDrawSurface7> DirectDraw7::CreateSurface(DDSURFACEDESC2& desc) {
         return ObjectRef<DirectDrawSurface7>::Make(pictures_->makeSurface(QSize(), true));
     if (!(desc.lFlags & DDSD_WIDTH) || !(desc.lFlags & DDSD_HEIGHT) || desc.lWidth <= 0 ||
         desc.lHeight <= 0)
-        throw RuntimeError("Invalid surface description");
+        throw RuntimeError(reasons::InvalidSurfaceDescription);
     return ObjectRef<DirectDrawSurface7>::Make(
         pictures_->makeSurface(QSize(desc.lWidth, desc.lHeight), false));
 }

@@ -96,14 +96,14 @@ SDL_RWops* openWave(const std::string& path, const SoundLimits& limits, WaveLayo
             std::fclose(stream);
         else
             ::close(descriptor);
-        throw RuntimeError("Permission denied: " + path);
+        throw RuntimeError(reasons::PermissionDenied, {path});
     }
     if (!wave.claimsMore)
         return file;
     SDL_RWops* cut = cutClaimOf(file, wave);
     if (!cut) {
         SDL_RWclose(file);
-        throw RuntimeError("Out of memory: " + path);
+        throw RuntimeError(reasons::OutOfMemoryFor, {path});
     }
     return cut;
 }
@@ -139,12 +139,12 @@ struct DirectSound::Device {
         if (open)
             return;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            throw RuntimeError(std::string("No sound device: ") + SDL_GetError());
+            throw RuntimeError(reasons::NoSoundDevice, {std::string(SDL_GetError())});
         if (Mix_OpenAudioDevice(frequency, format, channels, ChunkFrames, nullptr,
                                 allowedChanges) != 0) {
             const std::string error = Mix_GetError();
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            throw RuntimeError("No sound device: " + error);
+            throw RuntimeError(reasons::NoSoundDevice, {error});
         }
         Mix_AllocateChannels(std::max(voices, 1));
         open = true;
@@ -181,7 +181,7 @@ Samples convertSamples(const Uint8* decoded, Uint32 length, const SDL_AudioSpec&
     SDL_AudioStream* stream = SDL_NewAudioStream(spec.format, spec.channels, spec.freq,
                                                  device.format, device.channels, device.frequency);
     if (!stream)
-        throw RuntimeError("Invalid wave file (" + std::string(SDL_GetError()) + "): " + path);
+        throw RuntimeError(reasons::WaveUnreadable, {std::string(SDL_GetError()), path});
     const int64_t inFrame = frameBytes(spec.format, spec.channels);
     const int64_t outFrame = frameBytes(device.format, device.channels);
     const int64_t frames = length / inFrame;
@@ -202,8 +202,7 @@ Samples convertSamples(const Uint8* decoded, Uint32 length, const SDL_AudioSpec&
     drainStream(stream, converted.get(), capacity, filled);
     SDL_FreeAudioStream(stream);
     if (failed)
-        throw RuntimeError("Sound cannot be converted (" + std::string(SDL_GetError()) +
-                           "): " + path);
+        throw RuntimeError(reasons::SoundNotConverted, {std::string(SDL_GetError()), path});
     bytes = filled;
     return converted;
 }
@@ -215,10 +214,10 @@ Samples loadSamples(SDL_RWops* file, const DirectSound::Device& device, int64_t&
     Uint8* decoded = nullptr;
     Uint32 length = 0;
     if (!SDL_LoadWAV_RW(file, 1, &spec, &decoded, &length))
-        throw RuntimeError("Invalid wave file (" + std::string(SDL_GetError()) + "): " + path);
+        throw RuntimeError(reasons::WaveUnreadable, {std::string(SDL_GetError()), path});
     Samples samples(decoded);
     if (length < static_cast<Uint32>(frameBytes(spec.format, spec.channels)))
-        throw RuntimeError("Wave file holds no sound: " + path);
+        throw RuntimeError(reasons::WaveSilent, {path});
     if (spec.format == device.format && spec.channels == device.channels &&
         spec.freq == device.frequency) {
         bytes = length;
@@ -262,7 +261,7 @@ void DirectSoundBuffer::Play(int32_t) {
     if (!voice_->chunk || !voice_->device->open)
         return;
     if (Mix_PlayChannel(voice_->channel, voice_->chunk, 0) < 0)
-        throw RuntimeError(std::string("Sound cannot be played: ") + Mix_GetError());
+        throw RuntimeError(reasons::SoundNotPlayed, {std::string(Mix_GetError())});
     ++playCount_;
 }
 
@@ -305,10 +304,9 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::s
         wave.MostConvertedBytes(device_->frequency, frameBytes(device_->format, device_->channels));
     if (device_->loadedBytes + most > device_->limits.maxLoadedBytes) {
         SDL_RWclose(file);
-        throw RuntimeError("Sounds too large together (" +
-                           std::to_string(device_->loadedBytes + most) +
-                           " bytes once converted, more than " +
-                           std::to_string(device_->limits.maxLoadedBytes) + "): " + path);
+        throw RuntimeError(reasons::SoundsTooLargeTogether,
+                           {std::to_string(device_->loadedBytes + most),
+                            std::to_string(device_->limits.maxLoadedBytes), path});
     }
     auto voice = std::make_unique<DirectSoundBuffer::Voice>();
     voice->device = device_;
@@ -317,7 +315,7 @@ ObjectRef<DirectSoundBuffer> DirectSound::CreateSoundBufferFromFile(const std::s
     device_->loadedBytes += most;
     voice->chunk = Mix_QuickLoad_RAW(voice->samples.get(), static_cast<Uint32>(voice->bytes));
     if (!voice->chunk)
-        throw RuntimeError("Sound cannot be loaded (" + std::string(Mix_GetError()) + "): " + path);
+        throw RuntimeError(reasons::SoundNotLoaded, {std::string(Mix_GetError()), path});
     voice->channel = device_->voices++;
     // One channel for each loaded sound, however many the game loads.
     if (Mix_AllocateChannels(-1) < device_->voices)

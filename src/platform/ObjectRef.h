@@ -26,7 +26,7 @@ public:
 private:
     T& get() const {
         if (!object_)
-            throw RuntimeError("Object variable not set");
+            throw RuntimeError(reasons::ObjectVariableNotSet);
         return *object_;
     }
 

@@ -43,10 +43,10 @@ QImage readKeptPicture(const BitmapOrigin& bitmap, int scale) {
     const std::string path = ScaledPicturePath(bitmap.path, scale);
     QImage pixels = ReadBitmapPicture(path);
     if (pixels.size() != bitmap.fileSize * scale)
-        throw RuntimeError("Bitmap of the wrong size (" + std::to_string(pixels.width()) + " x " +
-                           std::to_string(pixels.height()) + " pixels, " +
-                           std::to_string(bitmap.fileSize.width() * scale) + " x " +
-                           std::to_string(bitmap.fileSize.height() * scale) + " needed): " + path);
+        throw RuntimeError(reasons::BitmapOfWrongSize,
+                           {std::to_string(pixels.width()), std::to_string(pixels.height()),
+                            std::to_string(bitmap.fileSize.width() * scale),
+                            std::to_string(bitmap.fileSize.height() * scale), path});
     if (bitmap.kept.size() == bitmap.fileSize)
         return pixels;
     return pixels.copy(QRect(bitmap.kept.topLeft() * scale, bitmap.kept.size() * scale));
@@ -141,7 +141,7 @@ std::unique_ptr<DirectDrawSurface7::Image> PictureSet::makeSurface(const QSize& 
     if (!primary) {
         pixels = QImage(size * scale_, QImage::Format_RGB32);
         if (pixels.isNull())
-            throw RuntimeError("Out of memory");
+            throw RuntimeError(reasons::OutOfMemory);
         pixels.fill(Qt::black);
     }
     auto image =
@@ -186,7 +186,7 @@ void PictureSet::keepOnly(DirectDrawSurface7::Image& image, const RECT& part) {
         return;
     // A picture freed once stretched is read again; only the drawing's set-up keeps parts.
     if (image.pixels.isNull() && !readAtScale(image, nullptr))
-        throw RuntimeError("The picture of the bitmap is gone: " + image.bitmap->path);
+        throw RuntimeError(reasons::PictureGone, {image.bitmap->path});
     QImage pixels = image.pixels.copy(ToDeviceRect(part, image.scale));
     image.bitmap->kept = kept.translated(image.bitmap->kept.topLeft());
     image.bitmap->fitted = QImage();

@@ -17,15 +17,15 @@ int OpenRegularFile(const std::string& path) {
     if (descriptor < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
-            throw RuntimeError("File not found: " + path);
+            throw RuntimeError(reasons::FileNotFound, {path});
         if (error == EACCES || error == EPERM)
-            throw RuntimeError("Permission denied: " + path);
-        throw RuntimeError(std::string(std::strerror(error)) + ": " + path);
+            throw RuntimeError(reasons::PermissionDenied, {path});
+        throw RuntimeError(reasons::SystemError, {std::string(std::strerror(error)), path});
     }
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        throw RuntimeError("Not a regular file: " + path);
+        throw RuntimeError(reasons::NotRegularFile, {path});
     }
     return descriptor;
 }

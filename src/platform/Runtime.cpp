@@ -67,6 +67,18 @@ bool isDynamicLoader(const std::filesystem::path& file) {
 
 } // namespace
 
+RuntimeError::RuntimeError(Reason reason)
+    : std::runtime_error(reason.SayInEnglish()), reason_(std::move(reason)) {}
+
+RuntimeError::RuntimeError(const ReasonText& text, std::vector<Reason> details)
+    : RuntimeError(Reason(text, std::move(details))) {}
+
+Reason ReasonOf(const std::exception& failure) {
+    if (const auto* error = dynamic_cast<const RuntimeError*>(&failure))
+        return error->reason();
+    return std::string(failure.what());
+}
+
 RuntimeHooks& Hooks() {
     static RuntimeHooks hooks;
     return hooks;
@@ -76,7 +88,7 @@ int16_t CInt(double value) {
     const double rounded = std::nearbyint(value);
     if (!(rounded >= std::numeric_limits<int16_t>::min() &&
           rounded <= std::numeric_limits<int16_t>::max()))
-        throw RuntimeError("Overflow");
+        throw RuntimeError(reasons::Overflow);
     return static_cast<int16_t>(rounded);
 }
 
@@ -147,8 +159,9 @@ std::string AppPath() {
     namespace fs = std::filesystem;
     // The system's own record of the running program, with every link on the way resolved, as
     // bytes: any folder name the file system allows will do, valid text or not.
+    const std::string record = "/proc/self/exe";
     std::error_code startedError;
-    const fs::path started = fs::read_symlink("/proc/self/exe", startedError);
+    const fs::path started = fs::read_symlink(record, startedError);
     if (!startedError && !isDynamicLoader(started))
         return started.parent_path().string();
     // Started as the dynamic loader's argument, the program's path is the name the loader puts
@@ -158,14 +171,14 @@ std::string AppPath() {
     const fs::path program = name ? fs::canonical(name, nameError) : fs::path();
     if (name && !nameError && !isDynamicLoader(program))
         return program.parent_path().string();
-    const std::string record =
-        startedError ? "/proc/self/exe cannot be read (" + startedError.message() + ")"
-                     : "/proc/self/exe is the dynamic loader " + started.string();
-    const std::string named = !name       ? "the name it was started by is not known"
-                              : nameError ? "the name it was started by, " + std::string(name) +
-                                                ", cannot be followed (" + nameError.message() + ")"
-                                          : "the name it was started by is the loader's too";
-    throw RuntimeError("The program's own folder cannot be found: " + record + ", and " + named);
+    const Reason recorded =
+        startedError ? Reason(reasons::ProgramRecordUnreadable, {record, startedError.message()})
+                     : Reason(reasons::ProgramRecordIsLoader, {record, started.string()});
+    const Reason named = !name       ? Reason(reasons::StartingNameUnknown)
+                         : nameError ? Reason(reasons::StartingNameUnfollowed,
+                                              {std::string(name), nameError.message()})
+                                     : Reason(reasons::StartingNameIsLoader);
+    throw RuntimeError(reasons::FolderNotFound, {recorded, named});
 }
 
 } // namespace glintrow

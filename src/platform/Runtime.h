@@ -3,6 +3,8 @@
 // folder. Tests replace time, events and boxes through RuntimeHooks.
 #pragma once
 
+#include "Reason.h"
+
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -10,11 +12,21 @@
 
 namespace glintrow {
 
-// A run-time error; what() is the description the failure boxes show.
+// A run-time error; what() is its reason in English, the failure boxes say it in the player's
+// language.
 class RuntimeError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit RuntimeError(Reason reason);
+    RuntimeError(const ReasonText& text, std::vector<Reason> details = {});
+
+    const Reason& reason() const { return reason_; }
+
+private:
+    Reason reason_;
 };
+
+// A run-time error's reason, or another failure's description as it is.
+Reason ReasonOf(const std::exception& failure);
 
 // Thrown by EndProgram when a test has taken over the end of the program; not a run-time error,
 // so no failure handler of the game catches it.

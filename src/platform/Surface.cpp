@@ -94,8 +94,8 @@ void DirectDrawSurface7::SetColorKey(int32_t, const DDCOLORKEY& key) {
 void DirectDrawSurface7::KeepOnly(const RECT& part) {
     Image& image = *image_;
     if (!IsUsableIn(part, image.size) || !image.bitmap)
-        throw RuntimeError("Invalid part of a bitmap to keep: " +
-                           (image.bitmap ? image.bitmap->path : std::string()));
+        throw RuntimeError(reasons::InvalidPartToKeep,
+                           {image.bitmap ? image.bitmap->path : std::string()});
     DrawPending(image);
     image.pictures->keepOnly(image, part);
 }

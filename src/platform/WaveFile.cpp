@@ -34,16 +34,12 @@ int64_t readAt(int descriptor, int64_t offset, char* into, int64_t bytes) {
     return done;
 }
 
-[[noreturn]] void refuse(const std::string& reason, const std::string& path) {
-    throw RuntimeError("Invalid wave file (" + reason + "): " + path);
-}
-
 // The fields of the format chunk every encoding has.
 void readFormat(int descriptor, int64_t at, uint32_t length, WaveLayout& wave,
                 const std::string& path) {
     char format[16];
     if (length < sizeof format || readAt(descriptor, at, format, sizeof format) < 16)
-        refuse("format chunk too short", path);
+        throw RuntimeError(reasons::WaveFormatTooShort, {path});
     const std::string_view fields(format, sizeof format);
     wave.encoding = static_cast<uint16_t>(ReadLittleEndian(fields, 0, 2));
     wave.channels = static_cast<uint16_t>(ReadLittleEndian(fields, 2, 2));
@@ -59,7 +55,7 @@ WaveLayout readChunks(int descriptor, int64_t fileBytes, const std::string& path
     int64_t at = 12;
     for (int chunk = 0; at + 8 <= fileBytes; ++chunk) {
         if (chunk == MaxChunks)
-            refuse("more than " + std::to_string(MaxChunks) + " chunks", path);
+            throw RuntimeError(reasons::WaveChunksTooMany, {std::to_string(MaxChunks), path});
         char header[8];
         if (readAt(descriptor, at, header, sizeof header) < 8)
             break;
@@ -70,7 +66,7 @@ WaveLayout readChunks(int descriptor, int64_t fileBytes, const std::string& path
             formatFound = true;
         } else if (id == "data") {
             if (!formatFound)
-                refuse("samples before their format", path);
+                throw RuntimeError(reasons::WaveSamplesBeforeFormat, {path});
             wave.lengthAt = at + 4;
             wave.samplesAt = at + 8;
             const int64_t held = std::max<int64_t>(0, fileBytes - wave.samplesAt);
@@ -80,7 +76,7 @@ WaveLayout readChunks(int descriptor, int64_t fileBytes, const std::string& path
         }
         at += 8 + static_cast<int64_t>(length) + (length & 1);
     }
-    refuse("no samples", path);
+    throw RuntimeError(reasons::WaveWithoutSamples, {path});
 }
 
 // An IMA ADPCM block opens with 4 bytes a channel that hold one sample each; 4 bits a sample
@@ -130,35 +126,33 @@ int64_t WaveLayout::MostConvertedBytes(int mixerFrequency, int frameBytes) const
 WaveLayout ReadWaveLayout(int descriptor, const std::string& path, const SoundLimits& limits) {
     struct stat status {};
     if (::fstat(descriptor, &status) != 0)
-        throw RuntimeError("Permission denied: " + path);
+        throw RuntimeError(reasons::PermissionDenied, {path});
     char start[12];
     if (readAt(descriptor, 0, start, sizeof start) < 12 || std::string_view(start, 4) != "RIFF" ||
         std::string_view(start + 8, 4) != "WAVE")
-        throw RuntimeError("Not a wave file: " + path);
+        throw RuntimeError(reasons::NotWave, {path});
     const WaveLayout wave = readChunks(descriptor, status.st_size, path);
     if (wave.channels == 0)
-        refuse("no channels", path);
+        throw RuntimeError(reasons::WaveWithoutChannels, {path});
     if (wave.frequency < limits.minSampleRate || wave.frequency > limits.maxSampleRate)
-        throw RuntimeError("Wave file's sample rate out of range (" +
-                           std::to_string(wave.frequency) + " Hz, not " +
-                           std::to_string(limits.minSampleRate) + " to " +
-                           std::to_string(limits.maxSampleRate) + "): " + path);
+        throw RuntimeError(reasons::WaveRateOutOfRange,
+                           {std::to_string(wave.frequency), std::to_string(limits.minSampleRate),
+                            std::to_string(limits.maxSampleRate), path});
     if (wave.sampleBytes == 0)
-        throw RuntimeError("Wave file holds no sound: " + path);
+        throw RuntimeError(reasons::WaveSilent, {path});
     // Checked first, so that the sums below stay small.
     if (wave.sampleBytes > limits.maxDecodedBytes)
-        throw RuntimeError("Wave file too large (" + std::to_string(wave.sampleBytes) +
-                           " bytes of samples, more than " +
-                           std::to_string(limits.maxDecodedBytes) + "): " + path);
+        throw RuntimeError(
+            reasons::WaveSamplesTooLarge,
+            {std::to_string(wave.sampleBytes), std::to_string(limits.maxDecodedBytes), path});
     const int64_t frames = wave.MostFrames();
     if (frames > limits.maxSeconds * wave.frequency)
-        throw RuntimeError("Wave file too long (" + describeSeconds(frames, wave.frequency) +
-                           " seconds, more than " + std::to_string(limits.maxSeconds) +
-                           "): " + path);
+        throw RuntimeError(reasons::WaveTooLong, {describeSeconds(frames, wave.frequency),
+                                                  std::to_string(limits.maxSeconds), path});
     if (wave.MostDecodedBytes() > limits.maxDecodedBytes)
-        throw RuntimeError("Wave file too large (" + std::to_string(wave.MostDecodedBytes()) +
-                           " bytes decoded, more than " + std::to_string(limits.maxDecodedBytes) +
-                           "): " + path);
+        throw RuntimeError(reasons::WaveDecodedTooLarge,
+                           {std::to_string(wave.MostDecodedBytes()),
+                            std::to_string(limits.maxDecodedBytes), path});
     return wave;
 }
 

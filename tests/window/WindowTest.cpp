@@ -169,29 +169,38 @@ TEST_F(WindowTest, AboutAndHowToPlayShowTheirBoxesAndHoldTheGame) {
 }
 
 // The window made after the player's language is loaded: its menus, How to play, the banner's
-// words, the board's name and the toolkit's own button texts. English, by name or as the C locale,
-// finds no translation and keeps every text as it is.
+// words, the board's name, the toolkit's own button texts and the reason a failure box gives for a
+// missing file. English, by name or as the C locale, finds no translation and keeps every text as
+// it is.
 TEST_F(WindowTest, WindowSpeaksThePlayersLanguageAndEnglishStaysAsItIs) {
     struct Language {
         const char* locale;
-        QString game, help, howToPlay, instructionsTitle, instructionsStart, banner, board, cancel;
+        QString game, help, howToPlay, instructionsTitle, instructionsStart, banner, board, cancel,
+            fileNotFound;
     };
     const Language languages[] = {
         {"de_DE", "&Spiel", "&Hilfe", "&Spielanleitung...", "Anleitung",
-         "Anleitung:\r\nBilde eine Reihe", "Spiel vorbei", "Spielfeld", "Abbrechen"},
+         "Anleitung:\r\nBilde eine Reihe", "Spiel vorbei", "Spielfeld", "Abbrechen",
+         "Datei nicht gefunden: "},
         {"ja_JP", "ゲーム(&G)", "ヘルプ(&H)", "遊び方(&H)...", "遊び方",
-         "遊び方:\r\n同じ宝石を3つ並べる", "ゲームオーバー", "盤面", "キャンセル"},
+         "遊び方:\r\n同じ宝石を3つ並べる", "ゲームオーバー", "盤面", "キャンセル",
+         "ファイルが見つかりません: "},
         {"en_US", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
-         "Game Over", "Board", "Cancel"},
+         "Game Over", "Board", "Cancel", "File not found: "},
         {"C", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
-         "Game Over", "Board", "Cancel"},
+         "Game Over", "Board", "Cancel", "File not found: "},
     };
     struct EnglishAfterwards {
         ~EnglishAfterwards() { LoadPlayerLanguage(QLocale::c()); }
     } englishAfterwards;
     RecordBoxes();
+    Hooks().endProgram = [](int) {};
+    const std::string folder = appPath_;
+    const std::string absent = folder + "/absent";
+    const QString missingSound = QString::fromStdString(absent + "/sounds/" + SoundFiles[0]);
     for (const Language& language : languages) {
         SCOPED_TRACE(language.locale);
+        appPath_ = folder;
         LoadPlayerLanguage(QLocale(QString::fromLatin1(language.locale)));
         frmMain window;
         EXPECT_EQ(window.mnuGame->title(), language.game);
@@ -207,6 +216,14 @@ TEST_F(WindowTest, WindowSpeaksThePlayersLanguageAndEnglishStaysAsItIs) {
         EXPECT_EQ(QString::fromStdString(boxes_[0].title), language.instructionsTitle);
         EXPECT_TRUE(QString::fromStdString(boxes_[0].text).startsWith(language.instructionsStart))
             << boxes_[0].text;
+        // Started from a folder without the game's files, the sound set-up misses the first.
+        appPath_ = absent;
+        EXPECT_THROW(window.Form_Load(), ProgramEnded);
+        ASSERT_EQ(boxes_.size(), 2u);
+        EXPECT_TRUE(QString::fromStdString(boxes_[1].text)
+                        .endsWith("\r\n" + language.fileNotFound + missingSound))
+            << boxes_[1].text;
+        window.hide();
     }
     EXPECT_EQ(
         boxes_[0].text,

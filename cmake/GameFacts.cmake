@@ -51,7 +51,7 @@ set(GLINTROW_WAVE_FILES
   excellent.wav gemdrop.wav explode.wav gameover.wav)
 
 # The window and menu icons in images/icons/, one file for each size.
-set(GLINTROW_ICON_SIZES 16 32 48 64 128 256)
+set(GLINTROW_ICON_SIZES 16 24 32 48 64 128 256)
 set(GLINTROW_ICON_FILES ${GLINTROW_ICON_SIZES})
 list(TRANSFORM GLINTROW_ICON_FILES PREPEND glintrow-)
 list(TRANSFORM GLINTROW_ICON_FILES APPEND .png)

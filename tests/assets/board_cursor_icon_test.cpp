@@ -98,7 +98,19 @@ TEST(Board, HasNoPureBlackPatches) {
     EXPECT_EQ(std::count(shown.begin(), shown.end(), false), 0);
 }
 
-TEST(Icons, EverySizeIsASquareGemOnATransparentGround) {
+// Each size, set over a grey panel beside the largest shrunk to it, shows the same design on a
+// transparent ground; the sizes of menus and panels are drawn on their pixel grid, since any
+// half-transparent pixel there blurs their edge.
+TEST(Icons, EverySizeShowsTheLargestOnesDesignAndTheSmallOnesHaveNoSoftEdge) {
+    constexpr int crispSizes[] = {16, 24, 32};
+    const auto onGrey = [](const QImage& icon) {
+        QImage panel(icon.size(), QImage::Format_RGB32);
+        panel.fill(QColor(128, 128, 128));
+        QPainter(&panel).drawImage(0, 0, icon);
+        return panel;
+    };
+    const QImage largest =
+        loadBuiltPicture(std::string("icons/") + IconFiles[std::size(IconFiles) - 1]);
     for (std::size_t file = 0; file < std::size(IconFiles); ++file) {
         const int size = IconSizes[file];
         const QImage icon = loadBuiltPicture(std::string("icons/") + IconFiles[file]);
@@ -107,12 +119,25 @@ TEST(Icons, EverySizeIsASquareGemOnATransparentGround) {
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+        const QImage shrunk =
+            largest.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double difference = measureDifference(onGrey(icon), onGrey(shrunk));
+        std::printf("the %d-pixel icon differs from the largest by %.2f of 255\n", size,
+                    difference);
+        EXPECT_LT(difference, 22.0) << size;
+        if (std::find(std::begin(crispSizes), std::end(crispSizes), size) == std::end(crispSizes))
+            continue;
+        int soft = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                soft += qAlpha(icon.pixel(x, y)) % 255 != 0;
+        EXPECT_EQ(soft, 0) << size;
     }
 }
 
 // The scalable icon is drawn by the same code as the largest picture, as shapes: rendered at that
 // size it looks the same over a dark ground, but for the edges that shapes draw sharper.
-TEST(Icons, TheScalableIconShowsTheSameGemsAsTheLargestPicture) {
+TEST(Icons, TheScalableIconShowsTheSameGemAsTheLargestPicture) {
     QSvgRenderer svg(
         QString::fromStdString(builtAsset(std::string("images/icons/") + ScalableIconFile)));
     ASSERT_TRUE(svg.isValid());

@@ -17,6 +17,9 @@ struct Rgb {
 inline Rgb operator+(Rgb a, Rgb b) {
     return {a.r + b.r, a.g + b.g, a.b + b.b};
 }
+inline Rgb operator-(Rgb a, Rgb b) {
+    return {a.r - b.r, a.g - b.g, a.b - b.b};
+}
 inline Rgb operator*(Rgb a, double k) {
     return {a.r * k, a.g * k, a.b * k};
 }

@@ -3,6 +3,7 @@
 
 #include "gem_kinds.h"
 #include "gem_painter.h"
+#include "pixel_gem.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -109,22 +110,30 @@ void drawKeyed(QImage& target, const QImage& keyed, QPoint at) {
     }
 }
 
-// A gem of the icon: its kind and the square it fills.
-struct IconGem {
-    int kind;
-    QPoint at;
-    int side;
-};
+// The icon shows the red gem: its bold colour and square outline read at any size.
+constexpr int IconKind = 0;
+// Up to this size the icon's gem is drawn on the pixel grid: shrunk from the full drawing, its
+// facets melt together and its edge blurs into the panel.
+constexpr int LargestPixelIcon = 32;
 
-// Small icons show one gem; larger ones two behind a third, back to front.
-std::vector<IconGem> layOutIcon(int size) {
-    if (size < 64)
-        return {{0, {0, 0}, size}};
-    const int back = static_cast<int>(size * 0.56);
-    const int front = static_cast<int>(size * 0.66);
-    return {{2, {0, size / 32}, back},
-            {1, {size - back, size / 32}, back},
-            {0, {(size - front) / 2, size - front}, front}};
+// The icons that fit in a cell, smallest first, spread evenly over `room` pixels of a row of
+// cells.
+void drawSmallIcons(QImage& sheet, QPoint at, int room) {
+    std::vector<QImage> icons;
+    int width = 0;
+    for (int size : IconSizes) {
+        if (size <= CellSize) {
+            icons.push_back(makeIcon(size));
+            width += size;
+        }
+    }
+    const int gap = (room - width) / static_cast<int>(icons.size() + 1);
+    int x = at.x() + gap;
+    QPainter painter(&sheet);
+    for (const QImage& icon : icons) {
+        painter.drawImage(QPoint(x, at.y() + (CellSize - icon.height()) / 2), icon);
+        x += icon.width() + gap;
+    }
 }
 
 } // namespace
@@ -190,13 +199,9 @@ QImage makeTarget(int scale) {
 }
 
 QImage makeIcon(int size) {
-    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    for (const IconGem& gem : layOutIcon(size))
-        painter.drawImage(gem.at, paintGem(gem.kind, 0, gem.side));
-    painter.end();
-    return icon.convertToFormat(QImage::Format_ARGB32);
+    if (size <= LargestPixelIcon)
+        return paintPixelGem(IconKind, size);
+    return paintGem(IconKind, 0, size).convertToFormat(QImage::Format_ARGB32);
 }
 
 QByteArray makeScalableIcon() {
@@ -212,12 +217,7 @@ QByteArray makeScalableIcon() {
     QFont font(QStringLiteral("sans-serif"));
     font.setPixelSize(16);
     painter.setFont(font);
-    for (const IconGem& gem : layOutIcon(size)) {
-        painter.save();
-        painter.translate(gem.at);
-        drawGem(painter, gem.kind, 0, gem.side);
-        painter.restore();
-    }
+    drawGem(painter, IconKind, 0, size);
     painter.end();
     return svg.data();
 }
@@ -253,16 +253,8 @@ QImage makeContactSheet() {
         drawKeyed(sheet, gem, {margin + (frame + TargetFrames) * CellSize, cursorRow});
         drawKeyed(sheet, mark, {margin + (frame + TargetFrames) * CellSize, cursorRow});
     }
-    QPainter icons(&sheet);
-    int x = margin + 2 * TargetFrames * CellSize;
-    // The icons that fit in a cell, smallest first.
-    for (int size : IconSizes) {
-        if (size > CellSize)
-            break;
-        icons.drawImage(QPoint(x + (CellSize - size) / 2, cursorRow + (CellSize - size) / 2),
-                        makeIcon(size));
-        x += CellSize;
-    }
+    drawSmallIcons(sheet, {margin + 2 * TargetFrames * CellSize, cursorRow},
+                   (SpinFrames - 2 * TargetFrames) * CellSize);
     return sheet;
 }
 

@@ -21,7 +21,7 @@ QImage makeGemSheet(int scale = 1);
 QImage makeBoard(int scale = 1);
 QImage makeTarget(int scale = 1);
 QImage makeIcon(int size);
-// The largest icon as a scalable picture (SVG): the same gems, drawn as shapes.
+// The largest icon as a scalable picture (SVG): the same gem, drawn as shapes.
 QByteArray makeScalableIcon();
 QImage makeContactSheet();
 

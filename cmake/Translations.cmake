@@ -7,6 +7,8 @@ foreach(tool lrelease lupdate)
 endforeach()
 
 set(GLINTROW_QM_DIR ${CMAKE_BINARY_DIR}/${GLINTROW_TRANSLATIONS_FOLDER})
+# lrelease writes into the folder but does not make it, and only Ninja makes it for its outputs.
+file(MAKE_DIRECTORY ${GLINTROW_QM_DIR})
 set(GLINTROW_QM_FILES)
 foreach(language ${GLINTROW_LANGUAGES})
   set(name ${GLINTROW_TRANSLATIONS_NAME}_${language})

@@ -3,6 +3,7 @@
 #include "Runtime.h"
 #include "Window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,6 +11,7 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +27,23 @@ void DoEvents() {
         return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void AnswerAssistiveQuestionsUntil(std::chrono::steady_clock::time_point until) {
+    if (!QCoreApplication::instance() || !QAccessible::isActive())
+        return;
+    // The timer counts whole milliseconds and may fire late: it stops a millisecond early and the
+    // caller's sleep ends the wait at the very moment.
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              until - std::chrono::steady_clock::now()) -
+                          std::chrono::milliseconds(1);
+        if (left.count() <= 0)
+            return;
+        QEventLoop wait;
+        QTimer::singleShot(left, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    }
 }
 
 bool WaitForEvents() {

@@ -5,6 +5,7 @@
 
 #include "Reason.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -41,7 +42,9 @@ int32_t TickCount();
 int32_t TicksBetween(int32_t earlier, int32_t later);
 // The tick a number of milliseconds after another, wrapping as the count does.
 int32_t TickAfter(int32_t tick, int32_t milliseconds);
-// Sleeps until TickCount() first reaches the given tick (returns at once if it has).
+// Sleeps until TickCount() first reaches the given tick (returns at once if it has). While a
+// screen reader listens, its questions are answered meanwhile; the player's input waits for
+// DoEvents.
 void WaitForTick(int32_t tick);
 
 // Seconds since midnight, with their fraction.
@@ -53,6 +56,10 @@ float Rnd();
 // Puts the random source into a known state (tests and benchmarks).
 void SetRandomState(uint64_t state);
 
+// Handles, until the given moment of the steady clock or a little before it, the events that are
+// not the player's input, while an assistive technology is listening: so a screen reader's many
+// questions are answered in one frame's wait, not one a frame. Returns at once otherwise.
+void AnswerAssistiveQuestionsUntil(std::chrono::steady_clock::time_point until);
 // Handles every pending window event.
 void DoEvents();
 // Sleeps until window events arrive, with no timer running, and handles them. False when it could

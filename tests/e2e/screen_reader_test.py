@@ -64,10 +64,13 @@ class ScreenReader:
         return [match.group(1) for match in map(SPOKEN.search, self.lines()) if match][since:]
 
     def hear(self, words, since, game):
-        """Waits until Orca says words after the first since utterances; returns the count then."""
+        """Waits until Orca says words after the first since utterances; returns the count then,
+        and prints how long the words took from the call."""
+        asked = time.monotonic()
         wait_until(lambda: any(words in said for said in self.said(since)), SPEECH_TIMEOUT,
                    f'Orca to say "{words}" (it said {self.said(since)!r})', interval=0.1,
                    game=game)
+        print(f'Orca said "{words}" {time.monotonic() - asked:.2f} s later')
         return len(self.said())
 
     def events_from(self, application):

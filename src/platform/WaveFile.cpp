@@ -19,6 +19,7 @@ namespace {
 // SDL gives up after as many chunks; a file of countless empty chunks then costs no time.
 constexpr int MaxChunks = 10000;
 constexpr uint16_t PcmEncoding = 1;
+constexpr uint16_t MsAdpcmEncoding = 0x02;
 constexpr uint16_t ImaAdpcmEncoding = 0x11;
 
 int64_t readAt(int descriptor, int64_t offset, char* into, int64_t bytes) {
@@ -79,12 +80,19 @@ WaveLayout readChunks(int descriptor, int64_t fileBytes, const std::string& path
     throw RuntimeError(reasons::WaveWithoutSamples, {path});
 }
 
-// An IMA ADPCM block opens with 4 bytes a channel that hold one sample each; 4 bits a sample
-// follow. A block cut short holds no more than its bytes allow.
-int64_t imaAdpcmFramesIn(int64_t bytes, int64_t channels) {
+// An ADPCM block opens with a header of some bytes a channel that hold some whole samples each;
+// 4 bits a sample follow. A block cut short holds no more than its bytes allow.
+struct AdpcmBlockHeader {
+    int64_t bytes;
+    int64_t samples;
+};
+constexpr AdpcmBlockHeader ImaAdpcmHeader{4, 1};
+constexpr AdpcmBlockHeader MsAdpcmHeader{7, 2};
+
+int64_t adpcmFramesIn(int64_t bytes, int64_t channels, AdpcmBlockHeader header) {
     if (bytes == 0)
         return 0;
-    return 1 + std::max<int64_t>(0, bytes - 4 * channels) * 2 / channels;
+    return header.samples + std::max<int64_t>(0, bytes - header.bytes * channels) * 2 / channels;
 }
 
 std::string describeSeconds(int64_t frames, uint32_t frequency) {
@@ -95,14 +103,17 @@ std::string describeSeconds(int64_t frames, uint32_t frequency) {
 
 } // namespace
 
-// IMA ADPCM is counted block by block: counted at 4 bits a sample, its block headers would add
-// more than a second to five minutes. Every other encoding SDL reads takes at least as many bits
-// a sample as the header gives (MS ADPCM's block headers take more), so whole samples of that
-// size bound the frames.
+// ADPCM is counted block by block: counted at 4 bits a sample, its block headers would add more
+// than a second to five minutes. Every other encoding SDL reads takes at least as many bits a
+// sample as the header gives, so whole samples of that size bound the frames.
 int64_t WaveLayout::MostFrames() const {
-    if (encoding == ImaAdpcmEncoding && bitsPerSample == 4 && blockAlign >= 4 * channels)
-        return sampleBytes / blockAlign * imaAdpcmFramesIn(blockAlign, channels) +
-               imaAdpcmFramesIn(sampleBytes % blockAlign, channels);
+    if ((encoding == ImaAdpcmEncoding || encoding == MsAdpcmEncoding) && bitsPerSample == 4) {
+        const AdpcmBlockHeader header =
+            encoding == ImaAdpcmEncoding ? ImaAdpcmHeader : MsAdpcmHeader;
+        if (blockAlign >= header.bytes * channels)
+            return sampleBytes / blockAlign * adpcmFramesIn(blockAlign, channels, header) +
+                   adpcmFramesIn(sampleBytes % blockAlign, channels, header);
+    }
     const int64_t frameBits = int64_t{channels} * std::max<uint16_t>(bitsPerSample, 1);
     return (sampleBytes * 8 + frameBits - 1) / frameBits;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace glintrow::testing {
 
@@ -38,18 +39,33 @@ inline std::string RunLengthBitmap(int32_t width, int32_t height, const std::str
 constexpr int PcmEncoding = 1;
 constexpr int ALawEncoding = 6;
 constexpr int ImaAdpcmEncoding = 0x11;
+constexpr int MsAdpcmEncoding = 2;
 
 // A wave file of the given samples, whose data chunk claims their length unless told another:
-// PCM unless told another encoding, in frames of whole bytes unless told the size of a block.
+// PCM unless told another encoding, in frames of whole bytes unless told the size of a block, with
+// the encoding's own fields after the common ones when given.
 inline std::string Wave(int channels, int rate, int bits, const std::string& samples,
                         std::optional<uint32_t> claimedBytes = std::nullopt,
-                        int encoding = PcmEncoding, int blockAlign = 0) {
+                        int encoding = PcmEncoding, int blockAlign = 0,
+                        const std::string& extension = "") {
     const int block = blockAlign ? blockAlign : channels * bits / 8;
-    const std::string format = Field(encoding, 2) + Field(channels, 2) + Field(rate, 4) +
-                               Field(rate * block, 4) + Field(block, 2) + Field(bits, 2);
-    const std::string body = "WAVEfmt " + Field(16, 4) + format + "data" +
+    std::string format = Field(encoding, 2) + Field(channels, 2) + Field(rate, 4) +
+                         Field(rate * block, 4) + Field(block, 2) + Field(bits, 2);
+    if (!extension.empty())
+        format += Field(extension.size(), 2) + extension;
+    const std::string body = "WAVEfmt " + Field(format.size(), 4) + format + "data" +
                              Field(claimedBytes.value_or(samples.size()), 4) + samples;
     return "RIFF" + Field(body.size(), 4) + body;
+}
+
+// The fields MS ADPCM adds to the format: the samples a block decodes to and the seven standard
+// pairs of predictor coefficients.
+inline std::string MsAdpcmFields(int samplesPerBlock) {
+    std::string fields = Field(samplesPerBlock, 2) + Field(7, 2);
+    for (const auto& [first, second] :
+         {std::pair{256, 0}, {512, -256}, {0, 0}, {192, 64}, {240, 0}, {460, -208}, {392, -232}})
+        fields += Field(static_cast<uint16_t>(first), 2) + Field(static_cast<uint16_t>(second), 2);
+    return fields;
 }
 
 } // namespace glintrow::testing

@@ -200,12 +200,12 @@ TEST_F(WaveTest, GameTakesFiveMinutesAtOneToThreeHundredEightyFourKilohertz) {
                    });
 }
 
-// An IMA ADPCM block's header holds one sample in 4 bytes: counted as 8 samples, they made a sound
-// of 299 seconds one of 303.
+// An IMA ADPCM block's header holds one sample in 4 bytes, an MS ADPCM one's two in 7: counted at
+// 4 bits a sample, they made a sound of 299 seconds one of 303, or of 306.
 TEST_F(WaveTest, EachLimitTakesASoundAtItAndRefusesOneBeyondItByName) {
     sound_->SetLimits(
         {.maxSeconds = 1, .maxDecodedBytes = 20000, .minSampleRate = 4000, .maxSampleRate = 16000});
-    const auto imaBlocks = [](int blocks) { return std::string(blocks * 256, '\0'); };
+    const auto blocks = [](int count) { return std::string(count * 256, '\0'); };
     ExpectRefusals(
         {{Wave(1, 8000, 8, Silence(8000)), ""},
          {Wave(1, 8000, 8, Silence(8001)), "Wave file too long (1.0 seconds, more than 1)"},
@@ -219,8 +219,12 @@ TEST_F(WaveTest, EachLimitTakesASoundAtItAndRefusesOneBeyondItByName) {
          {Wave(1, 16000, 8, Silence(12000), std::nullopt, ALawEncoding),
           "Wave file too large (24000 bytes decoded, more than 20000)"},
          // 505 samples a block: 16 blocks are 8080 samples, 17 are 8585.
-         {Wave(1, 8100, 4, imaBlocks(16), std::nullopt, ImaAdpcmEncoding, 256), ""},
-         {Wave(1, 8100, 4, imaBlocks(17), std::nullopt, ImaAdpcmEncoding, 256),
+         {Wave(1, 8100, 4, blocks(16), std::nullopt, ImaAdpcmEncoding, 256), ""},
+         {Wave(1, 8100, 4, blocks(17), std::nullopt, ImaAdpcmEncoding, 256),
+          "Wave file too long (1.1 seconds, more than 1)"},
+         // 500 samples a block: 16 blocks are 8000 samples, 17 are 8500.
+         {Wave(1, 8000, 4, blocks(16), std::nullopt, MsAdpcmEncoding, 256, MsAdpcmFields(500)), ""},
+         {Wave(1, 8000, 4, blocks(17), std::nullopt, MsAdpcmEncoding, 256, MsAdpcmFields(500)),
           "Wave file too long (1.1 seconds, more than 1)"}},
         [this](const std::string& path) { Load(path)->Play(DSBPLAY_DEFAULT); });
 }

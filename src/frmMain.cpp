@@ -309,6 +309,9 @@ void LoadPlayerLanguage(const QLocale& locale) {
     } catch (const std::exception&) {
     }
     installTranslator(gameTranslator(), locale, QString::fromUtf8(TranslationsName), folder);
+    // The figures in a text follow the language it is said in: English where none was found.
+    QLocale::setDefault(gameTranslator().isEmpty() ? QLocale::c()
+                                                   : QLocale(gameTranslator().language()));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

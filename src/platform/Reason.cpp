@@ -2,6 +2,10 @@
 #include "Reason.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+
+#include <charconv>
+#include <iterator>
 
 namespace glintrow {
 
@@ -88,6 +92,16 @@ Reason::Reason(std::string verbatim) : verbatim_(std::move(verbatim)) {}
 Reason::Reason(const ReasonText& text, std::vector<Reason> details)
     : text_(text.english), details_(std::move(details)) {}
 
+// Written the same whatever the C library's locale, which the toolkit sets from the system's.
+Reason Reason::Figure(double value, int decimals) {
+    char written[64];
+    const auto end = std::to_chars(std::begin(written), std::end(written), value,
+                                   std::chars_format::fixed, decimals);
+    Reason figure{std::string(written, end.ec == std::errc{} ? end.ptr : written)};
+    figure.figure_ = true;
+    return figure;
+}
+
 // Each %1, %2... becomes its detail in one pass, so a path holding "%2" stays as it is.
 template <class Say> std::string Reason::fillIn(const char* text, Say say) const {
     std::string filled;
@@ -108,6 +122,13 @@ std::string Reason::SayInEnglish() const {
 }
 
 std::string Reason::SayInPlayersLanguage() const {
+    if (figure_) {
+        std::string said = verbatim_;
+        const std::string point = QLocale().decimalPoint().toStdString();
+        if (const size_t at = said.find('.'); at != std::string::npos)
+            said.replace(at, 1, point);
+        return said;
+    }
     if (!text_)
         return verbatim_;
     const std::string translated =

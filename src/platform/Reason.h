@@ -66,6 +66,8 @@ public:
     // Taken as it is, in every language.
     Reason(std::string verbatim);
     Reason(const ReasonText& text, std::vector<Reason> details = {});
+    // A figure with so many decimals, whose decimal point is the player's language's.
+    static Reason Figure(double value, int decimals);
 
     std::string SayInEnglish() const;
     // English where the player's language has no translation.
@@ -76,6 +78,7 @@ private:
 
     const char* text_ = nullptr;
     std::string verbatim_;
+    bool figure_ = false;
     std::vector<Reason> details_;
 };
 

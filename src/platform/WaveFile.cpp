@@ -95,10 +95,8 @@ int64_t adpcmFramesIn(int64_t bytes, int64_t channels, AdpcmBlockHeader header) 
     return header.samples + std::max<int64_t>(0, bytes - header.bytes * channels) * 2 / channels;
 }
 
-std::string describeSeconds(int64_t frames, uint32_t frequency) {
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.1f", static_cast<double>(frames) / frequency);
-    return seconds;
+Reason describeSeconds(int64_t frames, uint32_t frequency) {
+    return Reason::Figure(static_cast<double>(frames) / frequency, 1);
 }
 
 } // namespace

@@ -169,26 +169,26 @@ TEST_F(WindowTest, AboutAndHowToPlayShowTheirBoxesAndHoldTheGame) {
 }
 
 // The window made after the player's language is loaded: its menus, How to play, the banner's
-// words, the board's name, the toolkit's own button texts and the reason a failure box gives for a
-// missing file. English, by name or as the C locale, finds no translation and keeps every text as
-// it is.
+// words, the board's name, the toolkit's own button texts, the reason a failure box gives for a
+// missing file and the decimal point of its figures. English, by name or as the C locale, finds no
+// translation and keeps every text as it is.
 TEST_F(WindowTest, WindowSpeaksThePlayersLanguageAndEnglishStaysAsItIs) {
     struct Language {
         const char* locale;
         QString game, help, howToPlay, instructionsTitle, instructionsStart, banner, board, cancel,
-            fileNotFound;
+            fileNotFound, figure;
     };
     const Language languages[] = {
         {"de_DE", "&Spiel", "&Hilfe", "&Spielanleitung...", "Anleitung",
          "Anleitung:\r\nBilde eine Reihe", "Spiel vorbei", "Spielfeld", "Abbrechen",
-         "Datei nicht gefunden: "},
+         "Datei nicht gefunden: ", "1,5"},
         {"ja_JP", "ゲーム(&G)", "ヘルプ(&H)", "遊び方(&H)...", "遊び方",
          "遊び方:\r\n同じ宝石を3つ並べる", "ゲームオーバー", "盤面", "キャンセル",
-         "ファイルが見つかりません: "},
+         "ファイルが見つかりません: ", "1.5"},
         {"en_US", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
-         "Game Over", "Board", "Cancel", "File not found: "},
+         "Game Over", "Board", "Cancel", "File not found: ", "1.5"},
         {"C", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
-         "Game Over", "Board", "Cancel", "File not found: "},
+         "Game Over", "Board", "Cancel", "File not found: ", "1.5"},
     };
     struct EnglishAfterwards {
         ~EnglishAfterwards() { LoadPlayerLanguage(QLocale::c()); }
@@ -210,6 +210,8 @@ TEST_F(WindowTest, WindowSpeaksThePlayersLanguageAndEnglishStaysAsItIs) {
         EXPECT_EQ(QString::fromStdString(BannerText), language.banner);
         EXPECT_EQ(window.picBoard->accessibleName(), language.board);
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), language.cancel);
+        EXPECT_EQ(QString::fromStdString(Reason::Figure(1.5, 1).SayInPlayersLanguage()),
+                  language.figure);
         boxes_.clear();
         window.mnuHowToPlay->trigger();
         ASSERT_EQ(boxes_.size(), 1u);

@@ -255,7 +255,7 @@ def check_keys_after_box(session, weston, view):
         """Types Right until the frame alone shows, in row 0 right of a column; returns its
         column."""
         def typed_and_moved():
-            session.x.run_tool("xdotool", "key", "Right")
+            session.x.type_keys("Right")
             typed = time.monotonic()
             while time.monotonic() < typed + 1.0:
                 cells = view.find_changed_cells(weston.screenshot(), idle)
@@ -269,12 +269,12 @@ def check_keys_after_box(session, weston, view):
     idle = weston.screenshot()
     column = move_frame_on(0, "the focus frame in row 0")
     before_box = desktop(weston.screenshot())
-    session.x.run_tool("xdotool", "key", "F1")
+    session.x.type_keys("F1")
     shown = wait_until(lambda: (lambda shot: shot if desktop(shot) != before_box else None)(
         weston.screenshot()), BOX_TIMEOUT, "the instructions box on weston", interval=0,
         game=session.game)
     session.run.record("box-on-wayland", shown, keep=True)
-    session.x.run_tool("xdotool", "key", "Return")
+    session.x.type_keys("Return")
     closed = time.monotonic()
     move_frame_on(column, "an arrow key to reach the board after the box")
     print(f"the board took keys again {time.monotonic() - closed:.2f} s after the box's Return")
@@ -304,7 +304,7 @@ def run_on_wayland_at_scale_2(session, executable):
     session.x.run_tool("xdotool", "mousemove", "--sync", "400", "700")
 
     def typed_and_ended():
-        session.x.run_tool("xdotool", "key", "ctrl+q")
+        session.x.type_keys("ctrl+q")
         try:
             return [game.process.wait(1.0)]
         except subprocess.TimeoutExpired:

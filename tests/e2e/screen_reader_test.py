@@ -1,5 +1,6 @@
 """Plays the short known game with Orca, the desktop's screen reader, listening on a private
-accessibility bus under Xvfb: what a blind player hears on each key, and silence on a still board."""
+accessibility bus under Xvfb: what a blind player hears on each key, and silence on a still
+board."""
 
 import os
 import re
@@ -94,18 +95,18 @@ def play(session, executable, _case):
 
     session.step("arrows: the gem under the frame")
     for key, cell in (("Right", (1, 0)), ("Down", (1, 1)), ("Left", (0, 1))):
-        player.type(key)
+        player.x.type_keys(key)
         heard = orca.hear(kind_at(kinds, cell), heard, game)
     session.step("Space selects, Escape cancels")
-    player.type("space")
+    player.x.type_keys("space")
     heard = orca.hear("selected", heard, game)
-    player.type("Escape")
+    player.x.type_keys("Escape")
     heard = orca.hear("not selected", heard, game)
     session.step("F3: the hinted gem")
-    player.type("F3")
+    player.x.type_keys("F3")
     hinted = player.wait_for_frame_on_spinning_gem()
     heard = orca.hear(kind_at(kinds, hinted), heard, game)
-    player.type("Escape")
+    player.x.type_keys("Escape")
     heard = orca.hear("not selected", heard, game)
 
     session.step("play to Game Over")
@@ -120,7 +121,7 @@ def play(session, executable, _case):
           "the still board sent accessibility events")
     check(sum("Game Over" in said for said in orca.said()) == 1,
           f"Game Over was said more than once: {orca.said(heard - 1)!r}")
-    player.type("ctrl+q")
+    player.x.type_keys("ctrl+q")
     check(game.wait_for_exit(10) == 0, "Ctrl+Q did not end the game with status 0")
 
 

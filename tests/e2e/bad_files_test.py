@@ -12,7 +12,7 @@ import numpy
 
 import game_facts
 from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
-from pictures import BOARD, CELLS, Picture, encode_bmp, find_cells_showing_gems, read_bmp
+from pictures import BOARD, CELLS, Picture, encode_bmp, find_cells_showing_gems, read_board_picture
 from runner import StillBoard, run_test
 
 DRAWING_FAILURE = "This is uncalled-for!"
@@ -206,7 +206,7 @@ def expect_stretched_board(session, main):
 def expect_play_from(session, main, folder):
     """The game plays from its folder: the board fills with gems and no box shows."""
     view = session.locate_board(main)
-    background = read_bmp(os.path.join(folder, "images", game_facts.BOARD_BITMAP))
+    background = read_board_picture(folder)
     session.step("wait for the sound failure box or the game")
     kind, board = wait_for_play_or_sound_failure(session, view, background)
     check(kind == "plays", "the game refused its own sounds")

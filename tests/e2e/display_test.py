@@ -10,10 +10,10 @@ import time
 
 import numpy
 
-import game_facts
 from checks import BOX_TIMEOUT, EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
 from game_process import MAIN_CAPTION
-from pictures import BOARD, CELL, CELLS, BoardView, find_cells_showing_gems, parse_ppm, read_bmp
+from pictures import (BOARD, CELL, CELLS, BoardView, find_cells_showing_gems, parse_ppm,
+                      read_board_picture)
 from runner import run_test
 from xserver import stop_process
 
@@ -105,6 +105,20 @@ def find_board(shot, background, scale=1):
     return (int(lefts[0]), int(tops[0])) if len(tops) else None
 
 
+def wait_for_board_with_every_gem(weston, background, what, game, scale=1):
+    """The board on weston once every cell shows a gem, and its top-left corner."""
+    def find():
+        shot = weston.screenshot()
+        corner = find_board(shot, background, scale)
+        if corner is None:
+            return None
+        board = shot.crop(corner[0], corner[1], BOARD * scale, BOARD * scale)
+        shown = len(find_cells_showing_gems(board, background, scale)) == CELLS * CELLS
+        return (board, corner) if shown else None
+
+    return wait_until(find, START_TIMEOUT, what, interval=0.3, game=game)
+
+
 def mapped_libraries(game):
     """The frame plugin and graphics libraries the game's process has mapped."""
     with open(f"/proc/{game.process.pid}/maps") as maps:
@@ -112,23 +126,23 @@ def mapped_libraries(game):
                        if re.search(r"decoration-client|/dri/|libEGL_mesa|libLLVM", line)})
 
 
-def check_window_frame(game, own_frame):
-    """Either Qt's own frame plugin is mapped, or no frame plugin and no graphics stack at all."""
-    mapped = mapped_libraries(game)
-    if own_frame:
-        check(any("decoration-client" in name for name in mapped),
-              f"the game draws no window frame of its own: {mapped}")
-    else:
-        check(not mapped, f"the game loaded a frame plugin or the graphics stack: {mapped}")
+def crop_title_bar(shot, corner):
+    """The band across the window where its title bar lies above the board, and its top-left."""
+    left, top = corner[0], corner[1] - TITLE_ABOVE_BOARD - 10
+    return shot.pixels[top : top + 20, left : left + BOARD], (left, top)
+
+
+def find_buttons(bar):
+    """Rows and columns of the dark marks at a title bar's right end, where its buttons are."""
+    return numpy.nonzero((bar[:, -30:] < 100).all(axis=2))
 
 
 def check_title_bar(shot, corner):
     """Above the menu bar, across the window, a title bar: the frame's light grey where weston's
     desktop would show, and dark marks at its right end where its buttons are."""
-    left, top = corner
-    bar = shot.pixels[top - TITLE_ABOVE_BOARD - 10 : top - TITLE_ABOVE_BOARD + 10, left : left + BOARD]
+    bar, _ = crop_title_bar(shot, corner)
     light = (bar >= 200).all(axis=2).mean()
-    dark_right = (bar[:, -30:] < 100).all(axis=2).sum()
+    dark_right = len(find_buttons(bar)[0])
     check(light > 0.6 and dark_right > 10,
           f"no title bar above the board ({light:.0%} light, {dark_right} dark at its right end)")
 
@@ -137,27 +151,18 @@ def run_on_wayland(session, executable):
     """The game on weston as a native client, in Qt's own window frame since weston draws none:
     the board drops in under a title bar and takes its keys also after a box, the title bar moves
     the window, and the frame's close button ends the game with 0."""
-    background = read_bmp(os.path.join(os.path.dirname(executable), "images", game_facts.BOARD_BITMAP))
+    background = read_board_picture(os.path.dirname(executable))
     session.step("starting weston")
     weston = Weston(session)
     session.step("starting the game on weston")
     game = session.start_game(executable, weston.client_settings())
-
-    def board_with_every_gem():
-        shot = weston.screenshot()
-        corner = find_board(shot, background)
-        if corner is None:
-            return None
-        board = shot.crop(corner[0], corner[1], BOARD, BOARD)
-        shown = len(find_cells_showing_gems(board, background)) == CELLS * CELLS
-        return (board, corner) if shown else None
-
-    board, corner = wait_until(board_with_every_gem, START_TIMEOUT, "the board on weston",
-                               interval=0.3, game=game)
+    board, corner = wait_for_board_with_every_gem(weston, background, "the board on weston", game)
     session.run.record("board-on-wayland", board, keep=True)
     check(not session.x.find_windows("^" + re.escape(MAIN_CAPTION) + "$"),
           "the game opened an X window instead of a Wayland one")
-    check_window_frame(game, own_frame=True)
+    mapped = mapped_libraries(game)
+    check(any("decoration-client" in name for name in mapped),
+          f"the game draws no window frame of its own: {mapped}")
     check_title_bar(weston.screenshot(), corner)
 
     # Xvfb gives the keyboard to the window under the pointer: weston's, holding the game.
@@ -228,14 +233,11 @@ def drag_title_bar(session, weston, background, corner, origin):
 
 def press_close_button(session, weston, corner, origin):
     """Clicks the middle of the dark marks at the title bar's right end: the close button."""
-    left, top = corner
-    shot = weston.screenshot()
-    bar = shot.pixels[top - TITLE_ABOVE_BOARD - 10 : top - TITLE_ABOVE_BOARD + 10,
-                      left + BOARD - 30 : left + BOARD]
-    rows, columns = numpy.nonzero((bar < 100).all(axis=2))
+    bar, (left, top) = crop_title_bar(weston.screenshot(), corner)
+    rows, columns = find_buttons(bar)
     check(len(rows) > 10, "no close button at the title bar's right end")
     x = origin[0] + left + BOARD - 30 + int(columns.mean())
-    y = origin[1] + top - TITLE_ABOVE_BOARD - 10 + int(rows.mean())
+    y = origin[1] + top + int(rows.mean())
     session.x.run_tool("xdotool", "mousemove", "--sync", str(x), str(y))
     session.x.run_tool("xdotool", "click", "1")
 
@@ -253,7 +255,7 @@ def check_keys_after_box(session, weston, view):
         """Types Right until the frame alone shows, in row 0 right of a column; returns its
         column."""
         def typed_and_moved():
-            session.x.run_tool("xdotool", "key", "Right")
+            session.x.type_keys("Right")
             typed = time.monotonic()
             while time.monotonic() < typed + 1.0:
                 cells = view.find_changed_cells(weston.screenshot(), idle)
@@ -267,12 +269,12 @@ def check_keys_after_box(session, weston, view):
     idle = weston.screenshot()
     column = move_frame_on(0, "the focus frame in row 0")
     before_box = desktop(weston.screenshot())
-    session.x.run_tool("xdotool", "key", "F1")
+    session.x.type_keys("F1")
     shown = wait_until(lambda: (lambda shot: shot if desktop(shot) != before_box else None)(
         weston.screenshot()), BOX_TIMEOUT, "the instructions box on weston", interval=0,
         game=session.game)
     session.run.record("box-on-wayland", shown, keep=True)
-    session.x.run_tool("xdotool", "key", "Return")
+    session.x.type_keys("Return")
     closed = time.monotonic()
     move_frame_on(column, "an arrow key to reach the board after the box")
     print(f"the board took keys again {time.monotonic() - closed:.2f} s after the box's Return")
@@ -282,25 +284,13 @@ def run_on_wayland_at_scale_2(session, executable):
     """On an output of scale 2 the game draws its board at 832 device pixels from the pictures at
     2: every cell shows a gem, and no row or column of pixels is a copy of the one before; Ctrl+Q
     ends it with 0."""
-    images = os.path.join(os.path.dirname(executable), "images")
-    name, extension = os.path.splitext(game_facts.BOARD_BITMAP)
-    background = read_bmp(os.path.join(images, f"{name}@2x{extension}"))
+    background = read_board_picture(os.path.dirname(executable), "@2x")
     session.step("starting weston with its output at scale 2")
     weston = Weston(session, scale=2)
     session.step("starting the game on weston")
     game = session.start_game(executable, weston.client_settings())
-
-    def board_with_every_gem():
-        shot = weston.screenshot()
-        corner = find_board(shot, background, 2)
-        if corner is None:
-            return None
-        board = shot.crop(corner[0], corner[1], 2 * BOARD, 2 * BOARD)
-        shown = find_cells_showing_gems(board, background, 2)
-        return board if len(shown) == CELLS * CELLS else None
-
-    board = wait_until(board_with_every_gem, START_TIMEOUT, "the board at scale 2 on weston",
-                       interval=0.3, game=game)
+    board, _ = wait_for_board_with_every_gem(weston, background, "the board at scale 2 on weston",
+                                             game, scale=2)
     session.run.record("board-on-wayland-at-scale-2", board, keep=True)
     for what, pixels in (("rows", board.pixels), ("columns", board.pixels.transpose(1, 0, 2))):
         repeated = int((pixels[1:] == pixels[:-1]).all(axis=(1, 2)).sum())
@@ -314,7 +304,7 @@ def run_on_wayland_at_scale_2(session, executable):
     session.x.run_tool("xdotool", "mousemove", "--sync", "400", "700")
 
     def typed_and_ended():
-        session.x.run_tool("xdotool", "key", "ctrl+q")
+        session.x.type_keys("ctrl+q")
         try:
             return [game.process.wait(1.0)]
         except subprocess.TimeoutExpired:
@@ -366,8 +356,7 @@ def run_frame_choices(session, executable):
     """Who draws the frame, on each compositor: sway draws its own, so the game loads neither a
     frame plugin nor the graphics stack; a value of QT_WAYLAND_DISABLE_WINDOWDECORATION that the
     player set wins on both."""
-    background = read_bmp(os.path.join(os.path.dirname(executable), "images",
-                                       game_facts.BOARD_BITMAP))
+    background = read_board_picture(os.path.dirname(executable))
     weston, sway = Weston(session), Sway(session)
     for compositor, setting, own_frame in ((sway, None, False), (sway, "0", True),
                                            (weston, "1", False)):

@@ -10,7 +10,7 @@ import numpy
 from checks import EXIT_TIMEOUT, check, wait_until
 from game_process import SHORT_GAME_MOVES, freeze_clock
 from pictures import CELL, CELLS, GemReader, find_cells_showing_gems, split_cells
-from play_test import find_line, wait_for_one_animated_cell
+from play_test import find_line, wait_for_idle_board, wait_for_one_animated_cell
 from runner import run_test
 
 # The focus frame lies on the outermost pixels of its cell; the gems are read inside them.
@@ -57,10 +57,6 @@ class Player:
         # The keyboard goes to the game's window once, as a player would click its frame; from
         # then on keys go wherever the game puts the keyboard.
         self.x.focus(self.main)
-
-    def type(self, keys):
-        """Types keys to whichever window has the keyboard, as a player would."""
-        self.x.run_tool("xdotool", "key", *keys.split())
 
     def shot(self):
         return self.x.capture_screen()
@@ -119,30 +115,28 @@ def check_first_keys(player, idle):
     """Right Right Down Down puts the frame on column 2, row 2; Space selects that gem, Escape
     cancels it, and the board shows the frame alone again."""
     session, view = player.session, player.view
-    player.type("Right Right Down Down")
+    player.x.type_keys("Right Right Down Down")
     framed = wait_until(
         lambda: (lambda shot: shot if view.find_changed_cells(idle, shot) == {(2, 2)} else None)(
             player.shot()), 10, "the frame on column 2, row 2", game=session.game)
     session.run.record("frame-on-column-2-row-2", framed, keep=True)
     check(find_frame(player.board(framed)) == (2, 2), "the frame is not drawn on column 2, row 2")
-    player.type("space")
+    player.x.type_keys("space")
     moving = wait_for_one_animated_cell(session, view, idle, "the gem under the frame spinning")
     check(moving == (2, 2), f"cell {moving} spins after Space, not column 2, row 2")
-    player.type("Escape")
-    wait_until(lambda: view.crop_board(player.shot()) == view.crop_board(framed), 10,
-               "Escape to cancel the selection", game=session.game)
+    player.x.type_keys("Escape")
+    wait_for_idle_board(session, view, framed, "Escape to cancel the selection")
 
 
 def check_keys_after_box(player, idle):
     """A box answered with Return gives the keyboard back to the board, with no click."""
     session, x = player.session, player.x
-    player.type("F1")
+    player.x.type_keys("F1")
     box = session.wait_for_box("Instructions.")
     x.press_keys(box, "Return")
     wait_until(lambda: box not in x.find_windows(".*") and x.find_focus() == player.main, 10,
                "the box to close and the game's window to take the keyboard back")
-    # Typed to whichever window has the keyboard now, as a player would.
-    x.run_tool("xdotool", "key", "Right")
+    x.type_keys("Right")
     wait_until(lambda: player.view.find_changed_cells(idle, player.shot()) == {(3, 2)}, 10,
                "the frame to move on after the box closed", game=session.game)
 
@@ -155,14 +149,14 @@ def play_to_game_over(player):
     kinds, board = player.wait_for_settled_board("the board at rest")
     moves = 0
     while kinds is not None:
-        player.type("F3")
+        player.x.type_keys("F3")
         hinted = player.wait_for_frame_on_spinning_gem()
         steps = [step for step in ARROWS
                  if 0 <= hinted[0] + step[0] < CELLS and 0 <= hinted[1] + step[1] < CELLS
                  and makes_line(kinds, hinted, (hinted[0] + step[0], hinted[1] + step[1]))]
         check(steps, f"no neighbour of the hinted gem at {hinted} makes a line")
         session.step(f"move {moves + 1}: the gem at {hinted} {ARROWS[steps[0]]}")
-        player.type(f"{ARROWS[steps[0]]} space")
+        player.x.type_keys(f"{ARROWS[steps[0]]} space")
         moves += 1
         before = kinds
         kinds, board = player.wait_for_settled_board(f"the board to settle after move {moves}")
@@ -173,7 +167,8 @@ def play_to_game_over(player):
 def play(session, executable, _case):
     session.step("start the game")
     player = Player(session, executable)
-    idle = session.wait_for_still_board(player.view, player.reader.read_kinds, "all 64 gems at rest")
+    idle = session.wait_for_still_board(player.view, player.reader.read_kinds,
+                                        "all 64 gems at rest")
     session.run.record("idle-board", idle)
     check(find_frame(player.board(idle)) is None, "the frame shows before any arrow key")
 
@@ -193,7 +188,7 @@ def play(session, executable, _case):
     check(moves == SHORT_GAME_MOVES, f"the game of the stopped clock lasted {moves} moves, not "
                                      f"{SHORT_GAME_MOVES}: it dealt other boards")
     session.game.check_running("at Game Over")
-    player.type("ctrl+q")
+    player.x.type_keys("ctrl+q")
     status = session.game.wait_for_exit(EXIT_TIMEOUT)
     check(status == 0, f"Ctrl+Q ended the game with status {status}, not 0")
 

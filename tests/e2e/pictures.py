@@ -86,6 +86,12 @@ def read_bmp(path):
     return Picture(numpy.ascontiguousarray(pixels if height < 0 else pixels[::-1]))
 
 
+def read_board_picture(folder, scale_mark=""):
+    """The board picture of the game in a folder, or its version at a scale ("@2x")."""
+    name, extension = os.path.splitext(game_facts.BOARD_BITMAP)
+    return read_bmp(os.path.join(folder, "images", f"{name}{scale_mark}{extension}"))
+
+
 def encode_bmp_header(width, height, pixel_bytes):
     """File and info headers of a 24-bit bitmap whose pixels follow them."""
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, pixel_bytes, 2835, 2835, 0, 0)
@@ -149,7 +155,7 @@ class GemReader:
     frame may lie."""
 
     def __init__(self, folder, margin=0):
-        self.background = read_bmp(os.path.join(folder, "images", game_facts.BOARD_BITMAP))
+        self.background = read_board_picture(folder)
         check((self.background.width, self.background.height) == (BOARD, BOARD),
               "the play test needs the build's own 416 x 416 board picture")
         sheet = read_bmp(os.path.join(folder, "images", game_facts.GEM_SHEET)).pixels

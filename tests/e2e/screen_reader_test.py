@@ -1,5 +1,6 @@
 """Plays the short known game with Orca, the desktop's screen reader, listening on a private
-accessibility bus under Xvfb: what a blind player hears on each key, and silence on a still board."""
+accessibility bus under Xvfb: what a blind player hears on each key, and silence on a still
+board."""
 
 import os
 import re
@@ -30,6 +31,7 @@ class ScreenReader:
 
     def __init__(self, session):
         run = session.run
+        self.session = session
         self.output = []
         env = dict(session.x.env, XDG_RUNTIME_DIR=run.runtime_dir(), HOME=run.temp,
                    XDG_CONFIG_HOME=os.path.join(run.temp, "config"))
@@ -38,13 +40,14 @@ class ScreenReader:
         address = re.search(r"DBUS_SESSION_BUS_ADDRESS='([^']*)'", bus).group(1)
         bus_pid = int(re.search(r"DBUS_SESSION_BUS_PID=(\d+)", bus).group(1))
         run.on_exit(lambda: os.kill(bus_pid, 15))
-        self.env = dict(env, DBUS_SESSION_BUS_ADDRESS=address)
+        self.bus = address
+        env["DBUS_SESSION_BUS_ADDRESS"] = address
         orca = ["orca", "--replace", "-u", os.path.join(run.temp, "orca"), "--debug-file",
                 "/dev/stdout"]
         for command in (["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                         ["/usr/libexec/at-spi2-registryd", "--use-gnome-session=false"],
                         ["script", "--quiet", "--flush", "--command", " ".join(orca), "/dev/null"]):
-            process = subprocess.Popen(command, env=self.env, stdin=subprocess.DEVNULL,
+            process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL,
                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                        start_new_session=True)
             run.on_exit(lambda process=process: stop_process(process))
@@ -63,13 +66,13 @@ class ScreenReader:
         """What Orca has said, one utterance a line, after the first since of them."""
         return [match.group(1) for match in map(SPOKEN.search, self.lines()) if match][since:]
 
-    def hear(self, words, since, game):
+    def hear(self, words, since):
         """Waits until Orca says words after the first since utterances; returns the count then,
         and prints how long the words took from the call."""
         asked = time.monotonic()
         wait_until(lambda: any(words in said for said in self.said(since)), SPEECH_TIMEOUT,
                    f'Orca to say "{words}" (it said {self.said(since)!r})', interval=0.1,
-                   game=game)
+                   game=self.session.game)
         print(f'Orca said "{words}" {time.monotonic() - asked:.2f} s later')
         return len(self.said())
 
@@ -86,31 +89,30 @@ def kind_at(kinds, cell):
 def play(session, executable, _case):
     session.step("start Orca and the game of the stopped clock")
     orca = ScreenReader(session)
-    player = Player(session, executable, {"DBUS_SESSION_BUS_ADDRESS": orca.env[
-        "DBUS_SESSION_BUS_ADDRESS"]})
+    player = Player(session, executable, {"DBUS_SESSION_BUS_ADDRESS": orca.bus})
     game = session.game
     kinds, _ = player.wait_for_settled_board("the board at rest")
-    heard = orca.hear("table with 8 rows 8 columns", 0, game)
+    heard = orca.hear("table with 8 rows 8 columns", 0)
 
     session.step("arrows: the gem under the frame")
     for key, cell in (("Right", (1, 0)), ("Down", (1, 1)), ("Left", (0, 1))):
-        player.type(key)
-        heard = orca.hear(kind_at(kinds, cell), heard, game)
+        player.x.type_keys(key)
+        heard = orca.hear(kind_at(kinds, cell), heard)
     session.step("Space selects, Escape cancels")
-    player.type("space")
-    heard = orca.hear("selected", heard, game)
-    player.type("Escape")
-    heard = orca.hear("not selected", heard, game)
+    player.x.type_keys("space")
+    heard = orca.hear("selected", heard)
+    player.x.type_keys("Escape")
+    heard = orca.hear("not selected", heard)
     session.step("F3: the hinted gem")
-    player.type("F3")
+    player.x.type_keys("F3")
     hinted = player.wait_for_frame_on_spinning_gem()
-    heard = orca.hear(kind_at(kinds, hinted), heard, game)
-    player.type("Escape")
-    heard = orca.hear("not selected", heard, game)
+    heard = orca.hear(kind_at(kinds, hinted), heard)
+    player.x.type_keys("Escape")
+    heard = orca.hear("not selected", heard)
 
     session.step("play to Game Over")
     play_to_game_over(player)
-    heard = orca.hear("Game Over", heard, game)
+    heard = orca.hear("Game Over", heard)
     session.step("a still board: no word and no event")
     time.sleep(STILL_SECONDS)
     said, events = len(orca.said()), orca.events_from(game_facts.APP_TITLE)
@@ -120,7 +122,7 @@ def play(session, executable, _case):
           "the still board sent accessibility events")
     check(sum("Game Over" in said for said in orca.said()) == 1,
           f"Game Over was said more than once: {orca.said(heard - 1)!r}")
-    player.type("ctrl+q")
+    player.x.type_keys("ctrl+q")
     check(game.wait_for_exit(10) == 0, "Ctrl+Q did not end the game with status 0")
 
 

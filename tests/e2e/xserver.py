@@ -104,10 +104,15 @@ class XServer:
         """The window that has the keyboard."""
         return int(self.run_tool("xdotool", "getwindowfocus", "-f").stdout)
 
-    def press_keys(self, window, keys):
-        """Types keys, separated by spaces (such as "Right space"), to the window."""
-        self.focus(window)
+    def type_keys(self, keys):
+        """Types keys, separated by spaces (such as "Right space"), to whichever window has the
+        keyboard, as a player would."""
         self.run_tool("xdotool", "key", *keys.split())
+
+    def press_keys(self, window, keys):
+        """Types keys to the window, giving it the keyboard first."""
+        self.focus(window)
+        self.type_keys(keys)
 
     def click(self, x, y):
         self.run_tool("xdotool", "mousemove", str(x), str(y), "click", "1")

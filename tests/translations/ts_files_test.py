@@ -46,9 +46,9 @@ def accelerators(text):
     return [mark.lower() for mark in re.findall(r"(?<!&)&([^&])", text.replace("&&", ""))]
 
 
-def check_message(key, source, translation, failures):
+def check_message(language, source, translation, failures):
     def fail(what):
-        failures.append(f"{key[0]} {source!r}: {what} in {translation!r}")
+        failures.append(f"{language} {source!r}: {what} in {translation!r}")
 
     if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", translation)):
         fail("placeholders differ")
@@ -91,10 +91,10 @@ def main():
         for key, (translation, finished) in messages.items():
             if not finished:
                 failures.append(f"{language}: unfinished {key}")
-            check_message((language,) + key, key[1], translation, failures)
+            check_message(language, key[1], translation, failures)
         for menu in MENUS:
-            marks = [mark for source in menu
-                     for mark in accelerators(messages.get(("glintrow::frmMain", source), ("",))[0])]
+            texts = [messages.get(("glintrow::frmMain", source), ("",))[0] for source in menu]
+            marks = [mark for text in texts for mark in accelerators(text)]
             if len(set(marks)) != len(marks):
                 failures.append(f"{language}: accelerators {marks} collide in {menu}")
     for failure in failures:

@@ -86,24 +86,31 @@ class Player:
 
         return wait_until(probe, 30, what, interval=0.02, game=self.session.game)
 
-    def wait_for_frame_on_spinning_gem(self):
-        """After the hint: the cell under the frame, once its gem spins there."""
-        found = {}
-
+    def select_hinted_gem(self):
+        """Types F3 until the frame stands on a spinning gem; returns its cell. A board that looked
+        settled may still be a frame from waiting for a move on a busy machine, and takes no hint
+        then; F3 again only selects the same gem again."""
         def probe():
             first = self.board(self.shot())
             second = self.board(self.shot())
             cell = find_frame(second)
             if cell is None or cell != find_frame(first):
-                return False
+                return None
             column, row = cell
-            found["cell"] = cell
-            return (first.crop(CELL * column, CELL * row, CELL, CELL)
-                    != second.crop(CELL * column, CELL * row, CELL, CELL))
+            spinning = (first.crop(CELL * column, CELL * row, CELL, CELL)
+                        != second.crop(CELL * column, CELL * row, CELL, CELL))
+            return [cell] if spinning else None
 
-        wait_until(probe, 10, "the frame on the hinted gem, spinning", interval=0.02,
-                   game=self.session.game)
-        return found["cell"]
+        def typed_and_spinning():
+            self.x.type_keys("F3")
+            typed = time.monotonic()
+            while time.monotonic() < typed + 1.0:
+                if found := probe():
+                    return found
+            return None
+
+        return wait_until(typed_and_spinning, 10, "the frame on the hinted gem, spinning",
+                          interval=0, game=self.session.game)[0]
 
 
 def count_banner_pixels(board):
@@ -149,8 +156,7 @@ def play_to_game_over(player):
     kinds, board = player.wait_for_settled_board("the board at rest")
     moves = 0
     while kinds is not None:
-        player.x.type_keys("F3")
-        hinted = player.wait_for_frame_on_spinning_gem()
+        hinted = player.select_hinted_gem()
         steps = [step for step in ARROWS
                  if 0 <= hinted[0] + step[0] < CELLS and 0 <= hinted[1] + step[1] < CELLS
                  and makes_line(kinds, hinted, (hinted[0] + step[0], hinted[1] + step[1]))]

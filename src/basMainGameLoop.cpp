@@ -45,9 +45,10 @@ void DrawStateExtras(GameStates state) {
     }
 }
 
+// The frame's wait answers a screen reader, and what would act meanwhile waits for the event step.
 void WaitForFrameEnd(int32_t frameStart) {
     while (TicksBetween(frameStart, DX->TickCount()) <= FrameMilliseconds)
-        WaitForTick(TickAfter(frameStart, FrameMilliseconds + 1));
+        WaitAnsweringScreenReader(TickAfter(frameStart, FrameMilliseconds + 1));
     lastWaitEnd = DX->TickCount();
 }
 
@@ -69,7 +70,6 @@ bool IsStillState(GameStates state) {
 // Sleeps until a command of the player arrives, or the window closes. Repaints meanwhile show the
 // picture last presented and run no frame.
 void WaitForPlayer() {
-    wakeRequested = false;
     while (!wakeRequested && !QuitRequested && !IsFailureWaiting())
         if (!WaitForEvents())
             return;
@@ -94,6 +94,8 @@ void RunFrame() {
     const uint64_t picture = BackBuffer->PictureName();
     const bool still = IsStillState(state) && GameState == state && picture == lastPicture;
     lastPicture = picture;
+    // A command from here on, also one the wait holds, wakes the next frame.
+    wakeRequested = false;
 
     WaitForFrameEnd(frameStart);
     if (still)

@@ -134,18 +134,23 @@ void frmMain::buildMenus() {
 QAction* frmMain::addCommand(QMenu* menu, const QString& text, void (frmMain::*handler)()) {
     QAction* action = menu->addAction(text);
     connect(action, &QAction::triggered, this, [this, action, handler] {
-        // A command left out leaves its check mark as it was.
+        // The check mark is the command's to set: a command left out, or held for the frame's
+        // event step, leaves it as it was until then.
         if (!runCommand([this, handler] { (this->*handler)(); }) && action->isCheckable())
             action->setChecked(!action->isChecked());
     });
     return action;
 }
 
-// Events that the window system queued behind an accepted close still arrive, in any order; they
-// must not reach a game whose objects are released. A failure raised while the frame loop runs is
-// handed to it, since it must not unwind through the toolkit's event dispatch, and the commands
-// after it in the same round of events are left out, as if the failure had ended that round.
+// A command that comes while a frame waits (a screen reader may press a menu item then) is held
+// for the frame's event step and runs there. Events that the window system queued behind an
+// accepted close still arrive, in any order; they must not reach a game whose objects are
+// released. A failure raised while the frame loop runs is handed to it, since it must not unwind
+// through the toolkit's event dispatch, and the commands after it in the same round of events are
+// left out, as if the failure had ended that round. True when the command ran now.
 template <class Command> bool frmMain::runCommand(Command command) {
+    if (HoldForEventStep([this, command] { runCommand(command); }))
+        return false;
     WakeFrameLoop();
     if (closed_ || IsFailureWaiting())
         return false;
@@ -174,11 +179,7 @@ void frmMain::Form_Load() {
         FormFont.Name = "Tahoma";
         GameState = StateStarting;
         show();
-        // On a screen of another scale the board is drawn anew at once, also on a still board.
-        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
-            TellScreenScale(devicePixelRatioF());
-            WakeFrameLoop();
-        });
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { tellScreenScale(); });
         InitDirectSound();
         // Without its surfaces the game still starts; its first frame then fails in turn.
         RunReportingFailure(InitDirectDraw);
@@ -186,6 +187,13 @@ void frmMain::Form_Load() {
     });
     if (started)
         runGameLoop();
+}
+
+void frmMain::tellScreenScale() {
+    if (HoldForEventStep([this] { tellScreenScale(); }))
+        return;
+    TellScreenScale(devicePixelRatioF());
+    WakeFrameLoop();
 }
 
 void frmMain::runGameLoop() {

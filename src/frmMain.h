@@ -64,8 +64,11 @@ private:
     void pressCell(QPoint cell);
     // What a cell shows, in the words assistive technology reads.
     CellWords wordsOf(QPoint cell) const;
-    // Every command of the player passes here on its way to the game; false when it was left out.
+    // Every command of the player passes here on its way to the game; false when it was left out
+    // or held for the frame's event step.
     template <class Command> bool runCommand(Command command);
+    // Draws the board anew at the scale of the screen the window is on, also on a still board.
+    void tellScreenScale();
     // Runs the frame loop and reports any failure that ends it; the window then stays open.
     void runGameLoop();
 

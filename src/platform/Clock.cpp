@@ -70,9 +70,7 @@ void WaitForTick(int32_t tick) {
     const int32_t remaining = TicksBetween(static_cast<int32_t>(static_cast<uint32_t>(now)), tick);
     if (remaining <= 0)
         return;
-    const SteadyClock::time_point wake = tickEpoch() + std::chrono::milliseconds(now + remaining);
-    AnswerAssistiveQuestionsUntil(wake);
-    sleepUntil(wake);
+    sleepUntil(tickEpoch() + std::chrono::milliseconds(now + remaining));
     // Count the ticks from the moment the sleep really ended. A frame that reads its tick soon
     // after then begins at the start of that tick, and its wait for the tick 21 on ends 21 whole
     // milliseconds after this one did; counted from the wanted moment instead, a late wake-up

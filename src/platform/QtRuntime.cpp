@@ -1,5 +1,5 @@
-// Run-time and window services that need the toolkit: events, message boxes, the end of the
-// program and the fonts.
+// Run-time and window services that need the toolkit: the frame's wait, events, message boxes,
+// the end of the program and the fonts.
 #include "Runtime.h"
 #include "Window.h"
 
@@ -12,13 +12,135 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
+#include <functional>
+#include <memory>
 
 namespace glintrow {
+namespace {
+
+// What the frame's wait holds for the event step, oldest first, and whether a frame waits now.
+struct EventStepHold {
+    bool frameWaits = false;
+    std::deque<std::function<void()>> held;
+};
+
+EventStepHold& eventStepHold() {
+    static EventStepHold hold;
+    return hold;
+}
+
+// Catches, while a frame waits, the player's input and the window's closes on their way to any
+// object, so that they act at the frame's event step as if they had come then. Keys the
+// accessibility bridge sends again are posted events, not the window system's, so an event loop
+// that leaves out the window system's input would still deliver them: they are caught here too.
+class InputHold : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        if (!eventStepHold().frameWaits)
+            return false;
+        const QPointer<QObject> receiver = target;
+        if (event->type() == QEvent::Close) {
+            // Refused now, asked again at the event step, where the window may accept it.
+            event->ignore();
+            HoldForEventStep([receiver] { closeAgain(receiver); });
+            return true;
+        }
+        if (!event->isInputEvent())
+            return false;
+        const std::shared_ptr<QEvent> copy(event->clone());
+        HoldForEventStep([receiver, copy] {
+            if (receiver)
+                QCoreApplication::sendEvent(receiver, copy.get());
+        });
+        return true;
+    }
+
+private:
+    static void closeAgain(QObject* receiver) {
+        if (auto* widget = qobject_cast<QWidget*>(receiver))
+            widget->close();
+        else if (auto* window = qobject_cast<QWindow*>(receiver))
+            window->close();
+    }
+};
+
+void installInputHold() {
+    static QPointer<InputHold> filter;
+    QCoreApplication* application = QCoreApplication::instance();
+    if (filter || !application)
+        return;
+    filter = new InputHold(application);
+    application->installEventFilter(filter);
+}
+
+// Runs what the frame's wait held; false when it held nothing.
+bool runHeld() {
+    EventStepHold& hold = eventStepHold();
+    if (hold.held.empty())
+        return false;
+    while (!hold.held.empty()) {
+        const std::function<void()> command = std::move(hold.held.front());
+        hold.held.pop_front();
+        command();
+    }
+    return true;
+}
+
+// Handles a listening screen reader's questions until a millisecond before the tick: the timer
+// counts whole milliseconds and may fire late, and the sleep after it ends the wait on time.
+// Input from the window system is left for later by the event loop, the rest by InputHold.
+void answerScreenReaderUntil(int32_t tick) {
+    if (!QCoreApplication::instance() || !QAccessible::isActive())
+        return;
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point until =
+        Clock::now() + std::chrono::milliseconds(TicksBetween(TickCount(), tick) - 1);
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
+        if (left.count() <= 0)
+            return;
+        QEventLoop wait;
+        QTimer::singleShot(left, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+} // namespace
+
+void WaitAnsweringScreenReader(int32_t tick) {
+    installInputHold();
+    EventStepHold& hold = eventStepHold();
+    hold.frameWaits = true;
+    struct WaitEnd {
+        ~WaitEnd() { eventStepHold().frameWaits = false; }
+    } waitEnd;
+    // A test's tick stands still: it answers nothing and delivers its events in WaitForTick.
+    if (!Hooks().waitForTick)
+        answerScreenReaderUntil(tick);
+    WaitForTick(tick);
+}
+
+bool HoldForEventStep(std::function<void()> command) {
+    EventStepHold& hold = eventStepHold();
+    if (!hold.frameWaits)
+        return false;
+    hold.held.push_back(std::move(command));
+    return true;
+}
 
 void DoEvents() {
+    runHeld();
     if (Hooks().doEvents) {
         Hooks().doEvents();
         return;
@@ -29,24 +151,10 @@ void DoEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void AnswerAssistiveQuestionsUntil(std::chrono::steady_clock::time_point until) {
-    if (!QCoreApplication::instance() || !QAccessible::isActive())
-        return;
-    // The timer counts whole milliseconds and may fire late: it stops a millisecond early and the
-    // caller's sleep ends the wait at the very moment.
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              until - std::chrono::steady_clock::now()) -
-                          std::chrono::milliseconds(1);
-        if (left.count() <= 0)
-            return;
-        QEventLoop wait;
-        QTimer::singleShot(left, Qt::PreciseTimer, &wait, &QEventLoop::quit);
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-}
-
 bool WaitForEvents() {
+    // What the wait held came before anything pending: it is this round's events.
+    if (runHeld())
+        return true;
     if (Hooks().waitForEvents) {
         Hooks().waitForEvents();
         return true;

@@ -5,7 +5,6 @@
 
 #include "Reason.h"
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -42,9 +41,7 @@ int32_t TickCount();
 int32_t TicksBetween(int32_t earlier, int32_t later);
 // The tick a number of milliseconds after another, wrapping as the count does.
 int32_t TickAfter(int32_t tick, int32_t milliseconds);
-// Sleeps until TickCount() first reaches the given tick (returns at once if it has). While a
-// screen reader listens, its questions are answered meanwhile; the player's input waits for
-// DoEvents.
+// Sleeps until TickCount() first reaches the given tick (returns at once if it has).
 void WaitForTick(int32_t tick);
 
 // Seconds since midnight, with their fraction.
@@ -56,14 +53,20 @@ float Rnd();
 // Puts the random source into a known state (tests and benchmarks).
 void SetRandomState(uint64_t state);
 
-// Handles, until the given moment of the steady clock or a little before it, the events that are
-// not the player's input, while an assistive technology is listening: so a screen reader's many
-// questions are answered in one frame's wait, not one a frame. Returns at once otherwise.
-void AnswerAssistiveQuestionsUntil(std::chrono::steady_clock::time_point until);
-// Handles every pending window event.
+// The frame's wait: sleeps until the given tick. While a screen reader listens, its questions are
+// answered meanwhile, so that its many questions take one frame, not one a frame each, and the
+// window may repaint; but nothing acts. The player's keys and presses (also those the
+// accessibility bridge sends again), closes and commands are held, in the order they came, for
+// the next DoEvents or WaitForEvents.
+void WaitAnsweringScreenReader(int32_t tick);
+// While a frame waits, holds a command for the frame's event step and is true; false, holding
+// nothing, otherwise.
+bool HoldForEventStep(std::function<void()> command);
+// Handles what the frame's wait held, then every pending window event.
 void DoEvents();
-// Sleeps until window events arrive, with no timer running, and handles them. False when it could
-// not wait (a test scripts each frame's events) and handled one round as DoEvents does.
+// Handles what the frame's wait held; if it held nothing, sleeps until window events arrive, with
+// no timer running, and handles them. False when it could not wait (a test scripts each frame's
+// events) and handled one round as DoEvents does.
 bool WaitForEvents();
 
 enum class MsgBoxIcon { None, Information, Exclamation };
@@ -79,7 +82,8 @@ std::string AppPath();
 [[noreturn]] void EndProgram(int status);
 
 // Test stand-ins for time, events, boxes and the end of the program; an empty member means the
-// real service.
+// real service. waitForTick runs inside the frame's wait, so what a test delivers there is held as
+// a screen reader's keys would be.
 struct RuntimeHooks {
     std::function<int32_t()> tickCount;
     std::function<void(int32_t)> waitForTick;

@@ -1,10 +1,15 @@
-// Closing the window, by its close box or by Quit, in every state of a game and while a box is
-// open: the frame loop ends at once, everything is released and nothing is drawn afterwards.
+// Closing the window, by its close box, by Quit or by Quit pressed through the accessibility
+// interface, in every state of a game, at the frame's event step and in the middle of its wait, and
+// while a box is open: the frame loop ends at once, everything is released and nothing is drawn
+// afterwards.
 #include "WindowDriver.h"
 #include "basHint.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
@@ -13,18 +18,21 @@
 namespace glintrow::testing {
 namespace {
 
-enum class CloseBy { CloseBox, QuitCommand };
+enum class CloseBy { CloseBox, QuitCommand, AccessibleQuit };
 
 struct CloseCase {
     GameStates state;
     CloseBy by;
+    // In the middle of the frame's wait, where a screen reader's press may come.
+    bool midWait;
 };
 
 std::string NameOf(const ::testing::TestParamInfo<CloseCase>& info) {
     static const char* states[] = {"Starting", "Idle",    "DropIn",   "Selected",  "Swapping",
                                    "Clearing", "Falling", "GameOver", "Exploding", "GameOverShown"};
-    return std::string(states[info.param.state]) +
-           (info.param.by == CloseBy::CloseBox ? "ByCloseBox" : "ByQuit");
+    static const char* ways[] = {"ByCloseBox", "ByQuit", "ByAccessibleQuit"};
+    return std::string(states[info.param.state]) + ways[static_cast<int>(info.param.by)] +
+           (info.param.midWait ? "MidWait" : "");
 }
 
 void PressGem(frmMain& window, int16_t gem) {
@@ -63,10 +71,29 @@ protected:
     }
 
     void Close(frmMain& window) {
-        if (GetParam().by == CloseBy::CloseBox)
+        switch (GetParam().by) {
+        case CloseBy::CloseBox:
             window.close();
-        else
+            break;
+        case CloseBy::QuitCommand:
             window.mnuQuit->trigger();
+            break;
+        case CloseBy::AccessibleQuit:
+            PressThroughAccessibility(window.mnuGame, "Quit");
+            break;
+        }
+    }
+
+    static void PressThroughAccessibility(QMenu* menu, const QString& name) {
+        QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu);
+        ASSERT_NE(items, nullptr);
+        for (int i = 0; i < items->childCount(); ++i)
+            if (items->child(i)->text(QAccessible::Name) == name) {
+                items->child(i)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+                return;
+            }
+        FAIL() << "no item " << name.toStdString();
     }
 };
 
@@ -74,15 +101,24 @@ TEST_P(CloseInEveryStateTest, LoopEndsAtOnceAndEverythingIsReleased) {
     RecordBoxes();
     frmMain window;
     const GameStates wanted = GetParam().state;
+    const bool midWait = GetParam().midWait;
     size_t framesAtClose = 0;
     bool ledOnce = false;
-    script_ = [&](int frame) {
-        if (framesAtClose)
-            return;
-        if (GameState == wanted && frame > 2) {
+    const auto closeInWanted = [&] {
+        if (!framesAtClose && GameState == wanted && frameTicks_.size() > 2) {
             framesAtClose = frameTicks_.size();
             Close(window);
-        } else if (GameState == StateIdle && !ledOnce) {
+        }
+    };
+    Hooks().waitForTick = [&](int32_t tick) {
+        tick_ = tick;
+        if (midWait)
+            closeInWanted();
+    };
+    script_ = [&](int frame) {
+        if (!midWait)
+            closeInWanted();
+        if (!framesAtClose && GameState == StateIdle && !ledOnce) {
             ledOnce = true;
             LeadTowards(window, wanted);
         }
@@ -91,7 +127,9 @@ TEST_P(CloseInEveryStateTest, LoopEndsAtOnceAndEverythingIsReleased) {
     window.Form_Load();
 
     EXPECT_GT(framesAtClose, 0u);
-    EXPECT_EQ(frameTicks_.size(), framesAtClose) << "frames ran after the close";
+    // A close in the wait is the event step's of the same frame.
+    EXPECT_EQ(frameTicks_.size(), framesAtClose + (midWait ? 1 : 0))
+        << "frames ran after the close";
     EXPECT_TRUE(QuitRequested);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(AreGameObjectsReleased());
@@ -102,8 +140,9 @@ std::vector<CloseCase> EveryStateAndWayToClose() {
     std::vector<CloseCase> cases;
     for (GameStates state : {StateDropIn, StateIdle, StateSelected, StateSwapping, StateClearing,
                              StateFalling, StateGameOver, StateExploding, StateGameOverShown})
-        for (CloseBy by : {CloseBy::CloseBox, CloseBy::QuitCommand})
-            cases.push_back({state, by});
+        for (CloseBy by : {CloseBy::CloseBox, CloseBy::QuitCommand, CloseBy::AccessibleQuit})
+            for (bool midWait : {false, true})
+                cases.push_back({state, by, midWait});
     return cases;
 }
 

@@ -4,6 +4,7 @@
 #include "basMainGameLoop.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QTest>
 #include <optional>
 #include <sstream>
@@ -84,6 +85,44 @@ TEST_F(FrameLoopTest, StateChangedByAStepChoosesHowThatFramesGemsAreDrawn) {
     EXPECT_TRUE(pictures[clearEnd].lastGemShown) << "a clear that ends draws whole gems";
     EXPECT_TRUE(pictures[swapEnd].cursorsShown) << "both cursors show in the swap's last frame";
     EXPECT_FALSE(pictures[swapEnd + 1].cursorsShown);
+}
+
+TEST_F(FrameLoopTest, InputDuringTheFramesWaitActsOnlyAtItsEventStepInTheOrderItCame) {
+    frmMain window;
+    bool deliverInWait = false;
+    std::optional<QPoint> focusInWait;
+    GameStates stateInWait = StateStarting;
+    Hooks().waitForTick = [&](int32_t tick) {
+        tick_ = tick;
+        if (!deliverInWait)
+            return;
+        deliverInWait = false;
+        // The accessibility bridge posts the keys it held back while it asked the screen reader.
+        QCoreApplication::postEvent(window.picBoard,
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier));
+        QCoreApplication::sendPostedEvents();
+        QTest::keyClick(window.picBoard, Qt::Key_Space);
+        focusInWait = window.picBoard->focusedCell();
+        stateInWait = GameState;
+    };
+    std::optional<GameStates> stateAtEventStep;
+    RunGame(window, 60, [&](int frame) {
+        if (frame == 40) {
+            ASSERT_EQ(GameState, StateIdle);
+            LayBoard(OneMoveBoard);
+            QTest::mouseClick(window.picBoard, Qt::LeftButton, {}, QPoint(26, 26));
+            deliverInWait = true;
+        } else if (frame == 41) {
+            stateAtEventStep = GameState;
+        }
+    });
+
+    ASSERT_TRUE(focusInWait && stateAtEventStep);
+    EXPECT_EQ(*focusInWait, QPoint(0, 0)) << "the frame moved inside the wait";
+    EXPECT_EQ(stateInWait, StateSelected) << "the press key acted inside the wait";
+    EXPECT_EQ(*stateAtEventStep, StateSwapping)
+        << "Right, then Space, at the event step: the gem beside the selected one is pressed";
+    EXPECT_EQ(window.picBoard->focusedCell(), QPoint(1, 0));
 }
 
 // Everything a frame leaves behind: every game table and the picture, the picture hashed.
@@ -228,6 +267,38 @@ TEST_F(WaitingTest, WaitingOnAStillBoardLeavesEveryFrameAsItWouldBe) {
     ASSERT_EQ(seen.size(), expected.size());
     for (size_t i = 0; i < seen.size(); ++i)
         ASSERT_EQ(seen[i], expected[i]) << "distinct frame " << i;
+}
+
+TEST_F(WaitingTest, CommandDuringAStillFramesWaitWakesTheNextFrameAtOnce) {
+    frmMain window;
+    int sleeps = 0;
+    bool hinted = false;
+    bool sleptAfterHint = false;
+    Hooks().waitForTick = [&](int32_t tick) {
+        tick_ = tick;
+        // The frame after the first sleep is still too: the hint comes in its wait.
+        if (sleeps == 1 && !hinted) {
+            hinted = true;
+            window.mnuHint->trigger();
+        }
+    };
+    Hooks().waitForEvents = [&] {
+        if (hinted) {
+            sleptAfterHint = true;
+            window.close();
+            return;
+        }
+        ++sleeps;
+        WakeFrameLoop();
+    };
+    RunGame(window, 400, [&](int) {
+        if (hinted && GameState == StateSelected)
+            window.close();
+    });
+
+    EXPECT_TRUE(hinted);
+    EXPECT_FALSE(sleptAfterHint) << "the loop slept with the hint's wake-up lost";
+    EXPECT_EQ(GameState, StateSelected);
 }
 
 } // namespace

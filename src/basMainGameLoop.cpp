@@ -20,8 +20,6 @@ bool frameLoopRunning = false;
 std::exception_ptr waitingFailure;
 // A window command arrived since the loop began waiting for the player.
 bool wakeRequested = false;
-// The picture the last frame presented.
-uint64_t lastPicture = 0;
 // Where the last frame's wait ended: the next frame's 21 ms are counted from there, so that the
 // window's events in between are part of them and never added to them.
 std::optional<int32_t> lastWaitEnd;
@@ -61,8 +59,8 @@ int32_t ReadFrameStart() {
     return now;
 }
 
-// In these states a frame animates nothing and reads no clock: the next frame without an event
-// draws the same picture again.
+// In these states a frame animates nothing and reads no clock: the next frame, with no command
+// between them, draws from the same tables the same picture again.
 bool IsStillState(GameStates state) {
     return state == StateStarting || state == StateIdle || state == StateGameOverShown;
 }
@@ -91,9 +89,8 @@ void RunFrame() {
     AnimateGameState(state);
     DrawStateAndGems(state);
     PrimarySurface->Blt(boardWindow, *BackBuffer, BackBufferRect, DDBLT_WAIT);
-    const uint64_t picture = BackBuffer->PictureName();
-    const bool still = IsStillState(state) && GameState == state && picture == lastPicture;
-    lastPicture = picture;
+    // Commands run only at the event step, so none has come since this frame began.
+    const bool still = IsStillState(state) && GameState == state;
     // A command from here on, also one the wait holds, wakes the next frame.
     wakeRequested = false;
 

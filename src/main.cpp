@@ -1,9 +1,9 @@
 // Start-up of the program: the application, the window and its load step.
 #include "GameFacts.h"
-#include "frmMain.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
 #include "platform/WindowFrame.h"
+#include "window/frmMain.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -2,6 +2,7 @@
 // a bitmap file, at the scale of the window's screen, and the clippers.
 #include "DirectDraw.h"
 #include "PictureSet.h"
+#include "QtWindow.h"
 
 #include <QWidget>
 
@@ -11,7 +12,7 @@ DirectDraw7::DirectDraw7() : pictures_(std::make_shared<PictureSet>()) {}
 DirectDraw7::~DirectDraw7() = default;
 
 void DirectDraw7::SetCooperativeLevel(HWND window, int32_t) {
-    if (auto* widget = reinterpret_cast<QWidget*>(window))
+    if (auto* widget = WidgetOf(window))
         TellScreenScale(widget->devicePixelRatioF());
     pictures_->followScreen();
 }

@@ -52,50 +52,6 @@ QImage readKeptPicture(const BitmapOrigin& bitmap, int scale) {
     return pixels.copy(QRect(bitmap.kept.topLeft() * scale, bitmap.kept.size() * scale));
 }
 
-// The picture with the colour-key pixels made transparent.
-QImage makeKeyed(const QImage& pixels, const DDCOLORKEY& key) {
-    QImage keyed = pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < keyed.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x) {
-            const QRgb pixel = line[x];
-            const int32_t colour = RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
-            if (colour >= key.low && colour <= key.high)
-                line[x] = 0;
-        }
-    }
-    return keyed;
-}
-
-bool keysOnlyBlack(const DirectDrawSurface7::Image& image) {
-    return image.colourKey && image.colourKey->low == 0 && image.colourKey->high == 0;
-}
-
-// Where only black is transparent, the keyed picture shows every other pixel as it was and black
-// as black once copied without the key: it serves every copy, and the picture is kept once.
-const QImage& keyedPicture(DirectDrawSurface7::Image& image) {
-    if (image.keyed.isNull()) {
-        image.keyed = makeKeyed(image.pixels, *image.colourKey);
-        if (keysOnlyBlack(image))
-            image.pixels = image.keyed;
-    }
-    return image.keyed;
-}
-
-QImage scaleSmoothly(const QImage& picture, const QSize& size) {
-    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-// Brings a bitmap's picture read at another scale to the scale of the copies, once. The keyed
-// picture is made before and scaled with it, so that its edges blend into what lies below.
-void bringToScale(DirectDrawSurface7::Image& image, double scale) {
-    const QSize size = image.size * scale;
-    if (image.colourKey)
-        image.keyed = scaleSmoothly(keyedPicture(image), size);
-    image.pixels = keysOnlyBlack(image) ? image.keyed : scaleSmoothly(image.pixels, size);
-    image.scale = scale;
-}
-
 // The whole bitmap stretched to a size, drawn as a stretched copy draws it.
 QImage stretchOnce(const DrawStep& step) {
     QImage fitted(step.target.size(), QImage::Format_RGB32);
@@ -110,8 +66,8 @@ QImage stretchOnce(const DrawStep& step) {
 // source rectangle covers.
 void takeFromFitted(const DirectDrawSurface7::Image& from, const RECT& sourceRect, DrawStep& step) {
     const QImage& fitted = from.bitmap->fitted;
-    const double across = double(fitted.width()) / from.size.width();
-    const double down = double(fitted.height()) / from.size.height();
+    const double across = double(fitted.width()) / from.picture.size().width();
+    const double down = double(fitted.height()) / from.picture.size().height();
     const QRectF part = ToQRect(sourceRect);
     step.source = fitted;
     step.from =
@@ -144,15 +100,14 @@ std::unique_ptr<DirectDrawSurface7::Image> PictureSet::makeSurface(const QSize& 
             throw RuntimeError(reasons::OutOfMemory);
         pixels.fill(Qt::black);
     }
-    auto image =
-        std::make_unique<DirectDrawSurface7::Image>(shared_from_this(), pixels, scale_, primary);
-    image->size = size;
-    return image;
+    return std::make_unique<DirectDrawSurface7::Image>(shared_from_this(), pixels, size, scale_,
+                                                       primary);
 }
 
 std::unique_ptr<DirectDrawSurface7::Image> PictureSet::loadBitmap(const std::string& path) {
     const QImage atOne = ReadBitmapPicture(path);
-    auto image = std::make_unique<DirectDrawSurface7::Image>(shared_from_this(), atOne, 1.0);
+    auto image =
+        std::make_unique<DirectDrawSurface7::Image>(shared_from_this(), atOne, atOne.size(), 1.0);
     image->bitmap = BitmapOrigin{path, atOne.size(), QRect(QPoint(0, 0), atOne.size()), {}};
     if (scale_ != 1.0)
         readAtScale(*image, &atOne);
@@ -163,14 +118,14 @@ bool PictureSet::readAtScale(DirectDrawSurface7::Image& image, const QImage* atO
     const BitmapOrigin& bitmap = *image.bitmap;
     for (int scale : scalesToTry(scale_)) {
         if (scale == 1 && atOne) {
-            ReplacePixels(image, *atOne, 1.0);
+            image.picture.replace(*atOne, 1.0);
             return true;
         }
         const std::string path = ScaledPicturePath(bitmap.path, scale);
         if (scale != 1 && isMissing(path))
             continue;
         try {
-            ReplacePixels(image, readKeptPicture(bitmap, scale), scale);
+            image.picture.replace(readKeptPicture(bitmap, scale), scale);
             return true;
         } catch (const std::exception& failure) {
             std::fprintf(stderr, "glintrow: %s; the picture of another scale is drawn instead\n",
@@ -182,16 +137,14 @@ bool PictureSet::readAtScale(DirectDrawSurface7::Image& image, const QImage* atO
 
 void PictureSet::keepOnly(DirectDrawSurface7::Image& image, const RECT& part) {
     const QRect kept = ToQRect(part);
-    if (kept.size() == image.size)
+    if (kept.size() == image.picture.size())
         return;
     // A picture freed once stretched is read again; only the drawing's set-up keeps parts.
-    if (image.pixels.isNull() && !readAtScale(image, nullptr))
+    if (image.picture.isFreed() && !readAtScale(image, nullptr))
         throw RuntimeError(reasons::PictureGone, {image.bitmap->path});
-    QImage pixels = image.pixels.copy(ToDeviceRect(part, image.scale));
     image.bitmap->kept = kept.translated(image.bitmap->kept.topLeft());
     image.bitmap->fitted = QImage();
-    image.size = kept.size();
-    ReplacePixels(image, std::move(pixels), image.scale);
+    image.picture.keepPart(part);
 }
 
 void PictureSet::followScreen() {
@@ -202,9 +155,9 @@ void PictureSet::followScreen() {
         if (image->primary)
             continue;
         if (!image->bitmap) {
-            QImage pixels(image->size * scale_, QImage::Format_RGB32);
+            QImage pixels(image->picture.size() * scale_, QImage::Format_RGB32);
             pixels.fill(Qt::black);
-            ReplacePixels(*image, std::move(pixels), scale_);
+            image->picture.replace(std::move(pixels), scale_);
         } else if (readAtScale(*image, nullptr)) {
             image->bitmap->fitted = QImage();
         } else {
@@ -218,24 +171,24 @@ void PictureSet::followScreen() {
 
 void PictureSet::takeSource(DirectDrawSurface7::Image& from, const RECT& sourceRect,
                             double targetScale, DrawStep& step) {
+    SurfacePicture& picture = from.picture;
     const bool wholeBitmap =
-        !step.keyed && from.bitmap && ToQRect(sourceRect) == QRect(QPoint(), from.size);
-    if (from.bitmap && (from.pixels.isNull() ||
-                        (wholeBitmap && from.bitmap->fitted.size() == step.target.size()))) {
+        !step.keyed && from.bitmap && ToQRect(sourceRect) == QRect(QPoint(), picture.size());
+    if (from.bitmap &&
+        (picture.isFreed() || (wholeBitmap && from.bitmap->fitted.size() == step.target.size()))) {
         takeFromFitted(from, sourceRect, step);
         return;
     }
-    if (from.bitmap && !wholeBitmap && from.scale != targetScale)
-        bringToScale(from, targetScale);
-    step.source = step.keyed ? keyedPicture(from) : from.pixels;
-    step.from = ToDeviceRect(sourceRect, from.scale);
+    if (from.bitmap && !wholeBitmap && picture.scale() != targetScale)
+        picture.bringToScale(targetScale, from.colourKey);
+    step.source = step.keyed ? picture.keyed(*from.colourKey) : picture.pixels();
+    step.from = ToDeviceRect(sourceRect, picture.scale());
     if (!wholeBitmap || step.from.size() == step.target.size())
         return;
     // A whole bitmap copied stretched (a board of another size) is stretched once and then copied
     // one to one from its stretched picture; the decoded pictures are freed.
     from.bitmap->fitted = stretchOnce(step);
-    from.pixels = QImage();
-    from.keyed = QImage();
+    picture.freePixels();
     step.source = from.bitmap->fitted;
     step.from = QRect(QPoint(), step.target.size());
 }

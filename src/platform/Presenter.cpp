@@ -2,6 +2,7 @@
 // surface's buffer. Only what changed since the last frame is painted, at once and one to one in
 // device pixels.
 #include "Presenter.h"
+#include "QtWindow.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -10,10 +11,6 @@
 
 namespace glintrow {
 namespace {
-
-QWidget* widgetOf(HWND window) {
-    return reinterpret_cast<QWidget*>(window);
-}
 
 // A rectangle of device pixels at a scale in the window's pixels, covering every one of them.
 QRect toWindowPixels(const QRect& device, double scale) {
@@ -46,30 +43,29 @@ int32_t DirectDrawClipper::Presenter::Present(DirectDrawSurface7::Image& image,
                                               const RECT& sourceRect, const RECT& target) {
     if (!window)
         return DDERR_NOCLIPPER;
-    if (!IsUsableIn(sourceRect, image.size) || target.Right <= target.Left ||
+    SurfacePicture& picture = image.picture;
+    if (!IsUsableIn(sourceRect, picture.size()) || target.Right <= target.Left ||
         target.Bottom <= target.Top)
         return DDERR_INVALIDRECT;
-    DrawPending(image);
+    const double scale = picture.scale();
     const QRect onScreen = ToQRect(target);
-    const QRect shown = ToDeviceRect(sourceRect, image.scale);
-    const QSize device = onScreen.size() * image.scale;
+    const QRect shown = ToDeviceRect(sourceRect, scale);
+    const QSize device = onScreen.size() * scale;
     // The whole picture one to one is shared, not copied: the surface draws its next frame into
     // its other buffer while the window holds this one.
-    const bool whole = shown == image.pixels.rect() && device == shown.size();
-    const bool sameView = whole && frameFrom == &image && image.changedFor == this &&
-                          onScreen == frameOnScreen && frameScale == image.scale;
-    const QRegion changed = sameView ? image.changed : QRegion(QRect(QPoint(0, 0), device));
+    const bool whole = shown == picture.pixels().rect() && device == shown.size();
+    const TakenPicture taken = picture.take(this, whole);
+    const bool sameView =
+        whole && frameFrom == &image && onScreen == frameOnScreen && frameScale == scale;
+    const QRegion changed = sameView ? taken.changed : QRegion(QRect(QPoint(0, 0), device));
     if (whole)
-        frame = image.pixels;
+        frame = taken.pixels;
     else
-        frame = image.pixels.copy(shown).scaled(device, Qt::IgnoreAspectRatio,
+        frame = taken.pixels.copy(shown).scaled(device, Qt::IgnoreAspectRatio,
                                                 Qt::SmoothTransformation);
-    image.changed = QRegion();
-    image.changedFor = this;
-    image.takenBits = whole ? image.pixels.constBits() : nullptr;
     frameFrom = &image;
     frameOnScreen = onScreen;
-    frameScale = image.scale;
+    frameScale = scale;
     offset = onScreen.topLeft() - window->mapToGlobal(QPoint(0, 0));
     QRegion onWindow;
     for (const QRect& rect : changed)
@@ -115,11 +111,11 @@ DirectDrawClipper::DirectDrawClipper() : presenter_(std::make_unique<Presenter>(
 DirectDrawClipper::~DirectDrawClipper() = default;
 
 void DirectDrawClipper::SetHWnd(HWND window) {
-    presenter_->ShowIn(widgetOf(window));
+    presenter_->ShowIn(WidgetOf(window));
 }
 
 void DirectX7::GetWindowRect(HWND window, RECT& rect) {
-    QWidget* widget = widgetOf(window);
+    QWidget* widget = WidgetOf(window);
     if (!widget) {
         rect = RECT{};
         return;

@@ -32,11 +32,9 @@ QRect ToDeviceRect(const RECT& rect, double scale) {
     return QRect(left, top, device(rect.Right) - left, device(rect.Bottom) - top);
 }
 
-DirectDrawSurface7::Image::Image(std::shared_ptr<PictureSet> set, QImage picture,
-                                 double pictureScale, bool primarySurface)
-    : size(picture.size() / pictureScale), scale(pictureScale), pixels(std::move(picture)),
-      changed(pixels.rect()), name(NewPictureName()), drawnName(name), primary(primarySurface),
-      pictures(std::move(set)) {
+DirectDrawSurface7::Image::Image(std::shared_ptr<PictureSet> set, QImage pixels, const QSize& size,
+                                 double scale, bool primarySurface)
+    : picture(std::move(pixels), size, scale), primary(primarySurface), pictures(std::move(set)) {
     pictures->join(*this);
 }
 
@@ -55,22 +53,23 @@ int32_t DirectDrawSurface7::Blt(const RECT& target, DirectDrawSurface7& source,
         return clipper_->presenter()->Present(*source.image_, sourceRect, target);
     }
     Image& from = *source.image_;
-    if (!IsUsableIn(target, image_->size) || !IsUsableIn(sourceRect, from.size))
+    SurfacePicture& picture = image_->picture;
+    if (!IsUsableIn(target, picture.size()) || !IsUsableIn(sourceRect, from.picture.size()))
         return DDERR_INVALIDRECT;
-    DrawPending(from);
+    from.picture.drawPending();
     const bool keyed = (flags & DDBLT_KEYSRC) && from.colourKey;
     // An opaque copy over the whole surface, stretched or not, replaces every pixel: a frame
     // begins, and the pictures follow the screen's scale from it on.
-    const bool whole = !keyed && ToQRect(target) == QRect(QPoint(0, 0), image_->size);
+    const bool whole = !keyed && ToQRect(target) == QRect(QPoint(0, 0), picture.size());
     if (whole)
         image_->pictures->followScreen();
     DrawStep step;
     step.keyed = keyed;
-    step.sourceName = from.name;
-    step.target = ToDeviceRect(target, image_->scale);
+    step.sourceName = from.picture.name();
+    step.target = ToDeviceRect(target, picture.scale());
     step.whole = whole;
-    image_->pictures->takeSource(from, sourceRect, image_->scale, step);
-    AddStep(*image_, std::move(step));
+    image_->pictures->takeSource(from, sourceRect, picture.scale(), step);
+    picture.add(std::move(step));
     return DD_OK;
 }
 
@@ -83,28 +82,24 @@ int32_t DirectDrawSurface7::BltFast(int32_t x, int32_t y, DirectDrawSurface7& so
 }
 
 void DirectDrawSurface7::SetColorKey(int32_t, const DDCOLORKEY& key) {
-    DrawPending(*image_);
+    image_->picture.changeKey();
     image_->colourKey = key;
-    image_->keyed = QImage();
-    image_->spare = DrawnBuffer{};
-    image_->name = NewPictureName();
-    image_->drawnName = image_->name;
 }
 
 void DirectDrawSurface7::KeepOnly(const RECT& part) {
     Image& image = *image_;
-    if (!IsUsableIn(part, image.size) || !image.bitmap)
+    if (!IsUsableIn(part, image.picture.size()) || !image.bitmap)
         throw RuntimeError(reasons::InvalidPartToKeep,
                            {image.bitmap ? image.bitmap->path : std::string()});
-    DrawPending(image);
+    image.picture.drawPending();
     image.pictures->keepOnly(image, part);
 }
 
 void DirectDrawSurface7::GetSurfaceDesc(DDSURFACEDESC2& desc) const {
     desc.lFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
     desc.ddsCaps.lCaps = image_->primary ? DDSCAPS_PRIMARYSURFACE : DDSCAPS_OFFSCREENPLAIN;
-    desc.lWidth = image_->size.width();
-    desc.lHeight = image_->size.height();
+    desc.lWidth = image_->picture.size().width();
+    desc.lHeight = image_->picture.size().height();
 }
 
 void DirectDrawSurface7::SetClipper(const ObjectRef<DirectDrawClipper>& clipper) {
@@ -123,25 +118,24 @@ void DirectDrawSurface7::DrawText(int32_t x, int32_t y, const std::string& text,
     if (image_->primary)
         return;
     DrawStep step;
-    step.target = ToDeviceRect(RECT{x, y, x, y}, image_->scale);
+    step.target = ToDeviceRect(RECT{x, y, x, y}, image_->picture.scale());
     step.text = text;
     step.font = font_;
-    step.textScale = image_->scale;
+    step.textScale = image_->picture.scale();
     step.colour = foreColor_;
-    AddStep(*image_, std::move(step));
+    image_->picture.add(std::move(step));
 }
 
 uint64_t DirectDrawSurface7::PictureName() const {
-    DrawPending(*image_);
-    return image_->name;
+    return image_->picture.name();
 }
 
 int32_t DirectDrawSurface7::GetPixel(int32_t x, int32_t y) const {
-    DrawPending(*image_);
-    const QPoint at = ToDeviceRect(RECT{x, y, x, y}, image_->scale).topLeft();
-    if (!image_->pixels.valid(at))
+    const QImage& pixels = image_->picture.pixels();
+    const QPoint at = ToDeviceRect(RECT{x, y, x, y}, image_->picture.scale()).topLeft();
+    if (!pixels.valid(at))
         return 0;
-    const QRgb pixel = image_->pixels.pixel(at);
+    const QRgb pixel = pixels.pixel(at);
     return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 

@@ -1,7 +1,7 @@
 // Presses on the real board area, with every mouse button, in every state: select, cancel, swap,
 // refuse, and presses that are dropped.
 #include "GameTables.h"
-#include "frmMain.h"
+#include "window/frmMain.h"
 
 #include <QTest>
 

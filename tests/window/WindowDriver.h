@@ -4,7 +4,7 @@
 
 #include "GameTables.h"
 #include "basDirectDrawStuff.h"
-#include "frmMain.h"
+#include "window/frmMain.h"
 
 #include <QCoreApplication>
 #include <QDir>

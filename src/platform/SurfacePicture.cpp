@@ -1,5 +1,5 @@
-// The drawings kept for a surface and their damage: a surface compares the drawings asked for with
-// those its pixels show, tile by tile of the board's cells, and draws only the tiles that differ.
+// A surface's picture and its damage: the drawings asked for are compared with those its pixels
+// show, tile by tile of the board's cells, and only the tiles that differ are drawn.
 #include "QtFont.h"
 #include "SurfaceImage.h"
 
@@ -21,9 +21,8 @@ constexpr size_t MaxKeptSteps = 4096;
 // The tiles of a surface in device pixels: the board's cells, so that a gem at rest changes one.
 class TileGrid {
 public:
-    explicit TileGrid(const DirectDrawSurface7::Image& image)
-        : columns_(edges(image.size.width(), image.scale)),
-          rows_(edges(image.size.height(), image.scale)) {}
+    TileGrid(const QSize& size, double scale)
+        : columns_(edges(size.width(), scale)), rows_(edges(size.height(), scale)) {}
 
     int count() const { return across() * down(); }
     int across() const { return static_cast<int>(columns_.size()) - 1; }
@@ -171,86 +170,215 @@ std::vector<bool> differingTiles(const std::vector<DrawStep>& steps, const TileS
     return differing;
 }
 
-// Before drawings that begin by replacing every pixel: while the window holds the pixels, the
-// frame is drawn into the other buffer, from the drawings that one shows. True when swapped.
-bool takeUnsharedBuffer(DirectDrawSurface7::Image& image) {
-    if (image.pixels.isDetached())
-        return false;
-    DrawnBuffer& spare = image.spare;
-    if (!spare.pixels.isDetached() || spare.pixels.size() != image.pixels.size() ||
-        spare.pixels.format() != image.pixels.format())
-        spare = DrawnBuffer{QImage(image.pixels.size(), image.pixels.format()), {}, {}, 0};
-    std::swap(image.pixels, spare.pixels);
-    std::swap(image.drawnSteps, spare.steps);
-    std::swap(image.drawnTiles, spare.tiles);
-    std::swap(image.drawnName, spare.name);
-    return true;
-}
-
-void drawClipped(DirectDrawSurface7::Image& image, const std::vector<QRect>& rects) {
-    QPainter painter(&image.pixels);
-    if (rects.size() == 1 && rects.front() == image.pixels.rect()) {
-        for (const DrawStep& step : image.steps)
+void drawClipped(QImage& pixels, const std::vector<DrawStep>& steps,
+                 const std::vector<QRect>& rects) {
+    QPainter painter(&pixels);
+    if (rects.size() == 1 && rects.front() == pixels.rect()) {
+        for (const DrawStep& step : steps)
             Draw(painter, step);
         return;
     }
     for (const QRect& rect : rects) {
         painter.setClipRect(rect);
-        for (const DrawStep& step : image.steps)
+        for (const DrawStep& step : steps)
             if (step.isText() || step.target.intersects(rect))
                 Draw(painter, step);
     }
+}
+
+// The picture with the colour-key pixels made transparent.
+QImage makeKeyed(const QImage& pixels, const DDCOLORKEY& key) {
+    QImage keyed = pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            const QRgb pixel = line[x];
+            const int32_t colour = RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
+            if (colour >= key.low && colour <= key.high)
+                line[x] = 0;
+        }
+    }
+    return keyed;
+}
+
+bool keysOnlyBlack(const DDCOLORKEY& key) {
+    return key.low == 0 && key.high == 0;
+}
+
+QImage scaleSmoothly(const QImage& picture, const QSize& size) {
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+SurfacePicture::SurfacePicture(QImage pixels, const QSize& size, double scale)
+    : size_(size), scale_(scale),
+      name_(NewPictureName()), shown_{std::move(pixels), {}, {}, name_, false},
+      changed_(shown_.pixels.rect()) {}
+
+const QImage& SurfacePicture::pixels() {
+    drawPending();
+    return shown_.pixels;
+}
+
+uint64_t SurfacePicture::name() {
+    drawPending();
+    return name_;
+}
+
+void SurfacePicture::replace(QImage pixels, double scale) {
+    scale_ = scale;
+    name_ = NewPictureName();
+    shown_ = DrawnBuffer{std::move(pixels), {}, {}, name_, false};
+    spare_ = DrawnBuffer{};
+    steps_.clear();
+    keyed_ = QImage();
+    changed_ = shown_.pixels.rect();
+    changedFor_ = nullptr;
+}
+
+void SurfacePicture::keepPart(const RECT& part) {
+    QImage pixels = shown_.pixels.copy(ToDeviceRect(part, scale_));
+    size_ = ToQRect(part).size();
+    replace(std::move(pixels), scale_);
+}
+
+void SurfacePicture::add(DrawStep step) {
+    if (step.whole) {
+        steps_.clear();
+    } else if (steps_.size() >= MaxKeptSteps) {
+        drawPending();
+        steps_.clear();
+        shown_.steps.clear();
+        shown_.tiles = TileSteps{};
+    }
+    steps_.push_back(std::move(step));
+    name_ = NewPictureName();
+}
+
+void SurfacePicture::drawPending() {
+    if (!isPending())
+        return;
+    // A keyed picture kept as the picture itself is drawn onto as an opaque one; its key is made
+    // again from what the drawings leave.
+    if (shown_.pixels.format() != QImage::Format_RGB32) {
+        shown_.pixels = shown_.pixels.convertToFormat(QImage::Format_RGB32);
+        shown_.heldByWindow = false;
+        keyed_ = QImage();
+    }
+    if (!steps_.empty() && steps_.front().whole)
+        drawDamagedTiles();
+    else
+        drawLaterSteps();
+    shown_.steps = steps_;
+}
+
+const QImage& SurfacePicture::keyed(const DDCOLORKEY& key) {
+    if (keyed_.isNull()) {
+        keyed_ = makeKeyed(shown_.pixels, key);
+        if (keysOnlyBlack(key)) {
+            shown_.pixels = keyed_;
+            shown_.heldByWindow = false;
+        }
+    }
+    return keyed_;
+}
+
+void SurfacePicture::changeKey() {
+    drawPending();
+    keyed_ = QImage();
+    spare_ = DrawnBuffer{};
+    name_ = NewPictureName();
+    shown_.name = name_;
+}
+
+void SurfacePicture::bringToScale(double scale, const std::optional<DDCOLORKEY>& key) {
+    const QSize device = size_ * scale;
+    if (key)
+        keyed_ = scaleSmoothly(keyed(*key), device);
+    shown_.pixels = key && keysOnlyBlack(*key) ? keyed_ : scaleSmoothly(shown_.pixels, device);
+    shown_.heldByWindow = false;
+    scale_ = scale;
+}
+
+void SurfacePicture::freePixels() {
+    shown_.pixels = QImage();
+    shown_.heldByWindow = false;
+    keyed_ = QImage();
+}
+
+TakenPicture SurfacePicture::take(const void* window, bool holdsPixels) {
+    drawPending();
+    TakenPicture taken{shown_.pixels,
+                       changedFor_ == window ? changed_ : QRegion(shown_.pixels.rect())};
+    changed_ = QRegion();
+    changedFor_ = window;
+    shown_.heldByWindow = holdsPixels;
+    spare_.heldByWindow = false;
+    return taken;
+}
+
+// Before drawings that begin by replacing every pixel: while someone holds the pixels, the frame
+// is drawn into the other buffer, from the drawings that one shows. True when swapped.
+bool SurfacePicture::swapForUnsharedBuffer() {
+    if (shown_.pixels.isDetached())
+        return false;
+    if (!spare_.pixels.isDetached() || spare_.pixels.size() != shown_.pixels.size() ||
+        spare_.pixels.format() != shown_.pixels.format())
+        spare_ =
+            DrawnBuffer{QImage(shown_.pixels.size(), shown_.pixels.format()), {}, {}, 0, false};
+    std::swap(shown_, spare_);
+    return true;
 }
 
 // The drawings begin by replacing the whole picture: only the tiles whose drawings differ from
 // those the buffer shows are drawn again, each clipped to its tiles. One painter serves them all,
 // since opening one costs a third of drawing a gem. Against the picture the window took, only the
 // tiles whose drawings differ from those of its buffer changed.
-void drawDamagedTiles(DirectDrawSurface7::Image& image) {
-    const bool swapped = takeUnsharedBuffer(image);
-    const TileGrid grid(image);
+void SurfacePicture::drawDamagedTiles() {
+    const bool swapped = swapForUnsharedBuffer();
+    const TileGrid grid(size_, scale_);
     TileSteps tiles;
-    collectTiles(image.steps, grid, tiles);
-    std::vector<bool> damaged =
-        differingTiles(image.steps, tiles, image.drawnSteps, image.drawnTiles);
-    widenToWholeSteps(image.steps, grid, damaged);
+    collectTiles(steps_, grid, tiles);
+    std::vector<bool> damaged = differingTiles(steps_, tiles, shown_.steps, shown_.tiles);
+    widenToWholeSteps(steps_, grid, damaged);
     const std::vector<QRect> rects = joinTiles(grid, damaged);
     if (!rects.empty())
-        drawClipped(image, rects);
+        drawClipped(shown_.pixels, steps_, rects);
     std::vector<QRect> changed = rects;
     if (swapped) {
-        const bool shownTaken = image.spare.pixels.constBits() == image.takenBits;
-        changed = joinTiles(grid, shownTaken ? differingTiles(image.steps, tiles, image.spare.steps,
-                                                              image.spare.tiles)
-                                             : std::vector<bool>(grid.count(), true));
-        image.changed = QRegion();
+        const bool shownTaken = spare_.heldByWindow;
+        changed =
+            joinTiles(grid, shownTaken ? differingTiles(steps_, tiles, spare_.steps, spare_.tiles)
+                                       : std::vector<bool>(grid.count(), true));
+        changed_ = QRegion();
         if (shownTaken && changed.empty())
-            image.drawnName = image.spare.name;
+            shown_.name = spare_.name;
     }
     for (const QRect& rect : changed)
-        image.changed += rect;
-    image.drawnTiles = std::move(tiles);
+        changed_ += rect;
+    shown_.tiles = std::move(tiles);
     if (rects.empty() || (swapped && changed.empty()))
-        image.name = image.drawnName;
+        name_ = shown_.name;
     else
-        image.drawnName = image.name;
+        shown_.name = name_;
 }
 
 // Drawings onto the picture as it was: those after the ones the pixels show are drawn over them.
-void drawLaterSteps(DirectDrawSurface7::Image& image) {
-    const size_t drawn = drawAlike(image.steps, image.drawnSteps.size(), image.drawnSteps)
-                             ? image.drawnSteps.size()
-                             : 0;
-    QPainter painter(&image.pixels);
-    for (size_t i = drawn; i < image.steps.size(); ++i) {
-        Draw(painter, image.steps[i]);
-        image.changed += image.steps[i].isText() ? image.pixels.rect() : image.steps[i].target;
+void SurfacePicture::drawLaterSteps() {
+    const size_t drawn =
+        drawAlike(steps_, shown_.steps.size(), shown_.steps) ? shown_.steps.size() : 0;
+    // Painting pixels someone else holds gives them pixels of their own.
+    if (!shown_.pixels.isDetached())
+        shown_.heldByWindow = false;
+    QPainter painter(&shown_.pixels);
+    for (size_t i = drawn; i < steps_.size(); ++i) {
+        Draw(painter, steps_[i]);
+        changed_ += steps_[i].isText() ? shown_.pixels.rect() : steps_[i].target;
     }
-    image.drawnTiles = TileSteps{};
-    image.drawnName = image.name;
+    shown_.tiles = TileSteps{};
+    shown_.name = name_;
 }
-
-} // namespace
 
 void Draw(QPainter& painter, const DrawStep& step) {
     if (step.isText()) {
@@ -265,50 +393,6 @@ void Draw(QPainter& painter, const DrawStep& step) {
         painter.drawImage(step.target, step.source, step.from);
     else
         painter.drawImage(step.target.topLeft(), step.source, step.from);
-}
-
-void ReplacePixels(DirectDrawSurface7::Image& image, QImage pixels, double scale) {
-    image.pixels = std::move(pixels);
-    image.scale = scale;
-    image.keyed = QImage();
-    image.steps.clear();
-    image.drawnSteps.clear();
-    image.drawnTiles = TileSteps{};
-    image.spare = DrawnBuffer{};
-    image.changed = image.pixels.rect();
-    image.changedFor = nullptr;
-    image.takenBits = nullptr;
-    image.name = NewPictureName();
-    image.drawnName = image.name;
-}
-
-void AddStep(DirectDrawSurface7::Image& image, DrawStep step) {
-    if (step.whole) {
-        image.steps.clear();
-    } else if (image.steps.size() >= MaxKeptSteps) {
-        DrawPending(image);
-        image.steps.clear();
-        image.drawnSteps.clear();
-        image.drawnTiles = TileSteps{};
-    }
-    image.steps.push_back(std::move(step));
-    image.name = NewPictureName();
-}
-
-void DrawPending(DirectDrawSurface7::Image& image) {
-    if (image.name == image.drawnName)
-        return;
-    // A keyed picture kept as the picture itself is drawn onto as an opaque one; its key is made
-    // again from what the drawings leave.
-    if (image.pixels.format() != QImage::Format_RGB32) {
-        image.pixels = image.pixels.convertToFormat(QImage::Format_RGB32);
-        image.keyed = QImage();
-    }
-    if (!image.steps.empty() && image.steps.front().whole)
-        drawDamagedTiles(image);
-    else
-        drawLaterSteps(image);
-    image.drawnSteps = image.steps;
 }
 
 } // namespace glintrow

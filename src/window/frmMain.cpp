@@ -9,6 +9,7 @@
 #include "basInitializingGameBoard.h"
 #include "basMainGameLoop.h"
 #include "basPlayerInput.h"
+#include "platform/QtWindow.h"
 #include "platform/Runtime.h"
 
 #include <QAction>
@@ -80,10 +81,6 @@ template <class Step> bool RunReportingFailure(Step step) {
     return false;
 }
 
-HWND handleOf(QWidget* widget) {
-    return reinterpret_cast<HWND>(widget);
-}
-
 } // namespace
 
 frmMain::frmMain() {
@@ -102,8 +99,8 @@ frmMain::frmMain() {
     setCentralWidget(picBoard);
     picBoard->setFocus();
     buildMenus();
-    FormHandle = handleOf(this);
-    BoardHandle = handleOf(picBoard);
+    FormHandle = HandleOf(this);
+    BoardHandle = HandleOf(picBoard);
 }
 
 void frmMain::buildMenus() {

@@ -1,0 +1,19 @@
+// The toolkit's widget behind each window handle the game holds: the one place that looks behind
+// a handle. Names a toolkit type, so only the platform's own files and the window include it.
+#pragma once
+
+#include "Window.h"
+
+class QWidget;
+
+namespace glintrow {
+
+inline HWND HandleOf(QWidget* widget) {
+    return reinterpret_cast<HWND>(widget);
+}
+
+inline QWidget* WidgetOf(HWND window) {
+    return reinterpret_cast<QWidget*>(window);
+}
+
+} // namespace glintrow

@@ -30,9 +30,10 @@ constexpr int ShrinkSteps = 13;
 constexpr int ShrinkPerStep = 4;
 
 void SetUpDrawing(const std::string& assets) {
-    BoardBitmapPath = assets + "/images/" + BoardBitmapFile;
-    GemSheetPath = assets + "/images/" + GemSheetFile;
-    TargetBitmapPath = assets + "/images/" + TargetBitmapFile;
+    const std::string images = assets + "/" + ImagesFolder + "/";
+    BoardBitmapPath = images + BoardBitmapFile;
+    GemSheetPath = images + GemSheetFile;
+    TargetBitmapPath = images + TargetBitmapFile;
     InitDirectDraw();
     if (!BackBuffer || !GemSheetSurface || !TargetSurface)
         throw RuntimeError("the drawing surfaces could not be set up from " + assets);

@@ -25,6 +25,11 @@ if(NOT named_kinds EQUAL GLINTROW_GEM_KINDS)
   message(FATAL_ERROR "${named_kinds} gem kind names for ${GLINTROW_GEM_KINDS} gem kinds")
 endif()
 
+# The folders beside the program that hold its pictures, its window icons and its sounds.
+set(GLINTROW_IMAGES_FOLDER images)
+set(GLINTROW_ICONS_FOLDER images/icons)
+set(GLINTROW_SOUNDS_FOLDER sounds)
+
 # The bitmaps in images/.
 set(GLINTROW_BOARD_BITMAP Board.bmp)
 set(GLINTROW_GEM_SHEET GemSheet.bmp)

@@ -1,6 +1,7 @@
 // The fourteen sound effects: loading them at start-up and playing them.
 #include "basDirectSoundStuff.h"
 
+#include "GameFacts.h"
 #include "platform/Runtime.h"
 
 namespace glintrow {
@@ -27,7 +28,7 @@ void LoadSoundEffects(const std::string& folder) {
 
 void InitDirectSound() {
     try {
-        LoadSoundEffects(AppPath() + "/sounds");
+        LoadSoundEffects(AppPath() + "/" + SoundsFolder);
     } catch (const std::exception& failure) {
         throw SoundSetUpFailure(ReasonOf(failure));
     }

@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>nicht ausgewählt</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Spiel vorbei</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>no seleccionado</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fin del juego</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

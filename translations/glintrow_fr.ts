@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>non sélectionné</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fin de partie</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

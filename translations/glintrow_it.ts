@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>non selezionato</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fine partita</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>未選択</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>ゲームオーバー</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

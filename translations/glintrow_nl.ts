@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>niet geselecteerd</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Spel voorbij</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

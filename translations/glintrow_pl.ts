@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>niezaznaczony</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Koniec gry</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>não selecionado</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fim de jogo</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>не выбран</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Игра окончена</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

@@ -15,10 +15,6 @@
         <source>not selected</source>
         <translation>未选中</translation>
     </message>
-    <message>
-        <source>Game Over</source>
-        <translation>游戏结束</translation>
-    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>

@@ -1,12 +1,12 @@
 // Reading a bitmap file with Qt's reader, after checks of what the reader would take on trust:
 // a picture larger or wider than the limits, and rows the file announces but does not hold.
 #include "BitmapFile.h"
-#include "LittleEndian.h"
 #include "RegularFile.h"
 #include "Runtime.h"
 
 #include <QFile>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <cstdlib>
 
@@ -51,20 +51,20 @@ std::optional<BitmapHeader> ReadBitmapHeader(std::string_view start) {
     if (header.size() < 26 || !header.starts_with("BM"))
         return std::nullopt;
     BitmapHeader bitmap;
-    bitmap.pixelsAt = ReadLittleEndian(header, 10, 4);
-    if (ReadLittleEndian(header, 14, 4) == 12) {
-        bitmap.width = ReadLittleEndian(header, 18, 2);
-        bitmap.height = ReadLittleEndian(header, 20, 2);
-        bitmap.bitsPerPixel = ReadLittleEndian(header, 24, 2);
+    bitmap.pixelsAt = qFromLittleEndian<quint32>(header.data() + 10);
+    if (qFromLittleEndian<quint32>(header.data() + 14) == 12) {
+        bitmap.width = qFromLittleEndian<quint16>(header.data() + 18);
+        bitmap.height = qFromLittleEndian<quint16>(header.data() + 20);
+        bitmap.bitsPerPixel = qFromLittleEndian<quint16>(header.data() + 24);
         return bitmap;
     }
     if (header.size() < 34)
         return std::nullopt;
-    bitmap.width = static_cast<int32_t>(ReadLittleEndian(header, 18, 4));
-    bitmap.height =
-        std::abs(static_cast<int64_t>(static_cast<int32_t>(ReadLittleEndian(header, 22, 4))));
-    bitmap.bitsPerPixel = ReadLittleEndian(header, 28, 2);
-    bitmap.compression = ReadLittleEndian(header, 30, 4);
+    bitmap.width = static_cast<int32_t>(qFromLittleEndian<quint32>(header.data() + 18));
+    bitmap.height = std::abs(
+        static_cast<int64_t>(static_cast<int32_t>(qFromLittleEndian<quint32>(header.data() + 22))));
+    bitmap.bitsPerPixel = qFromLittleEndian<quint16>(header.data() + 28);
+    bitmap.compression = qFromLittleEndian<quint32>(header.data() + 30);
     return bitmap;
 }
 

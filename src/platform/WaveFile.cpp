@@ -2,9 +2,9 @@
 // the samples' length before SDL reads anything: SDL takes the data chunk's length on trust and
 // allocates all of it, however little the file holds.
 #include "WaveFile.h"
-#include "LittleEndian.h"
 #include "Runtime.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -42,11 +42,11 @@ void readFormat(int descriptor, int64_t at, uint32_t length, WaveLayout& wave,
     if (length < sizeof format || readAt(descriptor, at, format, sizeof format) < 16)
         throw RuntimeError(reasons::WaveFormatTooShort, {path});
     const std::string_view fields(format, sizeof format);
-    wave.encoding = static_cast<uint16_t>(ReadLittleEndian(fields, 0, 2));
-    wave.channels = static_cast<uint16_t>(ReadLittleEndian(fields, 2, 2));
-    wave.frequency = ReadLittleEndian(fields, 4, 4);
-    wave.blockAlign = static_cast<uint16_t>(ReadLittleEndian(fields, 12, 2));
-    wave.bitsPerSample = static_cast<uint16_t>(ReadLittleEndian(fields, 14, 2));
+    wave.encoding = static_cast<uint16_t>(qFromLittleEndian<quint16>(fields.data() + 0));
+    wave.channels = static_cast<uint16_t>(qFromLittleEndian<quint16>(fields.data() + 2));
+    wave.frequency = qFromLittleEndian<quint32>(fields.data() + 4);
+    wave.blockAlign = static_cast<uint16_t>(qFromLittleEndian<quint16>(fields.data() + 12));
+    wave.bitsPerSample = static_cast<uint16_t>(qFromLittleEndian<quint16>(fields.data() + 14));
 }
 
 // Finds the first format chunk and the first data chunk, which must come after it.
@@ -61,7 +61,7 @@ WaveLayout readChunks(int descriptor, int64_t fileBytes, const std::string& path
         if (readAt(descriptor, at, header, sizeof header) < 8)
             break;
         const std::string_view id(header, 4);
-        const uint32_t length = ReadLittleEndian(std::string_view(header, 8), 4, 4);
+        const uint32_t length = qFromLittleEndian<quint32>(header + 4);
         if (id == "fmt " && !formatFound) {
             readFormat(descriptor, at + 8, length, wave, path);
             formatFound = true;

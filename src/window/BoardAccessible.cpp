@@ -11,7 +11,6 @@
 
 #include <array>
 #include <deque>
-#include <mutex>
 #include <utility>
 
 namespace glintrow {
@@ -215,8 +214,10 @@ BoardAccessible* boardOf(QWidget* board) {
 } // namespace
 
 void InstallBoardAccessible() {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(makeBoardAccessible); });
+    static bool installed = false;
+    if (!installed)
+        QAccessible::installFactory(makeBoardAccessible);
+    installed = true;
 }
 
 void TellCellFocused(QWidget* board, QPoint cell, const QString& lastSaid) {

@@ -59,7 +59,7 @@ void addIconPicture(QIcon& icon, const std::string& path) {
 QIcon LoadGameIcon() {
     QIcon icon;
     try {
-        const std::string icons = AppPath() + "/images/icons/";
+        const std::string icons = AppPath() + "/" + IconsFolder + "/";
         for (const char* file : IconFiles)
             addIconPicture(icon, icons + file);
     } catch (const std::exception&) {

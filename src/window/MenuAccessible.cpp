@@ -8,8 +8,6 @@
 #include <QPointer>
 #include <QWindow>
 
-#include <mutex>
-
 namespace glintrow {
 namespace {
 
@@ -83,8 +81,10 @@ QAccessibleInterface* makeCheckableCommandAccessible(const QString&, QObject* ob
 } // namespace
 
 void InstallCheckableCommandAccessible() {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(makeCheckableCommandAccessible); });
+    static bool installed = false;
+    if (!installed)
+        QAccessible::installFactory(makeCheckableCommandAccessible);
+    installed = true;
 }
 
 } // namespace glintrow

@@ -4,6 +4,7 @@
 
 #include "GameFacts.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -103,6 +104,11 @@ PictureBox::PictureBox(QWidget* parent, PressHandler onPress, KeyHandler onKey, 
     setFocusPolicy(Qt::StrongFocus);
 }
 
+// The banner's own words, as the window translates them.
+QString PictureBox::bannerWords() {
+    return QCoreApplication::translate("glintrow::frmMain", "Game Over");
+}
+
 bool PictureBox::isFocusFrameShown() const {
     return !frame_->isHidden();
 }
@@ -143,7 +149,7 @@ void PictureBox::followGame() {
     const bool over = !view_.showsGems();
     if (over != toldOver_) {
         toldOver_ = over;
-        setAccessibleName(over ? tr("Game Over") : tr("Board"));
+        setAccessibleName(over ? bannerWords() : tr("Board"));
         toldCell_ = QPoint(-1, -1);
         if (over)
             TellBoardFocused(this);

@@ -54,6 +54,7 @@ protected:
 
 private:
     static QString nameSelected(const QString& name);
+    static QString bannerWords();
 
     PressHandler onPress_;
     KeyHandler onKey_;

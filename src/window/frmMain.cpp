@@ -165,10 +165,10 @@ template <class Command> bool frmMain::runCommand(Command command) {
 
 void frmMain::Form_Load() {
     const bool started = RunReportingFailure([this] {
-        const std::string folder = AppPath();
-        BoardBitmapPath = folder + "/images/" + BoardBitmapFile;
-        GemSheetPath = folder + "/images/" + GemSheetFile;
-        TargetBitmapPath = folder + "/images/" + TargetBitmapFile;
+        const std::string images = AppPath() + "/" + ImagesFolder + "/";
+        BoardBitmapPath = images + BoardBitmapFile;
+        GemSheetPath = images + GemSheetFile;
+        TargetBitmapPath = images + TargetBitmapFile;
         picBoard->move(0, 0);
         picBoard->setFixedSize(BoardPixels, BoardPixels);
         layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -14,9 +14,10 @@ std::filesystem::path builtAsset(const std::string& relative) {
 }
 
 QImage loadBuiltPicture(const std::string& image) {
-    QImage picture(QString::fromStdString(builtAsset("images/" + image).string()));
+    QImage picture(
+        QString::fromStdString(builtAsset(std::string(ImagesFolder) + "/" + image).string()));
     if (picture.isNull())
-        throw std::runtime_error("cannot load images/" + image);
+        throw std::runtime_error("cannot load " + image);
     return picture;
 }
 

@@ -139,7 +139,7 @@ TEST(Icons, EverySizeShowsTheLargestOnesDesignAndTheSmallOnesHaveNoSoftEdge) {
 // size it looks the same over a dark ground, but for the edges that shapes draw sharper.
 TEST(Icons, TheScalableIconShowsTheSameGemAsTheLargestPicture) {
     QSvgRenderer svg(
-        QString::fromStdString(builtAsset(std::string("images/icons/") + ScalableIconFile)));
+        QString::fromStdString(builtAsset(std::string(IconsFolder) + "/" + ScalableIconFile)));
     ASSERT_TRUE(svg.isValid());
     const std::size_t largest = std::size(IconSizes) - 1;
     const int size = IconSizes[largest];

@@ -26,7 +26,7 @@ QImage gemFrame(int kind, int frame) {
 }
 
 int readBitsPerPixel(const std::string& picture) {
-    std::ifstream in(builtAsset("images/" + picture), std::ios::binary);
+    std::ifstream in(builtAsset(std::string(ImagesFolder) + "/" + picture), std::ios::binary);
     char header[30] = {};
     in.read(header, sizeof header);
     if (header[0] != 'B' || header[1] != 'M')

@@ -25,7 +25,7 @@ double findLongestSeconds(int effect) {
 }
 
 Wav readSound(int effect) {
-    return readWav(builtAsset(std::string("sounds/") + SoundFiles[effect]));
+    return readWav(builtAsset(std::string(SoundsFolder) + "/" + SoundFiles[effect]));
 }
 
 Loudness measureSound(int effect) {

@@ -74,7 +74,7 @@ bool IsBitmap(const std::string& file) {
 
 // The folder of the program's folder that holds a file.
 std::string FolderOf(const std::string& file) {
-    return IsBitmap(file) ? "images" : file.ends_with(".png") ? "images/icons" : "sounds";
+    return IsBitmap(file) ? ImagesFolder : file.ends_with(".png") ? IconsFolder : SoundsFolder;
 }
 
 using Colour = std::array<uint8_t, 3>;

@@ -61,7 +61,7 @@ protected:
     // A copy of the program's folder with one file taken away.
     void UseFolderWithout(const QString& missing) {
         const QDir assets(QStringLiteral(ASSET_DIR));
-        for (const char* sub : {"images", "images/icons", "sounds"}) {
+        for (const char* sub : {ImagesFolder, IconsFolder, SoundsFolder}) {
             const QString folder = QString::fromLatin1(sub);
             QDir().mkpath(copy_.filePath(folder));
             for (const QString& file : QDir(assets.filePath(folder)).entryList(QDir::Files)) {

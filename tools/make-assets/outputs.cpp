@@ -43,13 +43,13 @@ bool writePicturesAt(const std::filesystem::path& images, int scale) {
     return saveImage(makeTarget(scale), file(TargetBitmapFile), "BMP") && sheet && board;
 }
 
-bool writePictures(const std::filesystem::path& images) {
+bool writePictures(const std::filesystem::path& images, const std::filesystem::path& icons) {
     bool ok = writePicturesAt(images, 1);
     for (int scale : PictureScales)
         ok = writePicturesAt(images, scale) && ok;
     for (std::size_t icon = 0; icon < std::size(IconSizes); ++icon)
-        ok = saveImage(makeIcon(IconSizes[icon]), images / "icons" / IconFiles[icon], "PNG") && ok;
-    return saveBytes(makeScalableIcon(), images / "icons" / ScalableIconFile) && ok;
+        ok = saveImage(makeIcon(IconSizes[icon]), icons / IconFiles[icon], "PNG") && ok;
+    return saveBytes(makeScalableIcon(), icons / ScalableIconFile) && ok;
 }
 
 bool writeSounds(const std::filesystem::path& sounds) {
@@ -65,14 +65,14 @@ bool writeSounds(const std::filesystem::path& sounds) {
 
 bool writeAllAssets(const std::filesystem::path& outdir) {
     std::error_code error;
-    std::filesystem::create_directories(outdir / "images" / "icons", error);
-    std::filesystem::create_directories(outdir / "sounds", error);
+    std::filesystem::create_directories(outdir / IconsFolder, error);
+    std::filesystem::create_directories(outdir / SoundsFolder, error);
     if (error) {
         std::fprintf(stderr, "make-assets: cannot create folders in %s\n", outdir.c_str());
         return false;
     }
-    const bool pictures = writePictures(outdir / "images");
-    return writeSounds(outdir / "sounds") && pictures;
+    const bool pictures = writePictures(outdir / ImagesFolder, outdir / IconsFolder);
+    return writeSounds(outdir / SoundsFolder) && pictures;
 }
 
 bool writeContactSheet(const std::filesystem::path& file) {

@@ -13,20 +13,28 @@
 namespace glintrow {
 namespace {
 
+// A new board falls in 13 pixels a frame and is first checked for settled gems after 32 frames.
 constexpr int16_t DropInStep = 13;
 constexpr int16_t DropInCheckAfter = 32;
 constexpr int16_t LastSpinFrame = SpinFrames - 1;
+// Two gems slide past each other 4 pixels a frame, a cell in 13 frames, and back as its second
+// phase when the swap makes no line.
 constexpr int16_t SwapStep = 4;
 constexpr int16_t SwapFrames = CellSize / SwapStep;
 constexpr int16_t SwapBackPhase = 2;
+// A set of more gems than this sounds bigger.
 constexpr size_t BigSetAbove = 4;
+// Cleared gems shrink 4 steps a frame for 13 frames, then their cells are empty.
 constexpr int16_t ShrinkStepPerFrame = 4;
 constexpr int16_t ClearFrames = 13;
+constexpr int16_t EmptiedCell = -1;
+// Falling gems move 13 pixels a frame and are checked for landing every 4 frames.
 constexpr int16_t FallStep = 13;
 constexpr int16_t FallCheckEvery = 4;
-constexpr int16_t EmptiedCell = -1;
+// The second clear of a move is the first to sound its combo; the eighth is excellent.
 constexpr int16_t FirstComboWithSound = 2;
 constexpr int16_t ExcellentCombo = 8;
+// The gems tremble for 50 frames, then fly for 52.
 constexpr int16_t TrembleFramesBeforeLaunch = 50;
 constexpr int16_t FlightFrames = 52;
 // The game's own pi, cut after 14 decimals: std::numbers::pi would turn a flight that leaves at

@@ -35,17 +35,20 @@ struct DDCOLORKEY {
     int32_t high = 0;
 };
 
+// Which fields of a surface description count, and the kinds of surface.
 constexpr int32_t DDSD_CAPS = 1;
 constexpr int32_t DDSD_HEIGHT = 2;
 constexpr int32_t DDSD_WIDTH = 4;
 constexpr int32_t DDSCAPS_OFFSCREENPLAIN = 64;
 constexpr int32_t DDSCAPS_PRIMARYSURFACE = 512;
 constexpr int32_t DDSCL_NORMAL = 8;
+// How a colour key and a copy are taken: every copy here waits until it can be done.
 constexpr int32_t DDCKEY_SRCBLT = 8;
 constexpr int32_t DDBLT_KEYSRC = 32768;
 constexpr int32_t DDBLT_WAIT = 16777216;
 constexpr int32_t DDBLTFAST_SRCCOLORKEY = 1;
 constexpr int32_t DDBLTFAST_WAIT = 16;
+// What a copy returns; the game never looks.
 constexpr int32_t DD_OK = 0;
 constexpr int32_t DDERR_INVALIDRECT = -2005532542;
 constexpr int32_t DDERR_NOCLIPPER = -2005532385;

@@ -13,20 +13,21 @@ namespace glintrow {
 
 struct SoundLimits;
 
-// The wave format record the buffer calls take. The game reads none of its fields, so it holds
-// none: every sound plays in the mixer's own format.
-struct WAVEFORMATEX {};
+// Flags the game passes; every buffer here can change its rate and pan alike.
+constexpr int32_t DSSCL_NORMAL = 1;
+constexpr int32_t DSBCAPS_PRIMARYBUFFER = 1;
+constexpr int32_t DSBCAPS_CTRLFREQUENCY = 32;
+constexpr int32_t DSBCAPS_CTRLPAN = 64;
+constexpr int32_t DSBPLAY_DEFAULT = 0;
 
 struct DSBUFFERDESC {
     int32_t lFlags = 0;
     int32_t lBufferBytes = 0;
 };
 
-constexpr int32_t DSSCL_NORMAL = 1;
-constexpr int32_t DSBCAPS_PRIMARYBUFFER = 1;
-constexpr int32_t DSBCAPS_CTRLFREQUENCY = 32;
-constexpr int32_t DSBCAPS_CTRLPAN = 64;
-constexpr int32_t DSBPLAY_DEFAULT = 0;
+// The wave format record the buffer calls take. The game reads none of its fields, so it holds
+// none: every sound plays in the mixer's own format.
+struct WAVEFORMATEX {};
 
 class DirectSoundBuffer {
 public:

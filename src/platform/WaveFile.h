@@ -36,6 +36,7 @@ struct WaveLayout {
     uint16_t encoding = 0;
     uint16_t channels = 0;
     uint32_t frequency = 0;
+    // Bytes of one frame of every channel, and bits of one sample.
     uint16_t blockAlign = 0;
     uint16_t bitsPerSample = 0;
     // Where the data chunk's length field lies, and the samples behind it.

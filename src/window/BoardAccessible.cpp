@@ -1,6 +1,7 @@
 // The board's table for assistive technology: the board widget is the table, its cells are
 // interfaces of their own, made when first asked for and made anew when what they show changes.
 #include "BoardAccessible.h"
+#include "LeafAccessible.h"
 
 #include "GameFacts.h"
 
@@ -34,20 +35,11 @@ class BoardAccessible;
 
 // One cell: its name is the gem it holds; row and column come from the table. It offers no
 // action, so a press reaches the game only as the player's own.
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class CellAccessible : public LeafAccessible, public QAccessibleTableCellInterface {
 public:
-    CellAccessible(QWidget* board, QPoint cell) : board_(board), cell_(cell) {}
+    CellAccessible(QWidget* board, QPoint cell) : LeafAccessible(board), cell_(cell) {}
 
-    bool isValid() const override { return board_ != nullptr; }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return board_->window()->windowHandle(); }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(board_);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     // From now on the cell is one a screen reader spoke of before, named as it was then.
     void retire(const QString& lastSaid) {
         retired_ = true;
@@ -61,16 +53,15 @@ public:
             return cells().wordsOf(cell_).note;
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
-        return QRect(board_->mapToGlobal(cell_ * CellSize), QSize(CellSize, CellSize));
+        return QRect(owner_->mapToGlobal(cell_ * CellSize), QSize(CellSize, CellSize));
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
         state.selectable = true;
-        state.focused = board_->hasFocus() && cells().focusedCell() == cell_;
+        state.focused = owner_->hasFocus() && cells().focusedCell() == cell_;
         state.selected = isSelected();
         return state;
     }
@@ -90,9 +81,8 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    const BoardCells& cells() const { return *dynamic_cast<const BoardCells*>(board_.data()); }
+    const BoardCells& cells() const { return *dynamic_cast<const BoardCells*>(owner_.data()); }
 
-    QPointer<QWidget> board_;
     QPoint cell_;
     bool retired_ = false;
     QString lastSaid_;
@@ -214,10 +204,7 @@ BoardAccessible* boardOf(QWidget* board) {
 } // namespace
 
 void InstallBoardAccessible() {
-    static bool installed = false;
-    if (!installed)
-        QAccessible::installFactory(makeBoardAccessible);
-    installed = true;
+    InstallAccessibleFactory(makeBoardAccessible);
 }
 
 void TellCellFocused(QWidget* board, QPoint cell, const QString& lastSaid) {

@@ -1,6 +1,7 @@
 // A menu command with a check mark for assistive technology: the toolkit's own menu items leave
 // the mark out, so a screen reader could not tell whether sound is on.
 #include "MenuAccessible.h"
+#include "LeafAccessible.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -18,20 +19,13 @@ QMenu* menuOf(QAction* action) {
     return nullptr;
 }
 
-class CheckableCommandAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class CheckableCommandAccessible : public LeafAccessible, public QAccessibleActionInterface {
 public:
-    CheckableCommandAccessible(QAction* action, QMenu* menu) : action_(action), menu_(menu) {}
+    CheckableCommandAccessible(QAction* action, QMenu* menu)
+        : LeafAccessible(menu), action_(action), menu_(menu) {}
 
     bool isValid() const override { return action_ && menu_; }
     QObject* object() const override { return action_; }
-    QWindow* window() const override { return menu_->window()->windowHandle(); }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(menu_);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name)
             return QString(action_->text()).remove(QLatin1Char('&'));
@@ -39,7 +33,6 @@ public:
             return action_->shortcut().toString(QKeySequence::NativeText);
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const QRect place = menu_->actionGeometry(action_);
         return QRect(menu_->mapToGlobal(place.topLeft()), place.size());
@@ -81,10 +74,7 @@ QAccessibleInterface* makeCheckableCommandAccessible(const QString&, QObject* ob
 } // namespace
 
 void InstallCheckableCommandAccessible() {
-    static bool installed = false;
-    if (!installed)
-        QAccessible::installFactory(makeCheckableCommandAccessible);
-    installed = true;
+    InstallAccessibleFactory(makeCheckableCommandAccessible);
 }
 
 } // namespace glintrow

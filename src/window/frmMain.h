@@ -41,6 +41,7 @@ public:
     void picBoard_KeyDown(BoardKey key);
 
     PictureBox* picBoard = nullptr;
+    // The Game menu.
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
     QAction* mnuPlaySound = nullptr;
@@ -48,6 +49,7 @@ public:
     QAction* mnuHint = nullptr;
     QAction* sepExit = nullptr;
     QAction* mnuQuit = nullptr;
+    // The Help menu.
     QMenu* mnuHelp = nullptr;
     QAction* mnuHowToPlay = nullptr;
     QAction* sepAbout = nullptr;

@@ -74,9 +74,10 @@ uninstall:
 
 # The Debian packages, built as a distribution builds them, into the folder above this one:
 # glintrow, glintrow-data and glintrow-dbgsym. DEB_BUILD_OPTIONS=nocheck leaves out the tests.
+# Any error or warning of lintian fails the build.
 package:
 	@scripts/install-deps package
-	@dpkg-buildpackage -us -uc -b
+	@dpkg-buildpackage -us -uc -b --check-command=lintian --check-option=--fail-on=error,warning
 
 # Keeps the records of installs, so that they can still be removed.
 clean:

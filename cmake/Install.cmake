@@ -15,6 +15,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(GLINTROW_STAGED ${CMAKE_BINARY_DIR}/install-files)
 file(MAKE_DIRECTORY ${GLINTROW_STAGED})
+
 # Installs a relative link named name into folder, pointing at target (both under the prefix), so
 # the link keeps working wherever the tree lands: a staging folder, a package, any prefix.
 function(glintrow_install_link folder name target)
@@ -99,8 +100,8 @@ configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.desktop.in ${GLINTROW_STAGED}
 install(CODE "set(GLINTROW_MENU_TEMPLATE [[${GLINTROW_STAGED}/menu-entry.in]])
   set(GLINTROW_MENU_ENTRY [[${GLINTROW_STAGED}/menu-entry/${GLINTROW_APP_ID}.desktop]])")
 install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/InstallMenuEntry.cmake)
-# The version stands once, in the project; the changelog's newest entry and the manual page take
-# it from there.
+# The version stands in the project, which debian/rules holds debian/changelog to; the changelog's
+# newest entry and the manual page take it from there.
 set(GLINTROW_CHANGELOG ${GLINTROW_STAGED}/changelog)
 configure_file(${PROJECT_SOURCE_DIR}/data/changelog.in ${GLINTROW_CHANGELOG} @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/data/glintrow.6.in ${GLINTROW_STAGED}/glintrow.6 @ONLY)

@@ -73,8 +73,8 @@ uninstall:
 	@scripts/game-install uninstall $(BUILD) $(PREFIX)
 
 # The Debian packages, built as a distribution builds them, into the folder above this one:
-# glintrow, glintrow-data and glintrow-dbgsym. DEB_BUILD_OPTIONS=nocheck leaves out the tests.
-# Any error or warning of lintian fails the build.
+# glintrow, glintrow-data and glintrow-dbgsym. Any error or warning of lintian fails the build;
+# DEB_BUILD_OPTIONS=nocheck leaves out the tests and lintian.
 package:
 	@scripts/install-deps package
 	@dpkg-buildpackage -us -uc -b --check-command=lintian --check-option=--fail-on=error,warning

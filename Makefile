@@ -21,16 +21,16 @@ deps:
 configure: deps
 	@$(CONFIGURE) -DGLINTROW_TESTS=ON >/dev/null
 
-# Running, installing and packing need neither the tests nor their tools. A build folder that
+# Running and installing need neither the tests nor their tools. A build folder that
 # already has its tests keeps them.
 configure-game:
-	@scripts/install-deps $(if $(filter package,$(MAKECMDGOALS)),package,game)
+	@scripts/install-deps game
 	@$(CONFIGURE) $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DGLINTROW_TESTS=OFF) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# Only the program with its pictures and sounds: what running, installing and packing need.
+# Only the program with its pictures and sounds: what running and installing need.
 game: configure-game
 	@cmake --build $(BUILD) -j $(JOBS) --target glintrow
 
@@ -72,10 +72,12 @@ install: game
 uninstall:
 	@scripts/game-install uninstall $(BUILD) $(PREFIX)
 
-# The game's package and its debug-symbol package, every file dated by the last commit unless
-# SOURCE_DATE_EPOCH is set (cmake/PackageTime.cmake), so the same commit packs to the same bytes.
-package: game
-	@cd $(BUILD) && cpack -G DEB
+# The Debian packages, built as a distribution builds them, into the folder above this one:
+# glintrow, glintrow-data and glintrow-dbgsym. Any error or warning of lintian fails the build;
+# DEB_BUILD_OPTIONS=nocheck leaves out the tests and lintian.
+package:
+	@scripts/install-deps package
+	@dpkg-buildpackage -us -uc -b --check-command=lintian --check-option=--fail-on=error,warning
 
 # Keeps the records of installs, so that they can still be removed.
 clean:

@@ -1,7 +1,7 @@
 # Run when installing (install(SCRIPT)): writes the menu entry for the prefix being installed into
 # and installs it. Under /usr the entry names the command as every user's PATH finds it; under any
 # other prefix, whose games folder a desktop session's PATH seldom holds, by its full path. The
-# prefix is known only now: make install and CPack each choose their own.
+# prefix is known only now: make install and the Debian build each choose their own.
 # Takes GLINTROW_MENU_TEMPLATE (the entry with @GLINTROW_COMMAND@ left to fill) and
 # GLINTROW_MENU_ENTRY (the file to write and install, named as the installed entry).
 if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")

@@ -74,23 +74,24 @@ endfunction()
 install(TARGETS glintrow RUNTIME DESTINATION ${GLINTROW_INSTALL_APPDIR})
 # The window icons are installed once, among the desktop's icons below; the game's own icons
 # folder holds links to them. The scalable icon serves only the desktop.
-install(DIRECTORY ${CMAKE_BINARY_DIR}/images ${CMAKE_BINARY_DIR}/sounds
-  DESTINATION ${GLINTROW_INSTALL_ASSETDIR} PATTERN icons EXCLUDE)
+get_filename_component(icons_name ${GLINTROW_ICONS_FOLDER} NAME)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/${GLINTROW_IMAGES_FOLDER} ${CMAKE_BINARY_DIR}/${GLINTROW_SOUNDS_FOLDER}
+  DESTINATION ${GLINTROW_INSTALL_ASSETDIR} PATTERN ${icons_name} EXCLUDE)
 install(FILES ${GLINTROW_QM_FILES}
   DESTINATION ${GLINTROW_INSTALL_ASSETDIR}/${GLINTROW_TRANSLATIONS_FOLDER})
-foreach(folder images sounds ${GLINTROW_TRANSLATIONS_FOLDER})
+foreach(folder ${GLINTROW_IMAGES_FOLDER} ${GLINTROW_SOUNDS_FOLDER} ${GLINTROW_TRANSLATIONS_FOLDER})
   glintrow_install_link(${GLINTROW_INSTALL_APPDIR} ${folder} ${GLINTROW_INSTALL_ASSETDIR}/${folder})
 endforeach()
 glintrow_install_link(${GLINTROW_INSTALL_GAMESDIR} glintrow ${GLINTROW_INSTALL_APPDIR}/glintrow)
 
 foreach(size file IN ZIP_LISTS GLINTROW_ICON_SIZES GLINTROW_ICON_FILES)
   set(icon ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps/${GLINTROW_APP_ID}.png)
-  install(FILES ${CMAKE_BINARY_DIR}/images/icons/${file}
+  install(FILES ${CMAKE_BINARY_DIR}/${GLINTROW_ICONS_FOLDER}/${file}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
     RENAME ${GLINTROW_APP_ID}.png)
-  glintrow_install_link(${GLINTROW_INSTALL_ASSETDIR}/images/icons ${file} ${icon})
+  glintrow_install_link(${GLINTROW_INSTALL_ASSETDIR}/${GLINTROW_ICONS_FOLDER} ${file} ${icon})
 endforeach()
-install(FILES ${CMAKE_BINARY_DIR}/images/icons/${GLINTROW_SCALABLE_ICON_FILE}
+install(FILES ${CMAKE_BINARY_DIR}/${GLINTROW_ICONS_FOLDER}/${GLINTROW_SCALABLE_ICON_FILE}
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${GLINTROW_APP_ID}.svg)
 # The menu entry and the software-centre entry are named by the application id, which they hold.
 # The menu entry's command depends on the prefix, so it is filled in when installing.

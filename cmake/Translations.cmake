@@ -1,22 +1,20 @@
-# Releases the translations of the game's texts with Qt's lrelease into the translations folder
-# beside the program, where the game looks for the player's language.
-# lupdate serves the tests, which find every text of the sources with it.
-foreach(tool lrelease lupdate)
-  string(TOUPPER ${tool} variable)
-  find_program(GLINTROW_${variable} ${tool} HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} REQUIRED)
-endforeach()
+# Releases the translations of the game's texts with Qt's own translation rules into the
+# translations folder beside the program, where the game looks for the player's language. The
+# tests find every text of the sources with lupdate.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
-set(GLINTROW_QM_DIR ${CMAKE_BINARY_DIR}/${GLINTROW_TRANSLATIONS_FOLDER})
-# lrelease writes into the folder but does not make it, and only Ninja makes it for its outputs.
-file(MAKE_DIRECTORY ${GLINTROW_QM_DIR})
-set(GLINTROW_QM_FILES)
-foreach(language ${GLINTROW_LANGUAGES})
-  set(name ${GLINTROW_TRANSLATIONS_NAME}_${language})
-  set(source ${PROJECT_SOURCE_DIR}/translations/${name}.ts)
-  set(released ${GLINTROW_QM_DIR}/${name}.qm)
-  add_custom_command(OUTPUT ${released}
-    COMMAND ${GLINTROW_LRELEASE} -silent ${source} -qm ${released}
-    DEPENDS ${source} VERBATIM)
-  list(APPEND GLINTROW_QM_FILES ${released})
+set(GLINTROW_TS_FILES ${GLINTROW_LANGUAGES})
+list(TRANSFORM GLINTROW_TS_FILES
+  REPLACE "(.+)" "${PROJECT_SOURCE_DIR}/translations/${GLINTROW_TRANSLATIONS_NAME}_\\1.ts")
+set_source_files_properties(${GLINTROW_TS_FILES}
+  PROPERTIES OUTPUT_LOCATION ${CMAKE_BINARY_DIR}/${GLINTROW_TRANSLATIONS_FOLDER})
+# update_translations finds the texts in every room of the game, not only in the program's start.
+set(GLINTROW_TEXT_SOURCES)
+foreach(room glintrow_platform glintrow_rules glintrow_window)
+  get_target_property(sources ${room} SOURCES)
+  list(FILTER sources INCLUDE REGEX "^src/")
+  list(APPEND GLINTROW_TEXT_SOURCES ${sources})
 endforeach()
-add_custom_target(glintrow_translations ALL DEPENDS ${GLINTROW_QM_FILES})
+qt_add_translations(glintrow TS_FILES ${GLINTROW_TS_FILES} SOURCES ${GLINTROW_TEXT_SOURCES}
+  QM_FILES_OUTPUT_VARIABLE GLINTROW_QM_FILES LRELEASE_OPTIONS -silent
+  LUPDATE_OPTIONS -locations none)

@@ -2,6 +2,7 @@
 #include "basDirectSoundStuff.h"
 
 #include "GameFacts.h"
+#include "basPlayerInput.h"
 #include "platform/Runtime.h"
 
 namespace glintrow {
@@ -55,6 +56,7 @@ std::optional<Reason> SwitchSound() {
 }
 
 void PlaySoundEffect(SoundEffect effect) {
+    NoteSoundEffect(effect);
     if (!SoundOn)
         return;
     SoundBuffers[effect]->SetCurrentPosition(0);

@@ -7,8 +7,37 @@
 #include "basHint.h"
 #include "basManipulatingGems.h"
 
+#include <utility>
+
 namespace glintrow {
 namespace {
+
+// No one may ask for the news (a game without a window): what is kept stays bounded.
+constexpr size_t NewsKept = 16;
+std::vector<PlayNews> news;
+
+std::optional<PlayNews> newsOf(SoundEffect effect) {
+    const auto cleared = static_cast<int16_t>(MatchedGems.size());
+    switch (effect) {
+    case SoundGotSet:
+    case SoundGotSetBig:
+        return PlayNews{PlayNews::Kind::LineMade, cleared, 1};
+    case SoundBadSwap:
+        return PlayNews{PlayNews::Kind::SwapRefused, 0, 0};
+    case SoundCombo2:
+    case SoundCombo3:
+    case SoundCombo4:
+    case SoundCombo5:
+    case SoundCombo6:
+    case SoundCombo7:
+    case SoundExcellent:
+        return PlayNews{PlayNews::Kind::ComboRose, cleared, ComboCount};
+    case SoundGameOver:
+        return PlayNews{PlayNews::Kind::GameOver, 0, 0};
+    default:
+        return std::nullopt;
+    }
+}
 
 bool AcceptsSelection() {
     return GameState == StateIdle || GameState == StateSelected;
@@ -90,6 +119,19 @@ bool BoardShowsGems() {
 
 bool BoardIsAtRest() {
     return GameState == StateIdle || GameState == StateSelected || GameState == StateGameOverShown;
+}
+
+void NoteSoundEffect(SoundEffect effect) {
+    const std::optional<PlayNews> told = newsOf(effect);
+    if (!told)
+        return;
+    if (news.size() >= NewsKept)
+        news.erase(news.begin());
+    news.push_back(*told);
+}
+
+std::vector<PlayNews> TakePlayNews() {
+    return std::exchange(news, {});
 }
 
 bool CanStartNewGame() {

@@ -2,9 +2,12 @@
 // question whether a new game may start now; and what a cell shows, told in words.
 #pragma once
 
+#include "SoundEffect.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace glintrow {
 
@@ -31,5 +34,20 @@ std::string NameCell(BoardPlace cell);
 bool BoardShowsGems();
 // Whether the gems stand still in their cells, waiting for the player or for a new game.
 bool BoardIsAtRest();
+
+// What the game did that a player who does not see the board must hear, as its sounds tell it: a
+// swap that made a line and the gems its clear takes, a swap refused, each further clear of the
+// move with its combo, and the end of the game.
+struct PlayNews {
+    enum class Kind { LineMade, SwapRefused, ComboRose, GameOver };
+    Kind kind;
+    // The gems the clear takes away, and the clears of the move so far.
+    int16_t cleared = 0;
+    int16_t combo = 0;
+};
+// Notes what a sound effect of the game tells, whether sound is on or not.
+void NoteSoundEffect(SoundEffect effect);
+// The news since it was last taken, oldest first; only the latest few are kept.
+std::vector<PlayNews> TakePlayNews();
 
 } // namespace glintrow

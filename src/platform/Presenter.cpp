@@ -4,6 +4,7 @@
 #include "Presenter.h"
 #include "QtWindow.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -74,6 +75,8 @@ int32_t DirectDrawClipper::Presenter::Present(DirectDrawSurface7::Image& image,
     // hidden or minimised window paints what is still due once it shows again.
     if (!onWindow.isEmpty())
         window->repaint(onWindow);
+    QEvent frameShown(static_cast<QEvent::Type>(FrameShownEvent()));
+    QCoreApplication::sendEvent(window, &frameShown);
     return DD_OK;
 }
 
@@ -105,6 +108,11 @@ bool DirectDrawClipper::Presenter::eventFilter(QObject* watched, QEvent* event) 
         return false;
     }
     return false;
+}
+
+int FrameShownEvent() {
+    static const int type = QEvent::registerEventType();
+    return type;
 }
 
 DirectDrawClipper::DirectDrawClipper() : presenter_(std::make_unique<Presenter>()) {}

@@ -188,6 +188,9 @@ void MsgBox(const std::string& prompt, MsgBoxIcon icon, const std::string& title
         boxIcon = QMessageBox::Warning;
     const QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, owner);
+    // A screen reader reads an alert's text from its description when it finds no label of its
+    // own among the box's parts, as with the toolkit's message boxes.
+    box.setAccessibleDescription(text);
     box.exec();
     // The keyboard goes back to the window the box came from at once, without waiting for the
     // window system to choose one: an X server without a window manager chooses none. Wayland

@@ -16,4 +16,8 @@ inline QWidget* WidgetOf(HWND window) {
     return reinterpret_cast<QWidget*>(window);
 }
 
+// The event a window receives each time a frame of the game has been shown in it, also a frame
+// alike to the last, which paints nothing: the window follows the game by it.
+int FrameShownEvent();
+
 } // namespace glintrow

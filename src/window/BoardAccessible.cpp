@@ -1,4 +1,4 @@
-// The board's table for assistive technology: the board widget is the table, its cells are
+// The board's list of cells for assistive technology: the board widget is the list, its cells are
 // interfaces of their own, made when first asked for and made anew when what they show changes.
 #include "BoardAccessible.h"
 #include "LeafAccessible.h"
@@ -33,9 +33,9 @@ bool isCellIndex(int index) {
 
 class BoardAccessible;
 
-// One cell: its name is the gem it holds; row and column come from the table. It offers no
+// One cell: its name is the gem it holds and its place. It offers no
 // action, so a press reaches the game only as the player's own.
-class CellAccessible : public LeafAccessible, public QAccessibleTableCellInterface {
+class CellAccessible : public LeafAccessible {
 public:
     CellAccessible(QWidget* board, QPoint cell) : LeafAccessible(board), cell_(cell) {}
 
@@ -56,29 +56,16 @@ public:
     QRect rect() const override {
         return QRect(owner_->mapToGlobal(cell_ * CellSize), QSize(CellSize, CellSize));
     }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    // Selected, but not selectable by the reader: only the game's presses select.
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
-        state.selectable = true;
         state.focused = owner_->hasFocus() && cells().focusedCell() == cell_;
-        state.selected = isSelected();
+        state.selected = cells().wordsOf(cell_).selected;
         return state;
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface
-                   ? static_cast<QAccessibleTableCellInterface*>(this)
-                   : nullptr;
-    }
-
-    bool isSelected() const override { return cells().wordsOf(cell_).selected; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return cell_.x(); }
-    int rowIndex() const override { return cell_.y(); }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return parent(); }
+    void* interface_cast(QAccessible::InterfaceType) override { return nullptr; }
 
 private:
     const BoardCells& cells() const { return *dynamic_cast<const BoardCells*>(owner_.data()); }
@@ -88,10 +75,10 @@ private:
     QString lastSaid_;
 };
 
-// The board: a table of 8 rows and 8 columns, whose selection only the game's presses change.
-class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+// The board: a list of its cells, row by row, whose selection only the game's presses change.
+class BoardAccessible : public QAccessibleWidget {
 public:
-    explicit BoardAccessible(QWidget* board) : QAccessibleWidget(board, QAccessible::Table) {
+    explicit BoardAccessible(QWidget* board) : QAccessibleWidget(board, QAccessible::List) {
         ids_.fill(0);
     }
     ~BoardAccessible() override {
@@ -117,11 +104,6 @@ public:
         }
     }
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface)
-            return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
     int childCount() const override { return CellCount; }
     QAccessibleInterface* child(int index) const override {
         if (!isCellIndex(index))
@@ -138,11 +120,8 @@ public:
         return -1;
     }
     QAccessibleInterface* focusChild() const override {
-        return widget()->hasFocus() && !boardFocused_ ? child(indexOf(cells().focusedCell()))
-                                                      : nullptr;
+        return widget()->hasFocus() ? child(indexOf(cells().focusedCell())) : nullptr;
     }
-    // While the board itself has the focus, none of its cells has.
-    void focusBoard(bool itself) { boardFocused_ = itself; }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
         if (!widget()->rect().contains(at))
@@ -150,44 +129,12 @@ public:
         return child(indexOf(QPoint(at.x() / CellSize, at.y() / CellSize)));
     }
 
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= BoardSize || column < 0 || column >= BoardSize)
-            return nullptr;
-        return child(indexOf(QPoint(column, row)));
-    }
-    int selectedCellCount() const override { return int(selectedCells().size()); }
-    QList<QAccessibleInterface*> selectedCells() const override {
-        QList<QAccessibleInterface*> selected;
-        for (int index = 0; index < CellCount; ++index)
-            if (cells().wordsOf(cellOf(index)).selected)
-                selected.append(child(index));
-        return selected;
-    }
-    QString columnDescription(int) const override { return {}; }
-    QString rowDescription(int) const override { return {}; }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return BoardSize; }
-    int rowCount() const override { return BoardSize; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
 private:
     const BoardCells& cells() const { return *dynamic_cast<const BoardCells*>(widget()); }
 
     static constexpr size_t RetiredKept = 8;
     mutable std::array<QAccessible::Id, CellCount> ids_;
     std::deque<QAccessible::Id> retired_;
-    bool boardFocused_ = false;
 };
 
 QAccessibleInterface* makeBoardAccessible(const QString&, QObject* object) {
@@ -210,18 +157,9 @@ void InstallBoardAccessible() {
 void TellCellFocused(QWidget* board, QPoint cell, const QString& lastSaid) {
     if (!QAccessible::isActive())
         return;
-    boardOf(board)->focusBoard(false);
     boardOf(board)->renewCell(indexOf(cell), lastSaid);
     QAccessibleEvent focused(board, QAccessible::Focus);
     focused.setChild(indexOf(cell));
-    QAccessible::updateAccessibility(&focused);
-}
-
-void TellBoardFocused(QWidget* board) {
-    if (!QAccessible::isActive())
-        return;
-    boardOf(board)->focusBoard(true);
-    QAccessibleEvent focused(board, QAccessible::Focus);
     QAccessible::updateAccessibility(&focused);
 }
 

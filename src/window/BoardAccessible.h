@@ -1,5 +1,6 @@
-// The board as assistive technology reads it: a table of 64 cells named by the gems they hold,
-// the cell under the focus frame focused, the selected gem's cell selected.
+// The board as assistive technology reads it: a list of 64 cells named by the gems they hold and
+// their places, the cell under the focus frame focused. A list, not a table: a screen reader reads
+// a table's whole row when the focus moves up or down, and the player wants the one gem.
 #pragma once
 
 #include <QPoint>
@@ -18,7 +19,7 @@ struct CellWords {
     QString note;
 };
 
-// The board's side of its table: what each cell shows and which cell has the focus frame.
+// The board's side of its list: what each cell shows and which cell has the focus frame.
 class BoardCells {
 public:
     virtual ~BoardCells() = default;
@@ -26,15 +27,13 @@ public:
     virtual QPoint focusedCell() const = 0;
 };
 
-// Has every widget that is also BoardCells read as a table of cells; once per program.
+// Has every widget that is also BoardCells read as a list of cells; once per program.
 void InstallBoardAccessible();
 
 // Tells assistive technology that the focus is on a cell of the board. The cell is told as a new
 // one every time, since screen readers take no word of a changed name; the one it replaces keeps
 // the name last said of it, so that the reader finds the new one different.
 void TellCellFocused(QWidget* board, QPoint cell, const QString& lastSaid);
-// Tells assistive technology that the focus is on the board itself, not on one of its cells.
-void TellBoardFocused(QWidget* board);
 // Tells assistive technology that the focused cell's gem was selected.
 void TellCellSelected(QWidget* board, QPoint cell);
 

@@ -3,6 +3,7 @@
 #include "PictureBox.h"
 
 #include "GameFacts.h"
+#include "platform/QtWindow.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -96,12 +97,18 @@ std::optional<BoardKey> boardKeyOf(const QKeyEvent& event) {
 
 PictureBox::PictureBox(QWidget* parent, PressHandler onPress, KeyHandler onKey, BoardView view)
     : QWidget(parent), onPress_(std::move(onPress)), onKey_(std::move(onKey)),
-      view_(std::move(view)), frame_(new FocusFrame(this)) {
+      view_(std::move(view)), frame_(new FocusFrame(this)), narrator_(parent) {
     InstallBoardAccessible();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setObjectName(QStringLiteral("picBoard"));
     setAccessibleName(tr("Board"));
     setFocusPolicy(Qt::StrongFocus);
+}
+
+// The columns are letters from the left and the rows numbers from the top, as on a chessboard
+// turned over: short to say.
+QString PictureBox::placeOf(QPoint cell) {
+    return QChar(u'A' + cell.x()) + QString::number(cell.y() + 1);
 }
 
 // The banner's own words, as the window translates them.
@@ -117,21 +124,28 @@ QString PictureBox::nameSelected(const QString& name) {
     return tr("%1, selected").arg(name);
 }
 
+//: A gem and its place on the board: "Red square, C3" (column C, row 3 from the top).
+QString PictureBox::nameSpoken(const CellWords& words, QPoint cell) {
+    const QString name = tr("%1, %2").arg(words.name, placeOf(cell));
+    return words.selected ? nameSelected(name) : name;
+}
+
 // A screen reader takes a cell told anew under the same name and place for the one it knows, and
 // says nothing; the selection is therefore part of the name.
 CellWords PictureBox::wordsOf(QPoint cell) const {
     CellWords words = view_.wordsOf(cell);
-    if (words.selected)
-        words.name = nameSelected(words.name);
-    else if (cell == deselected_)
+    words.name = nameSpoken(words, cell);
+    if (!words.selected && cell == deselected_)
         words.note = tr("not selected");
     return words;
 }
 
-void PictureBox::stepFocus(int columns, int rows) {
+bool PictureBox::stepFocus(int columns, int rows) {
     const auto clamp = [](int at) { return std::clamp(at, 0, BoardSize - 1); };
+    const QPoint from = focus_;
     placeFocus(QPoint(clamp(focus_.x() + columns), clamp(focus_.y() + rows)));
     frame_->setVisible(view_.showsGems());
+    return focus_ != from;
 }
 
 void PictureBox::placeFocus(QPoint cell) {
@@ -140,31 +154,63 @@ void PictureBox::placeFocus(QPoint cell) {
 }
 
 void PictureBox::followGame() {
+    for (const BoardNews& news : view_.takeNews()) {
+        if (news.atRest)
+            waitingNews_ << news.text;
+        else
+            narrator_.sayNow(news.text);
+    }
     if (!view_.showsGems())
         frame_->hide();
     if (!hasFocus() || !view_.isAtRest())
         return;
-    // Once the gems have flown apart the board itself is told, named "Game Over": a cell told
-    // instead would be read with its row, eight times over.
+    // Once the gems have flown apart the board is named "Game Over", which the window announces;
+    // its cells hold no gem.
     const bool over = !view_.showsGems();
     if (over != toldOver_) {
         toldOver_ = over;
         setAccessibleName(over ? bannerWords() : tr("Board"));
         toldCell_ = QPoint(-1, -1);
-        if (over)
-            TellBoardFocused(this);
     }
-    if (over)
+    const QString news = std::exchange(waitingNews_, {}).join(QStringLiteral(". "));
+    if (over) {
+        narrator_.sayWhenFree(news);
         return;
+    }
+    tellFocusedCell(news);
+}
+
+void PictureBox::announce(const QString& text) {
+    narrator_.sayNow(text);
+}
+
+// The frame moved by the player is told at once; another gem that a move or a new game left under
+// it is told once what was said before has had its time, with the news of the move.
+void PictureBox::tellFocusedCell(const QString& news) {
     const CellWords words = view_.wordsOf(focus_);
-    const bool sameCell = focus_ == toldCell_ && words.name == told_.name;
-    if (sameCell && words.selected && !told_.selected) {
+    const QString said = nameSpoken(words, focus_);
+    const QString lastSaid = nameSpoken(told_, focus_);
+    const bool samePlace = focus_ == toldCell_;
+    const bool sameGem = samePlace && words.name == told_.name;
+    if (sameGem && words.selected && !told_.selected) {
         // Screen readers say "selected" of the focused cell when its state changes.
         TellCellSelected(this, focus_);
-    } else if (!sameCell || words.selected != told_.selected) {
+        narrator_.noteTold(said.size());
+    } else if (!samePlace || (sameGem && words.selected != told_.selected)) {
         // A selection that leaves the focused cell is said with the cell told anew.
-        deselected_ = sameCell ? focus_ : QPoint(-1, -1);
-        TellCellFocused(this, focus_, told_.selected ? nameSelected(told_.name) : told_.name);
+        deselected_ = samePlace ? focus_ : QPoint(-1, -1);
+        TellCellFocused(this, focus_, lastSaid);
+        narrator_.noteTold(said.size());
+    } else if (!sameGem && !news.isEmpty()) {
+        // The screen reader's cell keeps its place and reads what it shows now; only the
+        // announcement says it.
+        narrator_.sayWhenFree(news + QStringLiteral(". ") + said);
+    } else if (!sameGem) {
+        const QPoint cell = focus_;
+        narrator_.tellWhenFree([this, cell, lastSaid] { TellCellFocused(this, cell, lastSaid); },
+                               said.size());
+    } else {
+        narrator_.sayWhenFree(news);
     }
     toldCell_ = focus_;
     told_ = words;
@@ -196,9 +242,13 @@ void PictureBox::focusInEvent(QFocusEvent* event) {
     QMetaObject::invokeMethod(this, &PictureBox::followGame, Qt::QueuedConnection);
 }
 
-// The presenter paints every frame the game shows; the board only follows what it shows.
-void PictureBox::paintEvent(QPaintEvent*) {
-    followGame();
+// The presenter paints every frame the game shows; the board follows each one it shows.
+bool PictureBox::event(QEvent* event) {
+    if (event->type() == FrameShownEvent()) {
+        followGame();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 } // namespace glintrow

@@ -95,7 +95,7 @@ frmMain::frmMain() {
         },
         [this](BoardKey key) { runCommand([=, this] { picBoard_KeyDown(key); }); },
         BoardView{[this](QPoint cell) { return wordsOf(cell); }, [] { return BoardShowsGems(); },
-                  [] { return BoardIsAtRest(); }});
+                  [] { return BoardIsAtRest(); }, [] { return takeNews(); }});
     setCentralWidget(picBoard);
     picBoard->setFocus();
     buildMenus();
@@ -126,6 +126,12 @@ void frmMain::buildMenus() {
     sepAbout = mnuHelp->addSeparator();
     mnuAbout = addCommand(mnuHelp, tr("&About..."), &frmMain::mnuAbout_Click);
     mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    // F10 opens the first menu, as on the desktops a keyboard player knows.
+    QAction* openMenus = addAction(QString());
+    openMenus->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(openMenus, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(mnuGame->menuAction()); });
 }
 
 QAction* frmMain::addCommand(QMenu* menu, const QString& text, void (frmMain::*handler)()) {
@@ -216,6 +222,7 @@ void frmMain::mnuNewGame_Click() {
         return;
     if (!RunReportingFailure(InitializeGameBoard))
         return;
+    picBoard->announce(tr("New game"));
     if (IsFrameLoopRunning()) {
         GameState = StateDropIn;
         QuitRequested = false;
@@ -227,6 +234,7 @@ void frmMain::mnuNewGame_Click() {
 void frmMain::mnuPlaySound_Click() {
     const std::optional<Reason> failure = SwitchSound();
     mnuPlaySound->setChecked(SoundOn);
+    picBoard->announce(SoundOn ? tr("Sound on") : tr("Sound off"));
     if (failure)
         MsgBox(
             tr("Sound cannot be switched on, so the game goes on without it.\r\n").toStdString() +
@@ -266,16 +274,16 @@ void frmMain::picBoard_MouseDown(int16_t, int16_t, float X, float Y) {
 void frmMain::picBoard_KeyDown(BoardKey key) {
     switch (key) {
     case BoardKey::Left:
-        picBoard->stepFocus(-1, 0);
+        stepFocus(-1, 0);
         break;
     case BoardKey::Right:
-        picBoard->stepFocus(1, 0);
+        stepFocus(1, 0);
         break;
     case BoardKey::Up:
-        picBoard->stepFocus(0, -1);
+        stepFocus(0, -1);
         break;
     case BoardKey::Down:
-        picBoard->stepFocus(0, 1);
+        stepFocus(0, 1);
         break;
     case BoardKey::Press:
         pressCell(picBoard->focusedCell());
@@ -286,6 +294,34 @@ void frmMain::picBoard_KeyDown(BoardKey key) {
         break;
     }
     picBoard->followGame();
+}
+
+void frmMain::stepFocus(int columns, int rows) {
+    if (!picBoard->stepFocus(columns, rows))
+        picBoard->announce(tr("Edge"));
+}
+
+// The outcome of a swap and the end of the game are said as soon as they are known; the clears
+// that follow in a cascade wait for the board to come to rest, so they do not cut each other off.
+std::vector<BoardNews> frmMain::takeNews() {
+    std::vector<BoardNews> told;
+    for (const PlayNews& news : TakePlayNews()) {
+        switch (news.kind) {
+        case PlayNews::Kind::LineMade:
+            told.push_back({tr("Cleared %1").arg(news.cleared), false});
+            break;
+        case PlayNews::Kind::SwapRefused:
+            told.push_back({tr("No line"), false});
+            break;
+        case PlayNews::Kind::ComboRose:
+            told.push_back({tr("Combo %1, cleared %2").arg(news.combo).arg(news.cleared), true});
+            break;
+        case PlayNews::Kind::GameOver:
+            told.push_back({tr("Game Over"), false});
+            break;
+        }
+    }
+    return told;
 }
 
 void frmMain::pressCell(QPoint cell) {

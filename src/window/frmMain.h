@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QLocale;
@@ -64,6 +65,10 @@ private:
     QAction* addCommand(QMenu* menu, const QString& text, void (frmMain::*handler)());
     // A press at the centre of a cell, by column and row.
     void pressCell(QPoint cell);
+    // Moves the focus frame, or says that an edge of the board stops it.
+    void stepFocus(int columns, int rows);
+    // What the game did since it was last asked, in words.
+    static std::vector<BoardNews> takeNews();
     // What a cell shows, in the words assistive technology reads.
     CellWords wordsOf(QPoint cell) const;
     // Every command of the player passes here on its way to the game; false when it was left out

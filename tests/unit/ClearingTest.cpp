@@ -2,6 +2,7 @@
 // gems and the list of gems that must fall.
 #include "GameTables.h"
 #include "basManipulatingGems.h"
+#include "basPlayerInput.h"
 #include "platform/Runtime.h"
 
 #include <set>
@@ -154,10 +155,18 @@ TEST_F(ClearingTest, SecondClearOfAMovePlaysComboTwoAndTheEighthOnPlayExcellent)
     BoardText rows = NoMoveBoard;
     rows[0] = "66634560";
     const GemList matched = {IdAt(0, 0), IdAt(1, 0), IdAt(2, 0)};
+    TakePlayNews();
     for (int clear = 1; clear <= 10; ++clear) {
         SCOPED_TRACE("clear " + std::to_string(clear));
         EXPECT_EQ(ClearGems(rows, matched), SoundOfClear(clear));
         EXPECT_EQ(ComboCount, clear);
+        // The combo is told as it rises, from the second clear on, with the gems each takes.
+        const std::vector<PlayNews> news = TakePlayNews();
+        ASSERT_EQ(news.size(), clear > 1 ? 1u : 0u);
+        if (clear > 1) {
+            EXPECT_TRUE(news[0].kind == PlayNews::Kind::ComboRose && news[0].combo == clear &&
+                        news[0].cleared == 3);
+        }
     }
 }
 

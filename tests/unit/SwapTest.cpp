@@ -3,6 +3,7 @@
 #include "GameTables.h"
 #include "basManipulatingGems.h"
 #include "basMiscelFunctions.h"
+#include "basPlayerInput.h"
 
 #include <vector>
 
@@ -24,6 +25,16 @@ protected:
         SecondGem = second;
         StartSwap(first, second);
         GameState = StateSwapping;
+        TakePlayNews();
+    }
+
+    // What a player who cannot see the board is told of the swap: its outcome, and the gems a
+    // line clears.
+    static std::vector<std::pair<PlayNews::Kind, int>> TakeNews() {
+        std::vector<std::pair<PlayNews::Kind, int>> told;
+        for (const PlayNews& news : TakePlayNews())
+            told.emplace_back(news.kind, news.cleared);
+        return told;
     }
 
     // Runs the 13 frames of one slide, checking that each gem heads straight for the other's
@@ -63,6 +74,8 @@ protected:
         EXPECT_EQ(Gems[second].YCoord, a.YCoord);
         EXPECT_EQ(DescribeDisagreement(), "");
         EXPECT_EQ(MatchedGems.size(), matched);
+        EXPECT_EQ(TakeNews(), (std::vector<std::pair<PlayNews::Kind, int>>{
+                                  {PlayNews::Kind::LineMade, static_cast<int>(matched)}}));
         EXPECT_EQ(SwapPhase, 0);
         EXPECT_EQ(SwapCounter, 0);
     }
@@ -73,6 +86,9 @@ protected:
         StartMove(NoMoveBoard, first, second);
         const auto gemsBefore = Gems;
         EXPECT_EQ(SlideOneCell(), OnlySound(SoundBadSwap));
+        EXPECT_EQ(TakeNews(),
+                  (std::vector<std::pair<PlayNews::Kind, int>>{{PlayNews::Kind::SwapRefused, 0}}))
+            << "the refusal is told when it is known, before the slide back";
         EXPECT_EQ(GameState, StateSwapping);
         EXPECT_EQ(SwapPhase, 2);
         EXPECT_EQ(Board[Gems[first].XCoord][Gems[first].YCoord].GemID, first);

@@ -190,9 +190,7 @@ TEST_F(WindowTest, WindowSpeaksThePlayersLanguageAndEnglishStaysAsItIs) {
         {"C", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
          "Game Over", "Board", "Cancel", "File not found: ", "1.5"},
     };
-    struct EnglishAfterwards {
-        ~EnglishAfterwards() { LoadPlayerLanguage(QLocale::c()); }
-    } englishAfterwards;
+    const EnglishAfterwards englishAfterwards;
     RecordBoxes();
     Hooks().endProgram = [](int) {};
     const std::string folder = appPath_;

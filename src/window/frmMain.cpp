@@ -167,6 +167,9 @@ void frmMain::Form_Load() {
         picBoard->move(0, 0);
         picBoard->setFixedSize(BoardPixels, BoardPixels);
         layout()->setSizeConstraint(QLayout::SetFixedSize);
+        // A window that cannot grow offers no maximise button: the window manager on X11 and the
+        // toolkit's own frame on Wayland go by this flag, not by the fixed size.
+        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
         FormFont.Size = 36;
         FormFont.Name = "Tahoma";
         GameState = StateStarting;

@@ -18,3 +18,16 @@ endforeach()
 qt_add_translations(glintrow TS_FILES ${GLINTROW_TS_FILES} SOURCES ${GLINTROW_TEXT_SOURCES}
   QM_FILES_OUTPUT_VARIABLE GLINTROW_QM_FILES LRELEASE_OPTIONS -silent
   LUPDATE_OPTIONS -locations none)
+
+# The game takes a translation only as the build released it: the size and digest of each are
+# compiled into the window, which checks a file against them before the toolkit reads it. Qt does
+# not check the offsets inside a translation, and a damaged one can crash the game at start.
+set(GLINTROW_TRANSLATION_DIGESTS ${GLINTROW_GENERATED_DIR}/TranslationDigests.cpp)
+list(JOIN GLINTROW_QM_FILES "," qm_files)
+add_custom_command(OUTPUT ${GLINTROW_TRANSLATION_DIGESTS}
+  COMMAND ${CMAKE_COMMAND} -DQM_FILES=${qm_files} -DNAME=${GLINTROW_TRANSLATIONS_NAME}
+          -DOUTPUT=${GLINTROW_TRANSLATION_DIGESTS}
+          -P ${CMAKE_CURRENT_LIST_DIR}/WriteTranslationDigests.cmake
+  DEPENDS ${GLINTROW_QM_FILES} ${CMAKE_CURRENT_LIST_DIR}/WriteTranslationDigests.cmake
+  COMMENT "Writing the digests of the released translations" VERBATIM)
+target_sources(glintrow_window PRIVATE ${GLINTROW_TRANSLATION_DIGESTS})

@@ -61,7 +61,15 @@ std::string textOf(const char* text) {
 // While the application starts, the toolkit's messages are held back. Without a display the
 // toolkit would print several lines, advise reinstalling and abort; the player gets one line that
 // names the display instead, and the program ends with status 1.
+// Qt's Wayland plugin ends the program at once after saying that its connection broke, so that
+// message too is the end of the start.
 void holdStartUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(u"The Wayland connection ")) {
+        std::fprintf(stderr,
+                     "glintrow: the Wayland connection broke while the window system started\n");
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "glintrow: %s\n", describeDisplayFailure().c_str());
         std::fflush(stderr);
@@ -85,7 +93,10 @@ void releaseStartUpMessages(QtMessageHandler output) {
 } // namespace
 
 int main(int argc, char** argv) {
-    glintrow::ChooseWindowFrame();
+    if (const std::string failure = glintrow::ChooseWindowFrame(); !failure.empty()) {
+        std::fprintf(stderr, "glintrow: %s\n", failure.c_str());
+        return 1;
+    }
     // The board is drawn at the screen's own device pixels, so a desktop scaled by 1.25, 1.5 or
     // 1.75 (QT_SCREEN_SCALE_FACTORS, Xft.dpi) keeps its factor instead of rounding it to a whole
     // number that would make the window larger or smaller than the desktop means.

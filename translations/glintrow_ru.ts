@@ -76,7 +76,7 @@ Check to ensure that a sound card is installed and working properly.<byte value=
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;О игре...</translation>
+        <translation>&amp;Об игре...</translation>
     </message>
     <message>
         <source>Sound cannot be switched on, so the game goes on without it.<byte value="xd"/>

@@ -95,8 +95,16 @@ int64_t adpcmFramesIn(int64_t bytes, int64_t channels, AdpcmBlockHeader header) 
     return header.samples + std::max<int64_t>(0, bytes - header.bytes * channels) * 2 / channels;
 }
 
-Reason describeSeconds(int64_t frames, uint32_t frequency) {
-    return Reason::Figure(static_cast<double>(frames) / frequency, 1);
+// A length over the limit in seconds, with as many decimals as show it over: a frame beyond five
+// minutes is 300.0001 seconds, where one decimal would say 300.0.
+Reason describeSecondsOver(int64_t frames, uint32_t frequency, int64_t limitSeconds) {
+    int decimals = 1;
+    int64_t scale = 10;
+    while (frames * scale / frequency <= limitSeconds * scale && decimals < 9) {
+        ++decimals;
+        scale *= 10;
+    }
+    return Reason::Figure(static_cast<double>(frames) / frequency, decimals);
 }
 
 } // namespace
@@ -156,8 +164,9 @@ WaveLayout ReadWaveLayout(int descriptor, const std::string& path, const SoundLi
             {std::to_string(wave.sampleBytes), std::to_string(limits.maxDecodedBytes), path});
     const int64_t frames = wave.MostFrames();
     if (frames > limits.maxSeconds * wave.frequency)
-        throw RuntimeError(reasons::WaveTooLong, {describeSeconds(frames, wave.frequency),
-                                                  std::to_string(limits.maxSeconds), path});
+        throw RuntimeError(reasons::WaveTooLong,
+                           {describeSecondsOver(frames, wave.frequency, limits.maxSeconds),
+                            std::to_string(limits.maxSeconds), path});
     if (wave.MostDecodedBytes() > limits.maxDecodedBytes)
         throw RuntimeError(reasons::WaveDecodedTooLarge,
                            {std::to_string(wave.MostDecodedBytes()),

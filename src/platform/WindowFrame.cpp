@@ -6,7 +6,10 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace glintrow {
 namespace {
@@ -27,31 +30,54 @@ void noteGlobal(void* data, wl_registry*, uint32_t, const char* interface, uint3
 
 void forgetGlobal(void*, wl_registry*, uint32_t) {}
 
-// Whether the compositor offers to draw window frames itself; false also when it cannot be asked.
-bool compositorDrawsFrames(wl_display* display) {
+// Whether the compositor offers to draw window frames itself; none when it closed the connection
+// without an answer.
+std::optional<bool> askWhetherCompositorDrawsFrames(wl_display* display) {
     bool offered = false;
     wl_registry* registry = wl_display_get_registry(display);
     static const wl_registry_listener listener = {noteGlobal, forgetGlobal};
     wl_registry_add_listener(registry, &listener, &offered);
     const bool answered = wl_display_roundtrip(display) >= 0;
     wl_registry_destroy(registry);
-    return answered && offered;
+    if (!answered)
+        return std::nullopt;
+    return offered;
+}
+
+void sayNothing(const char*, va_list) {}
+
+void sayOnStandardError(const char* format, va_list arguments) {
+    std::vfprintf(stderr, format, arguments);
+}
+
+std::string describeClosedConnection() {
+    const QByteArray name = qgetenv("WAYLAND_DISPLAY");
+    return "the Wayland display " +
+           (name.isEmpty() ? std::string("wayland-0") : name.toStdString()) +
+           " closed the connection";
 }
 
 } // namespace
 
-void ChooseWindowFrame() {
-    if (qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION") || !willRunOnWayland())
-        return;
+std::string ChooseWindowFrame() {
+    if (qEnvironmentVariableIsSet("WAYLAND_SOCKET") || !willRunOnWayland())
+        return {};
+    wl_log_set_handler_client(sayNothing);
     wl_display* display = wl_display_connect(nullptr);
+    wl_log_set_handler_client(sayOnStandardError);
     if (!display)
-        return;
+        return {};
+    std::string failure;
+    std::optional<bool> drawsFrames = askWhetherCompositorDrawsFrames(display);
     // Qt's Wayland plugin loads the OpenGL stack (about 50 MB) only to decide whether it may draw
     // a frame of its own, and does so unless told to draw none. Where the compositor draws the
     // frame, the toolkit's would never be used, so it is told.
-    if (compositorDrawsFrames(display))
+    if (!drawsFrames)
+        failure = describeClosedConnection();
+    else if (*drawsFrames && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
         qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
     wl_display_disconnect(display);
+    return failure;
 }
 
 } // namespace glintrow

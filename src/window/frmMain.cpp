@@ -2,6 +2,7 @@
 #include "frmMain.h"
 
 #include "GameIcon.h"
+#include "GameTranslation.h"
 #include "MenuAccessible.h"
 #include "basDeclarations.h"
 #include "basDirectDrawStuff.h"
@@ -30,13 +31,7 @@
 namespace glintrow {
 namespace {
 
-// The translators of the player's language, the game's and the toolkit's own, for the program's
-// life.
-QTranslator& gameTranslator() {
-    static QTranslator translator;
-    return translator;
-}
-
+// The translator of the toolkit's own texts in the player's language, for the program's life.
 QTranslator& toolkitTranslator() {
     static QTranslator translator;
     return translator;
@@ -178,6 +173,9 @@ void frmMain::Form_Load() {
         picBoard->move(0, 0);
         picBoard->setFixedSize(BoardPixels, BoardPixels);
         layout()->setSizeConstraint(QLayout::SetFixedSize);
+        // A window that cannot grow offers no maximise button: the window manager on X11 and the
+        // toolkit's own frame on Wayland go by this flag, not by the fixed size.
+        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
         FormFont.Size = 36;
         FormFont.Name = "Tahoma";
         GameState = StateStarting;
@@ -344,15 +342,14 @@ CellWords frmMain::wordsOf(QPoint cell) const {
 void LoadPlayerLanguage(const QLocale& locale) {
     installTranslator(toolkitTranslator(), locale, QStringLiteral("qtbase"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    QString folder;
+    std::string folder;
     try {
-        folder = QString::fromStdString(AppPath() + "/" + TranslationsFolder);
+        folder = AppPath() + "/" + TranslationsFolder;
     } catch (const std::exception&) {
     }
-    installTranslator(gameTranslator(), locale, QString::fromUtf8(TranslationsName), folder);
+    const QTranslator* game = InstallGameTranslation(locale, folder);
     // The figures in a text follow the language it is said in: English where none was found.
-    QLocale::setDefault(gameTranslator().isEmpty() ? QLocale::c()
-                                                   : QLocale(gameTranslator().language()));
+    QLocale::setDefault(game ? QLocale(game->language()) : QLocale::c());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

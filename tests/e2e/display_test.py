@@ -1,11 +1,14 @@
-"""Starts the real game where there is no display, and natively on a real Wayland compositor."""
+"""Starts the real game where there is no display, on a compositor that closes the connection,
+and natively on a real Wayland compositor."""
 
 import os
 import pwd
 import shutil
 import re
+import socket
 import subprocess
 import tempfile
+import threading
 import time
 
 import numpy
@@ -34,13 +37,42 @@ def run_without_display(session, executable):
     session.step("starting the game with DISPLAY and WAYLAND_DISPLAY unset")
     game = session.start_game(executable, {"DISPLAY": None, "WAYLAND_DISPLAY": None,
                                            "QT_QPA_PLATFORM": None})
+    check_one_line_and_status_1(session, game,
+                                "glintrow: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)")
+
+
+def check_one_line_and_status_1(session, game, line):
+    """The game ends with status 1, having printed exactly the line, and nothing else."""
     status = game.wait_for_exit(EXIT_TIMEOUT)
     game.log.flush()
     with open(session.run.log_path, encoding="utf-8", errors="replace") as log:
         lines = log.read().splitlines()
     check(status == 1, f"the game ended with status {status}, not 1")
-    check(lines == ["glintrow: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)"],
-          f"the game printed {lines!r} instead of one line naming the missing display")
+    check(lines == [line], f"the game printed {lines!r} instead of the one line {line!r}")
+
+
+def run_on_closing_compositor(session, executable):
+    """A compositor that takes each connection and closes it at once: the game's own line naming
+    it, and status 1, however Qt would have ended."""
+    runtime = session.run.runtime_dir()
+    listener = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    listener.bind(os.path.join(runtime, "closing"))
+    listener.listen(4)
+    session.run.on_exit(listener.close)
+
+    def close_each():
+        while True:
+            try:
+                listener.accept()[0].close()
+            except OSError:
+                return
+
+    threading.Thread(target=close_each, daemon=True).start()
+    session.step("starting the game on a compositor that closes every connection")
+    game = session.start_game(executable, {"DISPLAY": None, "WAYLAND_DISPLAY": "closing",
+                                           "QT_QPA_PLATFORM": "wayland"})
+    check_one_line_and_status_1(session, game,
+                                "glintrow: the Wayland display closing closed the connection")
 
 
 class Weston:
@@ -383,6 +415,8 @@ def run_frame_choices(session, executable):
 def run_case(session, executable, case):
     if case == "no-display":
         run_without_display(session, executable)
+    elif case == "wayland-closing":
+        run_on_closing_compositor(session, executable)
     elif case == "wayland":
         run_on_wayland(session, executable)
     elif case == "wayland-scale-2":

@@ -187,7 +187,7 @@ TEST_F(WaveTest, GameTakesFiveMinutesAtOneToThreeHundredEightyFourKilohertz) {
     const int64_t fiveMinutes = MaxSoundSeconds * MinSampleRate;
     ExpectRefusals({{Wave(1, MinSampleRate, 8, Silence(fiveMinutes)), ""},
                     {Wave(1, MinSampleRate, 8, Silence(fiveMinutes + 1)),
-                     "Wave file too long (300.0 seconds, more than 300)"},
+                     "Wave file too long (300.001 seconds, more than 300)"},
                     {Wave(1, MaxSampleRate, 8, Silence(10)), ""},
                     {Wave(1, MinSampleRate - 1, 8, Silence(10)),
                      "Wave file's sample rate out of range (999 Hz, not 1000 to 384000)"},
@@ -208,7 +208,7 @@ TEST_F(WaveTest, EachLimitTakesASoundAtItAndRefusesOneBeyondItByName) {
     const auto blocks = [](int count) { return std::string(count * 256, '\0'); };
     ExpectRefusals(
         {{Wave(1, 8000, 8, Silence(8000)), ""},
-         {Wave(1, 8000, 8, Silence(8001)), "Wave file too long (1.0 seconds, more than 1)"},
+         {Wave(1, 8000, 8, Silence(8001)), "Wave file too long (1.0001 seconds, more than 1)"},
          {Wave(1, 8000, 8, ""), "Wave file holds no sound"},
          {Wave(1, 3999, 8, Silence(400)),
           "Wave file's sample rate out of range (3999 Hz, not 4000 to 16000)"},
@@ -221,11 +221,11 @@ TEST_F(WaveTest, EachLimitTakesASoundAtItAndRefusesOneBeyondItByName) {
          // 505 samples a block: 16 blocks are 8080 samples, 17 are 8585.
          {Wave(1, 8100, 4, blocks(16), std::nullopt, ImaAdpcmEncoding, 256), ""},
          {Wave(1, 8100, 4, blocks(17), std::nullopt, ImaAdpcmEncoding, 256),
-          "Wave file too long (1.1 seconds, more than 1)"},
+          "Wave file too long (1.06 seconds, more than 1)"},
          // 500 samples a block: 16 blocks are 8000 samples, 17 are 8500.
          {Wave(1, 8000, 4, blocks(16), std::nullopt, MsAdpcmEncoding, 256, MsAdpcmFields(500)), ""},
          {Wave(1, 8000, 4, blocks(17), std::nullopt, MsAdpcmEncoding, 256, MsAdpcmFields(500)),
-          "Wave file too long (1.1 seconds, more than 1)"}},
+          "Wave file too long (1.06 seconds, more than 1)"}},
         [this](const std::string& path) { Load(path)->Play(DSBPLAY_DEFAULT); });
 }
 

@@ -11,6 +11,7 @@
 #include "platform/WaveFile.h"
 
 #include <QBuffer>
+#include <QMenu>
 #include <QTest>
 #include <gmock/gmock.h>
 
@@ -19,6 +20,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -72,9 +74,16 @@ bool IsBitmap(const std::string& file) {
     return file.ends_with(".bmp");
 }
 
+bool IsTranslation(const std::string& file) {
+    return file.ends_with(".qm");
+}
+
 // The folder of the program's folder that holds a file.
 std::string FolderOf(const std::string& file) {
-    return IsBitmap(file) ? ImagesFolder : file.ends_with(".png") ? IconsFolder : SoundsFolder;
+    return IsBitmap(file)           ? ImagesFolder
+           : file.ends_with(".png") ? IconsFolder
+           : IsTranslation(file)    ? TranslationsFolder
+                                    : SoundsFolder;
 }
 
 using Colour = std::array<uint8_t, 3>;
@@ -198,6 +207,13 @@ std::string DamagedContent(const fs::path& path, const std::string& fault) {
     }
     if (fault == "text")
         return Text();
+    // The same size, with a few bytes of its tables turned over.
+    if (fault == "flipped") {
+        std::string whole = ReadWhole(path);
+        for (size_t at = whole.size() / 16; at < whole.size() / 16 + 8; ++at)
+            whole[at] = static_cast<char>(~whole[at]);
+        return whole;
+    }
     if (fault == "enormous")
         return BitmapClaiming(100000, 100000);
     if (fault == "large")
@@ -382,6 +398,7 @@ using UnusableWave = BadFilesTest;
 using CutWave = BadFilesTest;
 using UsableOddFile = BadFilesTest;
 using UnusableIcon = BadFilesTest;
+using UnusableTranslation = BadFilesTest;
 
 // The drawing set-up's box names the file; the game goes on without the picture until a frame
 // needs it, and that frame's failure stops the frame loop with a box of its own. The window stays
@@ -501,6 +518,27 @@ TEST_P(UnusableIcon, IsSkippedWithOneLineBeforeItIsDecodedAndTheGamePlays) {
     EXPECT_GT(idleFrame_, 0) << "the board never settled";
 }
 
+// A translation that is not the one the build released is left out before the toolkit reads it,
+// with one line naming it: the window speaks English.
+TEST_P(UnusableTranslation, IsLeftOutWithOneLineAndTheWindowSpeaksEnglish) {
+    const EnglishAfterwards englishAfterwards;
+    const std::string& file = GetParam().file;
+    const size_t prefix = std::strlen(TranslationsName) + 1;
+    const std::string language = file.substr(prefix, file.size() - prefix - std::strlen(".qm"));
+    ::testing::internal::CaptureStderr();
+    LoadPlayerLanguage(QLocale(QString::fromStdString(language)));
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_THAT(errors, HasSubstr(damaged_.string()));
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    frmMain window;
+    EXPECT_EQ(window.mnuGame->title(), "&Game");
+    EXPECT_EQ(window.mnuAbout->text(), "&About...");
+}
+
+std::string TranslationFile(const char* language) {
+    return std::string(TranslationsName) + "_" + language + ".qm";
+}
+
 std::vector<BadFile> UnusableBitmaps() {
     std::vector<BadFile> cases;
     for (const char* bitmap : Bitmaps) {
@@ -542,6 +580,11 @@ INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableIcon,
                          ::testing::Values(BadFile{IconFiles[std::size(IconFiles) - 1], "5600x5600",
                                                    5600 * 5600},
                                            BadFile{IconFiles[0], "noise"}),
+                         NameCase);
+INSTANTIATE_TEST_SUITE_P(BadFiles, UnusableTranslation,
+                         ::testing::Values(BadFile{TranslationFile("ja"), "flipped"},
+                                           BadFile{TranslationFile("de"), "truncated"},
+                                           BadFile{TranslationFile("ru"), "fifo"}),
                          NameCase);
 INSTANTIATE_TEST_SUITE_P(BadFiles, UsableOddFile,
                          ::testing::Values(BadFile{BoardBitmapFile, "200x300"},

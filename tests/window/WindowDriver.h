@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -21,6 +22,11 @@ struct ShownBox {
     std::string text;
     MsgBoxIcon icon;
     std::string title;
+};
+
+// Speaks the game's own English again when the test ends, whatever language it loaded.
+struct EnglishAfterwards {
+    ~EnglishAfterwards() { LoadPlayerLanguage(QLocale::c()); }
 };
 
 // Runs the real window on a test-controlled tick: each frame's event processing first runs the
@@ -61,7 +67,7 @@ protected:
     // A copy of the program's folder with one file taken away.
     void UseFolderWithout(const QString& missing) {
         const QDir assets(QStringLiteral(ASSET_DIR));
-        for (const char* sub : {ImagesFolder, IconsFolder, SoundsFolder}) {
+        for (const char* sub : {ImagesFolder, IconsFolder, SoundsFolder, TranslationsFolder}) {
             const QString folder = QString::fromLatin1(sub);
             QDir().mkpath(copy_.filePath(folder));
             for (const QString& file : QDir(assets.filePath(folder)).entryList(QDir::Files)) {

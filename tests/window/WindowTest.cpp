@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <cstdlib>
 #include <tuple>
 #include <vector>
@@ -60,7 +61,8 @@ TEST_F(WindowTest, MenusHoldEveryItemSeparatorAndShortcutInOrder) {
     EXPECT_FALSE(window.mnuPlaySound->isChecked());
 }
 
-TEST_F(WindowTest, WindowIsFittedToTheBoardBelowTheMenuBarAndKeepsItsSize) {
+// A window that cannot grow offers no maximise button, and the window system asks for none.
+TEST_F(WindowTest, WindowIsFittedToTheBoardBelowTheMenuBarAndKeepsItsSizeWithNoMaximiseButton) {
     frmMain window;
     QSize fitted;
     RunGame(window, 3, [&](int frame) {
@@ -74,6 +76,7 @@ TEST_F(WindowTest, WindowIsFittedToTheBoardBelowTheMenuBarAndKeepsItsSize) {
     EXPECT_EQ(window.picBoard->pos(), QPoint(0, window.menuBar()->height()));
     EXPECT_EQ(fitted, QSize(416, 416 + window.menuBar()->height()));
     EXPECT_EQ(window.size(), fitted);
+    EXPECT_FALSE(window.windowHandle()->flags() & Qt::WindowMaximizeButtonHint);
 }
 
 TEST_F(WindowTest, PlaySoundFlipsTheFlagTheCheckMarkAndTheSoundDeviceByMenuAndShortcut) {
@@ -190,9 +193,7 @@ TEST_F(WindowTest, WindowSpeaksThePlayersLanguageAndEnglishStaysAsItIs) {
         {"C", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
          "Game Over", "Board", "Cancel", "File not found: ", "1.5"},
     };
-    struct EnglishAfterwards {
-        ~EnglishAfterwards() { LoadPlayerLanguage(QLocale::c()); }
-    } englishAfterwards;
+    const EnglishAfterwards englishAfterwards;
     RecordBoxes();
     Hooks().endProgram = [](int) {};
     const std::string folder = appPath_;

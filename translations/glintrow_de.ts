@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>nicht ausgewählt</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ eine Reihe aus drei gleichen Steinen bildet</translation>
     <message>
         <source>About this game...</source>
         <translation>Über dieses Spiel...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>%1 entfernt</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>Keine Reihe</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>Kombo %1, %2 entfernt</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>no seleccionado</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ de tres gemas idénticas</translation>
     <message>
         <source>About this game...</source>
         <translation>Acerca de este juego...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Sonido activado</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Sonido desactivado</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>Eliminadas: %1</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>Sin línea</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>Combo %1, eliminadas: %2</translation>
     </message>
 </context>
 <context>

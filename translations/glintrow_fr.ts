@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>non sélectionné</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ de trois gemmes identiques</translation>
     <message>
         <source>About this game...</source>
         <translation>À propos de ce jeu...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son désactivé</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>Retirées : %1</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>Pas de ligne</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>Combo %1, retirées : %2</translation>
     </message>
 </context>
 <context>

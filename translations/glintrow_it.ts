@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>non selezionato</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ di tre gemme identiche</translation>
     <message>
         <source>About this game...</source>
         <translation>Informazioni su questo gioco...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Audio attivo</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Audio disattivato</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>Rimosse: %1</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>Nessuna linea</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>Combo %1, rimosse: %2</translation>
     </message>
 </context>
 <context>

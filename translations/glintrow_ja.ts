@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>未選択</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1、%2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ identical pices</source>
     <message>
         <source>About this game...</source>
         <translation>このゲームについて...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>端</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>サウンド オン</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>サウンド オフ</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>%1 個消去</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>列なし</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>コンボ %1、%2 個消去</translation>
     </message>
 </context>
 <context>

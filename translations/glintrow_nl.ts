@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>niet geselecteerd</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ daarmee een rij van drie gelijke stenen vormt</translation>
     <message>
         <source>About this game...</source>
         <translation>Over dit spel...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Geluid aan</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>%1 weggehaald</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>Geen rij</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>Combo %1, %2 weggehaald</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>niezaznaczony</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ trzech jednakowych klejnotów</translation>
     <message>
         <source>About this game...</source>
         <translation>O tej grze...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Krawędź</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Dźwięk włączony</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Dźwięk wyłączony</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>Usunięto: %1</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>Brak linii</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>Kombo %1, usunięto: %2</translation>
     </message>
 </context>
 <context>

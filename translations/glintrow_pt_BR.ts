@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>não selecionado</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ de três gemas idênticas</translation>
     <message>
         <source>About this game...</source>
         <translation>Sobre este jogo...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Borda</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Som ligado</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Som desligado</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>Removidas: %1</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>Sem linha</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>Combo %1, removidas: %2</translation>
     </message>
 </context>
 <context>

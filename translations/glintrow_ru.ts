@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>не выбран</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ identical pices</source>
     <message>
         <source>About this game...</source>
         <translation>Об этой игре...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>Край</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Новая игра</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Звук включён</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Звук выключен</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>Убрано: %1</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>Нет линии</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>Комбо %1, убрано: %2</translation>
     </message>
 </context>
 <context>

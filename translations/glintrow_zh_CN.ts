@@ -15,6 +15,11 @@
         <source>not selected</source>
         <translation>未选中</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
+        <translation>%1，%2</translation>
+    </message>
 </context>
 <context>
     <name>glintrow::frmMain</name>
@@ -105,6 +110,34 @@ identical pices</source>
     <message>
         <source>About this game...</source>
         <translation>关于本游戏...</translation>
+    </message>
+    <message>
+        <source>Edge</source>
+        <translation>边缘</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>声音开</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>声音关</translation>
+    </message>
+    <message>
+        <source>Cleared %1</source>
+        <translation>消除 %1 个</translation>
+    </message>
+    <message>
+        <source>No line</source>
+        <translation>没有连线</translation>
+    </message>
+    <message>
+        <source>Combo %1, cleared %2</source>
+        <translation>连击 %1，消除 %2 个</translation>
     </message>
 </context>
 <context>

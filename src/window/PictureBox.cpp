@@ -143,8 +143,12 @@ CellWords PictureBox::wordsOf(QPoint cell) const {
 bool PictureBox::stepFocus(int columns, int rows) {
     const auto clamp = [](int at) { return std::clamp(at, 0, BoardSize - 1); };
     const QPoint from = focus_;
+    const QRect left = frame_->geometry();
     placeFocus(QPoint(clamp(focus_.x() + columns), clamp(focus_.y() + rows)));
     frame_->setVisible(view_.showsGems());
+    // Shown at once, as a press is: a still board's frame loop sleeps, and the repaint the move
+    // posts would wait for the next frame's event step.
+    repaint(QRegion(left) + frame_->geometry());
     return focus_ != from;
 }
 

@@ -5,6 +5,9 @@
 #include "RegularFile.h"
 #include "WaveFile.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -16,7 +19,12 @@
 namespace glintrow {
 
 namespace {
-constexpr int ChunkFrames = 1024;
+// The mixer's period: 256 frames, 5.8 ms at 44.1 kHz, is the most a sound waits to start. Its
+// thread wakes for each period while the device is open, so the device sleeps while nothing sounds.
+constexpr int ChunkFrames = 256;
+// How long the mixer stays awake after the last sound ends: a move's sounds follow each other
+// closer than this, so it wakes once a move at most.
+constexpr int QuietMilliseconds = 1500;
 
 struct FreeWithSdl {
     void operator()(Uint8* samples) const { SDL_free(samples); }
@@ -124,13 +132,19 @@ struct DirectSound::Device {
     // The most bytes the loaded sounds may take in the mixer's format: their buffers' size.
     int64_t loadedBytes = 0;
     SoundLimits limits;
+    // The game holds the device: sound is on. While nothing sounds it sleeps, closed, and wakes
+    // for the next sound.
     bool open = false;
+    bool asleep = false;
+    QTimer quiet;
 
     Device() {
         // Leave SIGINT and SIGTERM to the program: SDL would otherwise swallow them.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         Open(SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
         Mix_QuerySpec(&frequency, &format, &channels);
+        quiet.setSingleShot(true);
+        QObject::connect(&quiet, &QTimer::timeout, [this] { SleepWhileQuiet(); });
     }
     ~Device() { Close(); }
 
@@ -138,6 +152,59 @@ struct DirectSound::Device {
     void Open(int allowedChanges) {
         if (open)
             return;
+        Start(allowedChanges);
+        open = true;
+        KeepAwhile();
+    }
+
+    void Close() {
+        if (!open)
+            return;
+        if (!asleep)
+            Stop();
+        asleep = false;
+        quiet.stop();
+        open = false;
+    }
+
+    // The mixer runs: sound is on, and a sound played not long ago.
+    bool IsAwake() const { return open && !asleep; }
+
+    // Wakes the sleeping device for a sound, and keeps it awake for a quiet spell after it. A
+    // device that cannot be had again (its server went away) leaves the game silent, not stopped.
+    bool WakeForSound() {
+        if (asleep) {
+            try {
+                Start(0);
+            } catch (const RuntimeError& failure) {
+                std::fprintf(stderr, "glintrow: %s; the sound stays silent\n", failure.what());
+                return false;
+            }
+            asleep = false;
+        }
+        KeepAwhile();
+        return true;
+    }
+
+    // Stays awake for a quiet spell from now; without an event loop to end it, for good.
+    void KeepAwhile() {
+        if (QCoreApplication::instance())
+            quiet.start(QuietMilliseconds);
+    }
+
+    void SleepWhileQuiet() {
+        if (!open || asleep)
+            return;
+        if (Mix_Playing(-1) > 0) {
+            quiet.start(QuietMilliseconds);
+            return;
+        }
+        Stop();
+        asleep = true;
+    }
+
+private:
+    void Start(int allowedChanges) {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             throw RuntimeError(reasons::NoSoundDevice, {std::string(SDL_GetError())});
         if (Mix_OpenAudioDevice(frequency, format, channels, ChunkFrames, nullptr,
@@ -147,17 +214,13 @@ struct DirectSound::Device {
             throw RuntimeError(reasons::NoSoundDevice, {error});
         }
         Mix_AllocateChannels(std::max(voices, 1));
-        open = true;
     }
 
     // Closing the audio subsystem too ends every thread it started.
-    void Close() {
-        if (!open)
-            return;
+    void Stop() {
         Mix_HaltChannel(-1);
         Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        open = false;
     }
 };
 
@@ -243,7 +306,7 @@ struct DirectSoundBuffer::Voice {
         device->loadedBytes -= share;
         if (!chunk)
             return;
-        if (device->open)
+        if (device->IsAwake())
             Mix_HaltChannel(channel);
         Mix_FreeChunk(chunk);
     }
@@ -253,12 +316,14 @@ DirectSoundBuffer::DirectSoundBuffer(std::unique_ptr<Voice> voice) : voice_(std:
 DirectSoundBuffer::~DirectSoundBuffer() = default;
 
 void DirectSoundBuffer::SetCurrentPosition(int32_t) {
-    if (voice_->chunk && voice_->device->open)
+    if (voice_->chunk && voice_->device->IsAwake())
         Mix_HaltChannel(voice_->channel);
 }
 
 void DirectSoundBuffer::Play(int32_t) {
     if (!voice_->chunk || !voice_->device->open)
+        return;
+    if (!voice_->device->WakeForSound())
         return;
     if (Mix_PlayChannel(voice_->channel, voice_->chunk, 0) < 0)
         throw RuntimeError(reasons::SoundNotPlayed, {std::string(Mix_GetError())});
@@ -280,6 +345,10 @@ void DirectSound::OpenDevice() {
 
 bool DirectSound::HoldsDevice() const {
     return device_->open;
+}
+
+bool DirectSound::IsMixerAwake() const {
+    return device_->IsAwake();
 }
 
 void DirectSound::SetLimits(const SoundLimits& limits) {

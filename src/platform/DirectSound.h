@@ -62,6 +62,9 @@ public:
     // the reason when it cannot be had.
     void OpenDevice();
     bool HoldsDevice() const;
+    // Whether the mixer runs: while sound is on but nothing has sounded for a spell it sleeps,
+    // and its thread with it, until the next sound; for tests.
+    bool IsMixerAwake() const;
     // The limits the sounds loaded from now on keep; the game keeps the defaults.
     void SetLimits(const SoundLimits& limits);
     // The most bytes the loaded sounds may take together in the mixer's format; for tests.

@@ -1,6 +1,7 @@
 // The real window driven as a player would: menus, shortcuts, boxes, closing and start-up
 // failures, with the frame loop running on a tick the test controls.
 #include "WindowDriver.h"
+#include "basDirectSoundStuff.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,6 +78,27 @@ TEST_F(WindowTest, WindowIsFittedToTheBoardBelowTheMenuBarAndKeepsItsSizeWithNoM
     EXPECT_EQ(fitted, QSize(416, 416 + window.menuBar()->height()));
     EXPECT_EQ(window.size(), fitted);
     EXPECT_FALSE(window.windowHandle()->flags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(WindowTest, MixerSleepsThroughAQuietSpellAndTheNextSoundWakesIt) {
+    frmMain window;
+    RunGame(window, 3, [&](int frame) {
+        if (frame != 2)
+            return;
+        window.mnuPlaySound->trigger();
+        EXPECT_TRUE(DS->IsMixerAwake());
+        const auto asleep = [] { return !DS->IsMixerAwake(); };
+        ASSERT_TRUE(QTest::qWaitFor(asleep, 20000))
+            << "the mixer stayed awake with nothing to play";
+        EXPECT_TRUE(DS->HoldsDevice()) << "sound stays on while the mixer sleeps";
+        const int32_t plays = SoundBuffers[SoundSelect]->PlayCount();
+        PlaySoundEffect(SoundSelect);
+        EXPECT_TRUE(DS->IsMixerAwake());
+        EXPECT_EQ(SoundBuffers[SoundSelect]->PlayCount(), plays + 1);
+        ASSERT_TRUE(QTest::qWaitFor(asleep, 20000));
+    });
+    // The close that follows releases every sound with the mixer asleep.
+    EXPECT_TRUE(AreGameObjectsReleased());
 }
 
 TEST_F(WindowTest, PlaySoundFlipsTheFlagTheCheckMarkAndTheSoundDeviceByMenuAndShortcut) {

@@ -11,13 +11,13 @@ import time
 import numpy
 
 import game_facts
-from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
-from pictures import BOARD, CELLS, Picture, encode_bmp, find_cells_showing_gems, read_board_picture
-from runner import StillBoard, run_test
+from harness.checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
+from harness.pictures import (BITMAPS, BOARD, CELLS, Picture, encode_bmp, find_cells_showing_gems,
+                              read_board_picture)
+from harness.runner import StillBoard, run_test
 
 DRAWING_FAILURE = "This is uncalled-for!"
 SOUND_FAILURE = "Ombra Glintrow"
-BITMAPS = (game_facts.BOARD_BITMAP, game_facts.GEM_SHEET, game_facts.TARGET_BITMAP)
 
 # A board picture of another size, larger than the board area, in six bands that show where each
 # part of it is drawn.

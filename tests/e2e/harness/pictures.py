@@ -8,11 +8,12 @@ import zlib
 import numpy
 
 import game_facts
-from checks import check
+from .checks import check
 
 CELL = game_facts.CELL_SIZE
 CELLS = game_facts.BOARD_SIZE
 BOARD = CELL * CELLS
+BITMAPS = (game_facts.BOARD_BITMAP, game_facts.GEM_SHEET, game_facts.TARGET_BITMAP)
 
 
 class Picture:
@@ -86,10 +87,19 @@ def read_bmp(path):
     return Picture(numpy.ascontiguousarray(pixels if height < 0 else pixels[::-1]))
 
 
-def read_board_picture(folder, scale_mark=""):
-    """The board picture of the game in a folder, or its version at a scale ("@2x")."""
-    name, extension = os.path.splitext(game_facts.BOARD_BITMAP)
-    return read_bmp(os.path.join(folder, "images", f"{name}{scale_mark}{extension}"))
+def name_scaled_picture(name, scale):
+    """The file name of a picture in images/ at one of the build's scales: Board@2x.bmp."""
+    stem, extension = os.path.splitext(name)
+    if scale == 1:
+        return name
+    check(scale in game_facts.PICTURE_SCALES, f"the build draws no pictures at {scale}")
+    return game_facts.SCALED_PICTURE_NAME.format(stem=stem, scale=scale, extension=extension)
+
+
+def read_board_picture(folder, scale=1):
+    """The board picture of the game in a folder, at one of its scales."""
+    return read_bmp(os.path.join(folder, "images",
+                                 name_scaled_picture(game_facts.BOARD_BITMAP, scale)))
 
 
 def encode_bmp_header(width, height, pixel_bytes):
@@ -109,7 +119,7 @@ def encode_bmp(picture):
 def split_cells(board, scale=1):
     """A board's pixels, or one value a pixel, by row of cells, row in the cell, column of cells
     and column in the cell; the board may hold scale device pixels a pixel."""
-    cell = CELL * scale
+    cell = round(CELL * scale)
     return board.reshape((CELLS, cell, CELLS, cell) + board.shape[2:])
 
 
@@ -119,21 +129,25 @@ def list_cells(marked):
 
 
 class BoardView:
-    """Where the board lies on the screen, and its cells in a screenshot."""
+    """Where the board lies on the screen, and its cells in a screenshot; the screen may hold
+    scale device pixels a pixel."""
 
-    def __init__(self, left, top):
+    def __init__(self, left, top, scale=1):
         self.left = left
         self.top = top
+        self.scale = scale
 
     def crop_board(self, shot):
-        return shot.crop(self.left, self.top, BOARD, BOARD)
+        side = round(BOARD * self.scale)
+        return shot.crop(self.left, self.top, side, side)
 
     def locate_cell_centre(self, column, row):
-        return self.left + CELL * column + CELL // 2, self.top + CELL * row + CELL // 2
+        return (self.left + round(self.scale * (CELL * column + CELL // 2)),
+                self.top + round(self.scale * (CELL * row + CELL // 2)))
 
     def find_changed_cells(self, before, after):
         changed = self.crop_board(before).pixels != self.crop_board(after).pixels
-        return list_cells(split_cells(changed.any(axis=2)).any(axis=(1, 3)))
+        return list_cells(split_cells(changed.any(axis=2), self.scale).any(axis=(1, 3)))
 
 
 def find_cells_showing_gems(board, background, scale=1):

@@ -139,29 +139,34 @@ def describe_threads(phases):
             + [describe("The window that only waits", "still", 1)])
 
 
+def format_figure(value, unit, decimals):
+    return f"{value:,.{decimals}f} {unit}"
+
+
 def judge(meets, value):
     if meets is None:
         return ""
     return "yes" if meets(value) else "NO"
 
 
+def print_figure_table(headers, rows, *columns):
+    """A table of figures: a row each, a column for each set of figures (a cell stays empty where
+    a set lacks the figure), then the goal and whether the first set meets it."""
+    print("| " + " | ".join(headers) + " | Goal | Met |")
+    print("|---|" + "---:|" * len(columns) + "---|---|")
+    for key, label, unit, decimals, goal, meets in rows:
+        cells = " | ".join(format_figure(figures[key], unit, decimals) if key in figures else ""
+                           for figures in columns)
+        print(f"| {label} | {cells} | {goal} | {judge(meets, columns[0][key])} |")
+    print()
+
+
 def print_tables(figures, game, waiter, memory, notes):
     """The hot loops' figures, the game's beside the window that only waits, and its memory on
     each display server; then the notes."""
-    print("| Figure | Measured | Goal | Met |")
-    print("|---|---:|---|---|")
-    for key, label, unit, decimals, goal, meets in ROWS:
-        value = figures[key]
-        print(f"| {label} | {value:,.{decimals}f} {unit} | {goal} | {judge(meets, value)} |")
-    print()
-    print("| The game on its window | The game | A window that only waits | Goal | Met |")
-    print("|---|---:|---:|---|---|")
-    for key, label, unit, decimals, goal, meets in GAME_ROWS:
-        value = game[key]
-        floor = f"{waiter[key]:,.{decimals}f} {unit}" if key in waiter else ""
-        print(f"| {label} | {value:,.{decimals}f} {unit} | {floor} | {goal} "
-              f"| {judge(meets, value)} |")
-    print()
+    print_figure_table(("Figure", "Measured"), ROWS, figures)
+    print_figure_table(("The game on its window", "The game", "A window that only waits"),
+                       GAME_ROWS, game, waiter)
     print("| Memory once the board has dropped in | Peak RSS | PSS | Private "
           "| Window frame mapped | Graphics stack mapped | Goal | Met |")
     print("|---|---:|---:|---:|---|---|---|---|")
@@ -186,7 +191,7 @@ def print_scale_table(name, figures, allowance=None, goals=True):
         if key not in figures[scales[0]]:
             continue
         values = {scale: figures[scale][key] for scale in scales}
-        cells = " | ".join(f"{values[scale]:,.{decimals}f} {unit}" for scale in scales)
+        cells = " | ".join(format_figure(values[scale], unit, decimals) for scale in scales)
         met = ""
         if goals and meets:
             met = {True: "yes", False: "NO", None: "not compared: no --today"}[

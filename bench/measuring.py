@@ -11,7 +11,7 @@ import time
 from harness.checks import START_TIMEOUT, TestFailure, check, wait_until
 from harness.compositors import Sway, find_wayland_socket
 from harness.game_process import FRAME_PLUGIN, GRAPHICS_STACK, SHORT_GAME_MOVES, Game, freeze_clock
-from harness.pictures import BITMAPS, name_scaled_picture
+from harness.pictures import BITMAPS, locate_picture
 from harness.runner import Session, Stage
 from harness.xserver import XServer, stop_process
 from watching import (compute_frame_figures, compute_interval_figures, compute_phase_figures,
@@ -245,7 +245,5 @@ def measure_scales(build, today, seconds):
     for scale in SCALES if today else ():
         runs[("today", scale)] = [measure_at_scale(
             build, os.path.join(os.path.abspath(today), "glintrow"), scale, seconds)]
-    images = os.path.join(build, "images")
-    pictures_at_2 = sum(measure_decoded_mb(os.path.join(images, name_scaled_picture(name, 2)))
-                        for name in BITMAPS)
+    pictures_at_2 = sum(measure_decoded_mb(locate_picture(build, name, 2)) for name in BITMAPS)
     return runs, pictures_at_2

@@ -40,12 +40,12 @@ class Game:
                  memory_limit_kb=MEMORY_LIMIT_KB):
         """run: the stage it runs on; xserver: the X server it runs under, or None for a game that
         is only a Wayland client; loader: the dynamic loader to start the game through, given the
-        game's path relative to the run's folder; address_space: a limit in bytes on the
-        game's address space; memory_limit_kb: the resident memory at which it is killed, or None
+        game's path relative to the run's folder; address_space: a limit in bytes on the game's
+        address space; memory_limit_kb: the resident memory at which it is killed, or None
         to leave it unwatched (a benchmark that counts every wake-up adds no poller)."""
         self.run = run
-        env = dict(xserver.env if xserver else os.environ, SDL_AUDIODRIVER="dummy", XDG_RUNTIME_DIR=run.runtime_dir(),
-                   QT_QPA_PLATFORM="xcb")
+        env = dict(xserver.env if xserver else os.environ, SDL_AUDIODRIVER="dummy",
+                   XDG_RUNTIME_DIR=run.runtime_dir(), QT_QPA_PLATFORM="xcb")
         # The pictures are compared pixel for pixel, so the desktop's scaling and style stay out
         # unless the settings bring them.
         for setting in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",

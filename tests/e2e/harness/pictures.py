@@ -87,19 +87,19 @@ def read_bmp(path):
     return Picture(numpy.ascontiguousarray(pixels if height < 0 else pixels[::-1]))
 
 
-def name_scaled_picture(name, scale):
-    """The file name of a picture in images/ at one of the build's scales: Board@2x.bmp."""
-    stem, extension = os.path.splitext(name)
-    if scale == 1:
-        return name
-    check(scale in game_facts.PICTURE_SCALES, f"the build draws no pictures at {scale}")
-    return game_facts.SCALED_PICTURE_NAME.format(stem=stem, scale=scale, extension=extension)
+def locate_picture(folder, name, scale=1):
+    """The path of one of the pictures of the game in a folder, at one of the build's scales: the
+    board at 2 is images/Board@2x.bmp."""
+    if scale != 1:
+        check(scale in game_facts.PICTURE_SCALES, f"the build draws no pictures at {scale}")
+        stem, extension = os.path.splitext(name)
+        name = game_facts.SCALED_PICTURE_NAME.format(stem=stem, scale=scale, extension=extension)
+    return os.path.join(folder, game_facts.IMAGES_FOLDER, name)
 
 
 def read_board_picture(folder, scale=1):
     """The board picture of the game in a folder, at one of its scales."""
-    return read_bmp(os.path.join(folder, "images",
-                                 name_scaled_picture(game_facts.BOARD_BITMAP, scale)))
+    return read_bmp(locate_picture(folder, game_facts.BOARD_BITMAP, scale))
 
 
 def encode_bmp_header(width, height, pixel_bytes):
@@ -172,7 +172,7 @@ class GemReader:
         self.background = read_board_picture(folder)
         check((self.background.width, self.background.height) == (BOARD, BOARD),
               "the play test needs the build's own 416 x 416 board picture")
-        sheet = read_bmp(os.path.join(folder, "images", game_facts.GEM_SHEET)).pixels
+        sheet = read_bmp(locate_picture(folder, game_facts.GEM_SHEET)).pixels
         self.margin = margin
         inner = slice(margin, CELL - margin)
         kinds = game_facts.GEM_KINDS

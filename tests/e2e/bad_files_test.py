@@ -11,13 +11,13 @@ import time
 import numpy
 
 import game_facts
-from checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
-from pictures import BOARD, CELLS, Picture, encode_bmp, find_cells_showing_gems, read_board_picture
-from runner import StillBoard, run_test
+from harness.checks import EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
+from harness.pictures import (BITMAPS, BOARD, CELLS, Picture, encode_bmp, find_cells_showing_gems,
+                              locate_picture, read_board_picture)
+from harness.runner import StillBoard, run_test
 
 DRAWING_FAILURE = "This is uncalled-for!"
 SOUND_FAILURE = "Ombra Glintrow"
-BITMAPS = (game_facts.BOARD_BITMAP, game_facts.GEM_SHEET, game_facts.TARGET_BITMAP)
 
 # A board picture of another size, larger than the board area, in six bands that show where each
 # part of it is drawn.
@@ -103,7 +103,7 @@ def copy_game(executable, folder):
     source = os.path.dirname(executable)
     os.makedirs(folder)
     shutil.copy2(executable, folder)
-    for part in ("images", "sounds"):
+    for part in (game_facts.IMAGES_FOLDER, game_facts.SOUNDS_FOLDER):
         shutil.copytree(os.path.join(source, part), os.path.join(folder, part))
     return os.path.join(folder, os.path.basename(executable))
 
@@ -236,7 +236,10 @@ def run_case(session, executable, case):
     check(name in BITMAPS or name in game_facts.WAVE_FILES,
           f"no such file of the game: {name}")
     game = copy_game(executable, folder)
-    damage(os.path.join(folder, "images" if name in BITMAPS else "sounds", name), fault)
+    if name in BITMAPS:
+        damage(locate_picture(folder, name), fault)
+    else:
+        damage(os.path.join(folder, game_facts.SOUNDS_FOLDER, name), fault)
 
     session.step(f"start the game with {name} {fault}")
     session.start_game(game, address_space=ADDRESS_SPACE if fault == "claims4g" else None)

@@ -2,23 +2,21 @@
 and natively on a real Wayland compositor."""
 
 import os
-import pwd
-import shutil
 import re
 import socket
 import subprocess
-import tempfile
 import threading
 import time
 
 import numpy
 
-from checks import BOX_TIMEOUT, EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
-from game_process import MAIN_CAPTION
-from pictures import (BOARD, CELL, CELLS, BoardView, find_cells_showing_gems, parse_ppm,
-                      read_board_picture)
-from runner import run_test
-from xserver import stop_process
+from harness.checks import BOX_TIMEOUT, EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
+from harness.compositors import Sway
+from harness.game_process import FRAME_PLUGIN, MAIN_CAPTION
+from harness.pictures import (BOARD, CELL, CELLS, BoardView, find_cells_showing_gems, parse_ppm,
+                              read_board_picture)
+from harness.runner import run_test
+from harness.xserver import stop_process
 
 # Weston takes its output's size in logical pixels, at any scale.
 COMPOSITOR_SIZE = (800, 600)
@@ -151,13 +149,6 @@ def wait_for_board_with_every_gem(weston, background, what, game, scale=1):
     return wait_until(find, START_TIMEOUT, what, interval=0.3, game=game)
 
 
-def mapped_libraries(game):
-    """The frame plugin and graphics libraries the game's process has mapped."""
-    with open(f"/proc/{game.process.pid}/maps") as maps:
-        return sorted({line.split()[-1] for line in maps
-                       if re.search(r"decoration-client|/dri/|libEGL_mesa|libLLVM", line)})
-
-
 def crop_title_bar(shot, corner):
     """The band across the window where its title bar lies above the board, and its top-left."""
     left, top = corner[0], corner[1] - TITLE_ABOVE_BOARD - 10
@@ -192,8 +183,8 @@ def run_on_wayland(session, executable):
     session.run.record("board-on-wayland", board, keep=True)
     check(not session.x.find_windows("^" + re.escape(MAIN_CAPTION) + "$"),
           "the game opened an X window instead of a Wayland one")
-    mapped = mapped_libraries(game)
-    check(any("decoration-client" in name for name in mapped),
+    mapped = game.list_mapped_libraries()
+    check(any(FRAME_PLUGIN in name for name in mapped),
           f"the game draws no window frame of its own: {mapped}")
     check_title_bar(weston.screenshot(), corner)
 
@@ -316,7 +307,7 @@ def run_on_wayland_at_scale_2(session, executable):
     """On an output of scale 2 the game draws its board at 832 device pixels from the pictures at
     2: every cell shows a gem, and no row or column of pixels is a copy of the one before; Ctrl+Q
     ends it with 0."""
-    background = read_board_picture(os.path.dirname(executable), "@2x")
+    background = read_board_picture(os.path.dirname(executable), 2)
     session.step("starting weston with its output at scale 2")
     weston = Weston(session, scale=2)
     session.step("starting the game on weston")
@@ -347,49 +338,12 @@ def run_on_wayland_at_scale_2(session, executable):
     check(status == 0, f"the game ended with status {status} after Ctrl+Q, not 0")
 
 
-class Sway:
-    """Headless sway, which draws its windows' frames itself. It refuses to run as root, so it runs
-    as nobody, in a runtime folder of its own."""
-
-    def __init__(self, session):
-        self.session = session
-        # Beside the run's own folder, which nobody may not enter.
-        self.runtime = tempfile.mkdtemp(prefix="glintrow-sway-")
-        session.run.on_exit(lambda: shutil.rmtree(self.runtime, ignore_errors=True))
-        user = pwd.getpwnam("nobody")
-        os.chown(self.runtime, user.pw_uid, user.pw_gid)
-        self.as_nobody = ["setpriv", f"--reuid={user.pw_uid}", f"--regid={user.pw_gid}",
-                          "--clear-groups"]
-        self.env = {"PATH": os.environ["PATH"], "HOME": self.runtime,
-                    "XDG_RUNTIME_DIR": self.runtime, "WLR_BACKENDS": "headless",
-                    "WLR_RENDERER": "pixman", "WLR_LIBINPUT_NO_DEVICES": "1"}
-        self.process = subprocess.Popen(self.as_nobody + ["sway", "--config", "/dev/null"],
-                                        env=self.env, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL, start_new_session=True)
-        session.run.on_exit(lambda: stop_process(self.process))
-        self.socket = wait_until(lambda: next(
-            (os.path.join(self.runtime, name) for name in os.listdir(self.runtime)
-             if name.startswith("wayland-") and not name.endswith(".lock")), None),
-            START_TIMEOUT, "sway's socket")
-        self.ipc = wait_until(lambda: next(
-            (os.path.join(self.runtime, name) for name in os.listdir(self.runtime)
-             if name.startswith("sway-ipc.")), None), START_TIMEOUT, "sway's command socket")
-
-    def client_settings(self):
-        return {"DISPLAY": None, "WAYLAND_DISPLAY": self.socket, "QT_QPA_PLATFORM": "wayland"}
-
-    def shows_window(self, title):
-        tree = subprocess.run(self.as_nobody + ["swaymsg", "-s", self.ipc, "-t", "get_tree"],
-                              env=self.env, capture_output=True, text=True, timeout=30).stdout
-        return f'"name": "{title}"' in tree
-
-
 def run_frame_choices(session, executable):
     """Who draws the frame, on each compositor: sway draws its own, so the game loads neither a
     frame plugin nor the graphics stack; a value of QT_WAYLAND_DISABLE_WINDOWDECORATION that the
     player set wins on both."""
     background = read_board_picture(os.path.dirname(executable))
-    weston, sway = Weston(session), Sway(session)
+    weston, sway = Weston(session), Sway(session.run)
     for compositor, setting, own_frame in ((sway, None, False), (sway, "0", True),
                                            (weston, "1", False)):
         name = type(compositor).__name__.lower()
@@ -402,7 +356,7 @@ def run_frame_choices(session, executable):
         else:
             wait_until(lambda: find_board(weston.screenshot(), background), START_TIMEOUT,
                        "the board on weston", interval=0.3, game=game)
-        mapped = mapped_libraries(game)
+        mapped = game.list_mapped_libraries()
         if own_frame:
             check(any("libEGL_mesa" in name for name in mapped),
                   f"with the variable at 0 the game kept from Qt's frame on {name}: {mapped}")

@@ -1,4 +1,4 @@
-// Preloaded into the game by the tests: the time of day stands still at FROZEN_CLOCK_AT.
+// Preloaded into the game by the end-to-end tests and benchmarks: time stops at FROZEN_CLOCK_AT.
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <stdlib.h>

@@ -7,11 +7,11 @@ import time
 
 import numpy
 
-from checks import EXIT_TIMEOUT, check, wait_until
-from game_process import SHORT_GAME_MOVES, freeze_clock
-from pictures import CELL, CELLS, GemReader, find_cells_showing_gems, split_cells
+from harness.checks import EXIT_TIMEOUT, check, wait_until
+from harness.game_process import SHORT_GAME_MOVES, freeze_clock
+from harness.pictures import CELL, CELLS, GemReader, find_cells_showing_gems, split_cells
+from harness.runner import run_test
 from play_test import find_line, wait_for_idle_board, wait_for_one_animated_cell
-from runner import run_test
 
 # The focus frame lies on the outermost pixels of its cell; the gems are read inside them.
 FRAME_RING = 4
@@ -150,24 +150,25 @@ def check_keys_after_box(player, idle):
 
 def play_to_game_over(player):
     """Each move: F3 selects the hinted gem and brings the frame to it; the arrow towards the
-    neighbour that makes a line and Space swap the two. Returns the moves made and the board with
-    the Game Over banner."""
+    neighbour that makes a line and Space swap the two. Returns the arrow key of each move and the
+    board with the Game Over banner."""
     session = player.session
     kinds, board = player.wait_for_settled_board("the board at rest")
-    moves = 0
+    arrows = ()
     while kinds is not None:
         hinted = player.select_hinted_gem()
         steps = [step for step in ARROWS
                  if 0 <= hinted[0] + step[0] < CELLS and 0 <= hinted[1] + step[1] < CELLS
                  and makes_line(kinds, hinted, (hinted[0] + step[0], hinted[1] + step[1]))]
         check(steps, f"no neighbour of the hinted gem at {hinted} makes a line")
-        session.step(f"move {moves + 1}: the gem at {hinted} {ARROWS[steps[0]]}")
-        player.x.type_keys(f"{ARROWS[steps[0]]} space")
-        moves += 1
+        arrows += (ARROWS[steps[0]],)
+        session.step(f"move {len(arrows)}: the gem at {hinted} {arrows[-1]}")
+        player.x.type_keys(f"{arrows[-1]} space")
         before = kinds
+        moves = len(arrows)
         kinds, board = player.wait_for_settled_board(f"the board to settle after move {moves}")
         check(kinds != before, f"move {moves} left the board as it was")
-    return moves, board
+    return arrows, board
 
 
 def play(session, executable, _case):
@@ -185,14 +186,15 @@ def play(session, executable, _case):
 
     session.step("play to Game Over with the hint and the keys")
     started = time.monotonic()
-    moves, board = play_to_game_over(player)
+    arrows, board = play_to_game_over(player)
     elapsed = time.monotonic() - started
     session.run.record("game-over", board, keep=True)
     check(not find_cells_showing_gems(board, player.reader.background),
           "gems still show beside the Game Over banner")
+    moves = len(arrows)
     print(f"whole game: {moves} moves in {elapsed:.1f} s, {elapsed / moves:.2f} s a move")
-    check(moves == SHORT_GAME_MOVES, f"the game of the stopped clock lasted {moves} moves, not "
-                                     f"{SHORT_GAME_MOVES}: it dealt other boards")
+    check(arrows == SHORT_GAME_MOVES, f"the game of the stopped clock took the moves {arrows}, not "
+                                      f"{SHORT_GAME_MOVES}: it dealt other boards")
     session.game.check_running("at Game Over")
     player.x.type_keys("ctrl+q")
     status = session.game.wait_for_exit(EXIT_TIMEOUT)

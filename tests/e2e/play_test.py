@@ -3,9 +3,9 @@
 import os
 import time
 
-from checks import TestFailure, check, wait_until
-from pictures import CELLS, GemReader
-from runner import run_test
+from harness.checks import TestFailure, check, wait_until
+from harness.pictures import CELLS, GemReader
+from harness.runner import run_test
 
 PRESSED_CELL = (3, 4)
 
@@ -52,9 +52,9 @@ def wait_for_idle_board(session, view, idle, what):
 
 def check_board_after_mapping_again(session, view, main, idle):
     """A still board waits for the player without drawing; mapped again, it shows every gem."""
-    session.x.run_tool("xdotool", "windowunmap", "--sync", str(main))
+    session.x.set_mapped(main, False)
     time.sleep(0.3)
-    session.x.run_tool("xdotool", "windowmap", "--sync", str(main))
+    session.x.set_mapped(main, True)
     wait_for_idle_board(session, view, idle, "every gem shown again after mapping the window")
 
 

@@ -11,11 +11,11 @@ import threading
 import time
 
 import game_facts
-from checks import START_TIMEOUT, check, wait_until
+from harness.checks import START_TIMEOUT, check, wait_until
+from harness.pictures import CELLS
+from harness.runner import run_test
+from harness.xserver import stop_process
 from keyboard_test import ARROWS, Player, makes_line
-from pictures import CELLS
-from runner import run_test
-from xserver import stop_process
 
 # Orca speaks seconds late on a busy machine: its events pass through two buses and Python.
 SPEECH_TIMEOUT = 30

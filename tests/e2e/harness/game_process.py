@@ -8,44 +8,54 @@ import threading
 import time
 
 import game_facts
-from checks import TestFailure, check
-from xserver import stop_process
+from .checks import TestFailure, check
+from .xserver import stop_process
 
 MAIN_CAPTION = game_facts.WINDOW_TITLE
 MEMORY_LIMIT_KB = 300 * 1024
 # The game seeds its random source from the seconds since midnight, so a clock stopped at one
 # moment deals the same boards every run. At this one, 04:31:10 on 1 January 2024 in UTC, a game
-# ends in Game Over after SHORT_GAME_MOVES moves, each the hinted gem swapped with the first
-# neighbour, to the right, left, below or above, that lines up three.
+# ends in Game Over after these moves, each the hinted gem swapped with the first neighbour, to
+# the right, left, below or above, that lines up three: the arrow key towards that neighbour.
 SHORT_GAME_MOMENT = 1704083470
-SHORT_GAME_MOVES = 4
+SHORT_GAME_MOVES = ("Down", "Left", "Up", "Right")
+# What the game maps to draw a window frame of its own on Wayland (Qt's frame plugin), and the
+# graphics stack it should not need: Mesa's drivers, EGL and the compiler they bring.
+FRAME_PLUGIN = "decoration-client"
+GRAPHICS_STACK = ("/dri/", "libEGL_mesa", "libLLVM")
 
 
-def freeze_clock(moment=SHORT_GAME_MOMENT):
+def freeze_clock(library=None, moment=SHORT_GAME_MOMENT):
     """Settings of a game whose time of day stands still at a moment (seconds since 1970, UTC);
-    its frames keep their pace. The build's frozen_clock library, preloaded, stops the clock."""
-    return {"LD_PRELOAD": os.environ["GLINTROW_E2E_FROZEN_CLOCK"], "FROZEN_CLOCK_AT": str(moment),
-            "TZ": "UTC0"}
+    its frames keep their pace. The build's frozen_clock library, preloaded, stops the clock: the
+    one given, else the one the tests are handed."""
+    return {"LD_PRELOAD": library or os.environ["GLINTROW_E2E_FROZEN_CLOCK"],
+            "FROZEN_CLOCK_AT": str(moment), "TZ": "UTC0"}
 
 
 class Game:
     """The game's process under the X server, watched for its memory."""
 
-    def __init__(self, run, xserver, executable, settings=None, loader=None, address_space=None):
-        """loader: the dynamic loader to start the game through, given the game's path relative
-        to the run's folder; address_space: a limit in bytes on the game's address space."""
+    def __init__(self, run, xserver, executable, settings=None, loader=None, address_space=None,
+                 memory_limit_kb=MEMORY_LIMIT_KB):
+        """run: the stage it runs on; xserver: the X server it runs under, or None for a game that
+        is only a Wayland client; loader: the dynamic loader to start the game through, given the
+        game's path relative to the run's folder; address_space: a limit in bytes on the game's
+        address space; memory_limit_kb: the resident memory at which it is killed, or None
+        to leave it unwatched (a benchmark that counts every wake-up adds no poller)."""
         self.run = run
-        env = dict(xserver.env, SDL_AUDIODRIVER="dummy", XDG_RUNTIME_DIR=run.runtime_dir(),
-                   QT_QPA_PLATFORM="xcb")
+        env = dict(xserver.env if xserver else os.environ, SDL_AUDIODRIVER="dummy",
+                   XDG_RUNTIME_DIR=run.runtime_dir(), QT_QPA_PLATFORM="xcb")
+        # The pictures are compared pixel for pixel, so the desktop's scaling and style stay out
+        # unless the settings bring them.
+        for setting in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
+                        "QT_FONT_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"):
+            env.pop(setting, None)
         # A setting of None takes the variable away.
         for name, value in (settings or {}).items():
             env.pop(name, None)
             if value is not None:
                 env[name] = value
-        # The pictures are compared pixel for pixel, so the desktop's scaling and style stay out.
-        for setting in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
-                        "QT_FONT_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"):
-            env.pop(setting, None)
         self.log = open(run.log_path, "wb")
         command = [loader, os.path.relpath(executable, run.temp)] if loader else [executable]
 
@@ -57,7 +67,9 @@ class Game:
                                         stderr=subprocess.STDOUT, start_new_session=True,
                                         preexec_fn=limit_address_space)
         self.peak_rss_kb = 0
-        threading.Thread(target=self._watch_memory, daemon=True).start()
+        self.memory_limit_kb = memory_limit_kb
+        if memory_limit_kb:
+            threading.Thread(target=self._watch_memory, daemon=True).start()
         run.on_exit(self._stop)
 
     def _watch_memory(self):
@@ -70,7 +82,7 @@ class Game:
                 break
             if match:
                 self.peak_rss_kb = max(self.peak_rss_kb, int(match.group(1)))
-            if self.peak_rss_kb > MEMORY_LIMIT_KB:
+            if self.peak_rss_kb > self.memory_limit_kb:
                 # Runaway memory would take the machine down before the test could say so.
                 self.process.kill()
                 break
@@ -79,6 +91,12 @@ class Game:
     def _stop(self):
         stop_process(self.process)
         self.log.close()
+
+    def list_mapped_libraries(self):
+        """The frame plugin and graphics libraries the game's process has mapped."""
+        pattern = re.compile("|".join(map(re.escape, (FRAME_PLUGIN,) + GRAPHICS_STACK)))
+        with open(f"/proc/{self.process.pid}/maps") as maps:
+            return sorted({line.split()[-1] for line in maps if pattern.search(line)})
 
     def check_memory(self):
         check(self.peak_rss_kb <= MEMORY_LIMIT_KB,

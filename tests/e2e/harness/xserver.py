@@ -6,8 +6,8 @@ import select
 import subprocess
 import time
 
-from checks import START_TIMEOUT, TestFailure, check
-from pictures import parse_ppm
+from .checks import START_TIMEOUT, TestFailure, check
+from .pictures import parse_ppm
 
 SCREEN = (1024, 768)
 
@@ -96,6 +96,10 @@ class XServer:
     def find_popup_menus(self):
         # Qt's menus are the only unmanaged windows here, and they carry no WM_NAME.
         return [w for w in self.find_windows(".*") if self.is_override_redirect(w)]
+
+    def set_mapped(self, window, mapped):
+        """Maps or unmaps a window, once the X server has done so."""
+        self.run_tool("xdotool", "windowmap" if mapped else "windowunmap", "--sync", str(window))
 
     def focus(self, window):
         self.run_tool("xdotool", "windowfocus", "--sync", str(window))

@@ -1,4 +1,4 @@
-"""The runner of an end-to-end test: its run folder and artefacts, its session and its outcome."""
+"""The runner of the game under the harness: its stage, a test's artefacts, session and outcome."""
 
 import argparse
 import os
@@ -10,45 +10,66 @@ import tempfile
 import time
 import traceback
 
-from checks import BOX_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
-from game_process import MAIN_CAPTION, Game
-from pictures import BOARD, BoardView
-from xserver import XServer
+from .checks import BOX_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
+from .game_process import MAIN_CAPTION, Game
+from .pictures import BOARD, BoardView
+from .xserver import XServer
 
 # Below CTest's own limit, so a stuck run still stops its X server and game itself.
 RUN_LIMIT = 100
 
 
-class Run:
-    """One test run: its temporary folder, the processes it starts and the screenshots it keeps."""
+class Stage:
+    """The folder and the processes of one run of the game: its display, compositors, the game
+    itself. As a context manager it stops them all and removes the folder at its end."""
 
-    def __init__(self, artifacts):
-        self.artifacts = artifacts
-        name = os.path.basename(os.path.normpath(artifacts))
+    def __init__(self, name):
         self.temp = tempfile.mkdtemp(prefix=f"glintrow-{name}-")
-        self.shots = []
         self.cleanups = []
         self.log_path = os.path.join(self.temp, "game.log")
-
-    def record(self, label, picture, keep=False):
-        """Keeps a picture for the artefacts: always when keep is set, else if the run fails."""
-        self.shots.append((label, picture, keep))
 
     def on_exit(self, cleanup):
         self.cleanups.append(cleanup)
 
     def runtime_dir(self):
-        """The run's private XDG_RUNTIME_DIR, shared by the game and any compositor it runs on."""
+        """The private XDG_RUNTIME_DIR, shared by the game and any compositor it runs on."""
         runtime = os.path.join(self.temp, "runtime")
         os.makedirs(runtime, mode=0o700, exist_ok=True)
         return runtime
 
-    def close(self, failed):
-        for cleanup in reversed(self.cleanups):
+    def stop_all(self):
+        """Runs every cleanup, the last one given first."""
+        while self.cleanups:
             try:
-                cleanup()
+                self.cleanups.pop()()
             except Exception:  # noqa: BLE001 - every process must still be stopped
                 traceback.print_exc()
+
+    def remove_folder(self):
+        shutil.rmtree(self.temp, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.stop_all()
+        self.remove_folder()
+
+
+class Run(Stage):
+    """One test run: its stage and the screenshots it keeps."""
+
+    def __init__(self, artifacts):
+        super().__init__(os.path.basename(os.path.normpath(artifacts)))
+        self.artifacts = artifacts
+        self.shots = []
+
+    def record(self, label, picture, keep=False):
+        """Keeps a picture for the artefacts: always when keep is set, else if the run fails."""
+        self.shots.append((label, picture, keep))
+
+    def close(self, failed):
+        self.stop_all()
         shutil.rmtree(self.artifacts, ignore_errors=True)
         kept = [(label, picture) for label, picture, keep in self.shots if keep or failed]
         if kept or failed:
@@ -61,7 +82,7 @@ class Run:
             path = os.path.join(self.artifacts, "game.log")
             shutil.copy(self.log_path, path)
             print(f"artefact: {path}")
-        shutil.rmtree(self.temp, ignore_errors=True)
+        self.remove_folder()
 
 
 class StillBoard:
@@ -87,7 +108,8 @@ class StillBoard:
 
 
 class Session:
-    """What a test body gets: the run, the X server and helpers to start and watch the game."""
+    """What a test body or the benchmark gets: the run (a stage), the X server and helpers to start
+    and watch the game."""
 
     def __init__(self, run, xserver):
         self.run = run
@@ -110,12 +132,14 @@ class Session:
 
         return wait_until(find, START_TIMEOUT, "the game's window", game=self.game)
 
-    def locate_board(self, window):
-        """The board: the bottom 416 x 416 pixels of the window, whose client is 416 wide."""
+    def locate_board(self, window, scale=1):
+        """The board: the bottom 416 x 416 pixels of the window, whose client is 416 wide; scale
+        device pixels a pixel on a scaled screen."""
         left, top, width, height, _ = self.x.read_geometry(window)
-        check(width == BOARD, f"the window is {width} pixels wide, not {BOARD}")
-        check(height > BOARD, f"the window is {height} pixels high, leaving no room for a menu bar")
-        return BoardView(left, top + height - BOARD)
+        side = round(BOARD * scale)
+        check(width == side, f"the window is {width} pixels wide, not {side}")
+        check(height > side, f"the window is {height} pixels high, leaving no room for a menu bar")
+        return BoardView(left, top + height - side, scale)
 
     def wait_for_box(self, caption):
         def find():

@@ -8,11 +8,12 @@ import zlib
 import numpy
 
 import game_facts
-from checks import check
+from .checks import check
 
 CELL = game_facts.CELL_SIZE
 CELLS = game_facts.BOARD_SIZE
 BOARD = CELL * CELLS
+BITMAPS = (game_facts.BOARD_BITMAP, game_facts.GEM_SHEET, game_facts.TARGET_BITMAP)
 
 
 class Picture:
@@ -86,10 +87,19 @@ def read_bmp(path):
     return Picture(numpy.ascontiguousarray(pixels if height < 0 else pixels[::-1]))
 
 
-def read_board_picture(folder, scale_mark=""):
-    """The board picture of the game in a folder, or its version at a scale ("@2x")."""
-    name, extension = os.path.splitext(game_facts.BOARD_BITMAP)
-    return read_bmp(os.path.join(folder, "images", f"{name}{scale_mark}{extension}"))
+def locate_picture(folder, name, scale=1):
+    """The path of one of the pictures of the game in a folder, at one of the build's scales: the
+    board at 2 is images/Board@2x.bmp."""
+    if scale != 1:
+        check(scale in game_facts.PICTURE_SCALES, f"the build draws no pictures at {scale}")
+        stem, extension = os.path.splitext(name)
+        name = game_facts.SCALED_PICTURE_NAME.format(stem=stem, scale=scale, extension=extension)
+    return os.path.join(folder, game_facts.IMAGES_FOLDER, name)
+
+
+def read_board_picture(folder, scale=1):
+    """The board picture of the game in a folder, at one of its scales."""
+    return read_bmp(locate_picture(folder, game_facts.BOARD_BITMAP, scale))
 
 
 def encode_bmp_header(width, height, pixel_bytes):
@@ -109,7 +119,7 @@ def encode_bmp(picture):
 def split_cells(board, scale=1):
     """A board's pixels, or one value a pixel, by row of cells, row in the cell, column of cells
     and column in the cell; the board may hold scale device pixels a pixel."""
-    cell = CELL * scale
+    cell = round(CELL * scale)
     return board.reshape((CELLS, cell, CELLS, cell) + board.shape[2:])
 
 
@@ -119,21 +129,25 @@ def list_cells(marked):
 
 
 class BoardView:
-    """Where the board lies on the screen, and its cells in a screenshot."""
+    """Where the board lies on the screen, and its cells in a screenshot; the screen may hold
+    scale device pixels a pixel."""
 
-    def __init__(self, left, top):
+    def __init__(self, left, top, scale=1):
         self.left = left
         self.top = top
+        self.scale = scale
 
     def crop_board(self, shot):
-        return shot.crop(self.left, self.top, BOARD, BOARD)
+        side = round(BOARD * self.scale)
+        return shot.crop(self.left, self.top, side, side)
 
     def locate_cell_centre(self, column, row):
-        return self.left + CELL * column + CELL // 2, self.top + CELL * row + CELL // 2
+        return (self.left + round(self.scale * (CELL * column + CELL // 2)),
+                self.top + round(self.scale * (CELL * row + CELL // 2)))
 
     def find_changed_cells(self, before, after):
         changed = self.crop_board(before).pixels != self.crop_board(after).pixels
-        return list_cells(split_cells(changed.any(axis=2)).any(axis=(1, 3)))
+        return list_cells(split_cells(changed.any(axis=2), self.scale).any(axis=(1, 3)))
 
 
 def find_cells_showing_gems(board, background, scale=1):
@@ -158,7 +172,7 @@ class GemReader:
         self.background = read_board_picture(folder)
         check((self.background.width, self.background.height) == (BOARD, BOARD),
               "the play test needs the build's own 416 x 416 board picture")
-        sheet = read_bmp(os.path.join(folder, "images", game_facts.GEM_SHEET)).pixels
+        sheet = read_bmp(locate_picture(folder, game_facts.GEM_SHEET)).pixels
         self.margin = margin
         inner = slice(margin, CELL - margin)
         kinds = game_facts.GEM_KINDS

@@ -1,0 +1,249 @@
+"""The benchmark's measurements: the build's benchmark programs, and the real game on its display.
+
+The game runs through the end-to-end harness: beside a window that only waits, on X11 and Wayland,
+and at each screen scale in the short game of a stopped clock."""
+
+import functools
+import os
+import subprocess
+import time
+
+from harness.checks import START_TIMEOUT, TestFailure, check, wait_until
+from harness.compositors import Sway, find_wayland_socket
+from harness.game_process import FRAME_PLUGIN, GRAPHICS_STACK, SHORT_GAME_MOVES, Game, freeze_clock
+from harness.pictures import BITMAPS, locate_picture
+from harness.runner import Session, Stage
+from harness.xserver import XServer, stop_process
+from watching import (compute_frame_figures, compute_interval_figures, compute_phase_figures,
+                      compute_start_figures, count_waits, measure_decoded_mb, read_memory_rollup,
+                      read_peak_resident_mb, read_waits, watch_phase)
+
+SETTLE_SECONDS = 3.0
+SCALES = (1, 1.5, 2, 3)
+# The orders the game runs in at each scale: 1 and 3, which the goals compare, side by side, and
+# each first in turn, so that a change in the machine's load weighs on every scale alike.
+SCALE_ORDERS = ((1, 3, 1.5, 2), (3, 1, 2, 1.5), (1, 3, 1.5, 2))
+# A game that runs no frame for this long waits for the player.
+STILL_SECONDS = 0.4
+# The gem pressed to set one spinning: in the middle of the board.
+MIDDLE_CELL = (3, 3)
+WAITER_CAPTION = "only waits"
+
+
+def run_figures(command, **variables):
+    """Runs a benchmark program and returns the figures it prints, one "name value" a line."""
+    try:
+        output = subprocess.run(command, check=True, capture_output=True, text=True,
+                                env=dict(os.environ, **variables)).stdout
+    except FileNotFoundError:
+        raise TestFailure(f"{command[0]} is missing; build the target `benchmarks` first") from None
+    except subprocess.CalledProcessError as failure:
+        raise TestFailure(f"{command[0]} failed: {failure.stderr.strip()}") from None
+    figures = {}
+    for line in output.splitlines():
+        name, value = line.split()
+        figures[name] = float(value)
+    return figures
+
+
+def start_unwatched(stage, xserver, executable, settings=None):
+    """Starts a program under the X server with no memory watch: every wake-up counts here."""
+    return Game(stage, xserver, executable, settings, memory_limit_kb=None)
+
+
+class ProbedGame:
+    """The game on a stage's own X server with the frame probe preloaded, and what plays it."""
+
+    def __init__(self, stage, build, executable, settings=None):
+        self.session = Session(stage, XServer(stage))
+        self.x = self.session.x
+        self.probe = os.path.join(stage.temp, "waits")
+        settings = dict(settings or {}, GLINTROW_PROBE_FILE=self.probe)
+        probe = os.path.join(build, "bench", "frame_probe.so")
+        settings["LD_PRELOAD"] = " ".join(filter(None, (probe, settings.get("LD_PRELOAD"))))
+        self.spawned = time.monotonic_ns()
+        self.game = self.session.start_game(executable, settings, memory_limit_kb=None)
+        self.pid = self.game.process.pid
+        self.window = None
+
+    def find_window(self):
+        self.window = self.session.wait_for_main_window()
+        return self.window
+
+    def read_waits(self):
+        return read_waits(self.probe)[1]
+
+    def wait_until_still(self):
+        """Waits until the game runs no frame: the board is still and the game waits for the
+        player."""
+        deadline = time.monotonic() + 60
+        count, since = count_waits(self.probe), time.monotonic()
+        while time.monotonic() - since < STILL_SECONDS:
+            time.sleep(0.05)
+            self.game.check_running("before its board came to rest")
+            check(time.monotonic() < deadline, "the game did not come to rest")
+            if count_waits(self.probe) != count:
+                count, since = count_waits(self.probe), time.monotonic()
+
+    def press_middle_gem(self, scale=1):
+        """Presses the gem in the middle of the board until frames run: a press on a gem always
+        sets it spinning, so a press after which no frame runs came too early for the window or
+        was lost, and is made again."""
+        place = self.session.locate_board(self.window, scale).locate_cell_centre(*MIDDLE_CELL)
+        for _ in range(5):
+            count = count_waits(self.probe)
+            self.x.click(*place)
+            deadline = time.monotonic() + 3
+            while time.monotonic() < deadline:
+                self.game.check_running("while a gem was pressed")
+                if count_waits(self.probe) >= count + 2:
+                    time.sleep(0.5)
+                    return
+                time.sleep(0.05)
+        raise TestFailure("no press set a gem spinning")
+
+    def play_short_game(self):
+        """Plays the short game out from the keyboard: F3 selects the hinted gem, the arrow and
+        Space swap it with the neighbour lining up three."""
+        for arrow in SHORT_GAME_MOVES:
+            self.wait_until_still()
+            self.x.press_keys(self.window, "F3")
+            time.sleep(0.2)
+            self.x.type_keys(f"{arrow} space")
+        self.wait_until_still()
+
+
+def watch_phases(probed, waiter, seconds):
+    """Lets the started game settle on its board, then watches it still with sound off, unmapped,
+    still with sound on, and with a gem spinning (sound off again); the window that only waits is
+    unmapped and mapped with it. Returns the phases by name."""
+    time.sleep(SETTLE_SECONDS)
+    probed.game.check_running("at start-up")
+    waiter.check_running("at start-up (the window that only waits)")
+    x = probed.x
+    window = probed.find_window()
+    floor = x.find_windows(WAITER_CAPTION)[0]
+    pids = [probed.pid, waiter.process.pid]
+    rest = functools.partial(time.sleep, seconds)
+    phases = {"still": watch_phase(pids, rest)}
+    for each in (window, floor):
+        x.set_mapped(each, False)
+    phases["unmapped"] = watch_phase(pids, rest)
+    for each in (window, floor):
+        x.set_mapped(each, True)
+    x.press_keys(window, "ctrl+p")
+    phases["sound_on"] = watch_phase(pids, rest)
+    x.press_keys(window, "ctrl+p")
+    probed.press_middle_gem()
+    phases["spinning"] = watch_phase(pids, rest)
+    return phases
+
+
+def measure_side_by_side(build, seconds, frames):
+    """Runs the game under its own X server and the window that only waits beside it, at once so
+    that they meet the same load; returns the figures of each and the phases watched."""
+    with Stage("bench") as stage:
+        probed = ProbedGame(stage, build, os.path.join(build, "glintrow"))
+        waiter = start_unwatched(stage, probed.x, os.path.join(build, "bench", "only_waits"))
+        phases = watch_phases(probed, waiter, seconds)
+        game = {"peak_resident_mb": read_peak_resident_mb(probed.pid)}
+        floor = {"peak_resident_mb": read_peak_resident_mb(waiter.process.pid)}
+        waits = probed.read_waits()
+    for name, watched in phases.items():
+        game.update(compute_phase_figures(name, watched, 0))
+        floor.update(compute_phase_figures(name, watched, 1))
+    spinning = phases["spinning"]
+    game.update(compute_interval_figures(
+        [wait for wait in waits if wait[1] < spinning.end], spinning.begin, frames))
+    game.update(compute_start_figures(waits, probed.spawned))
+    return game, floor, phases
+
+
+def measure_settled_memory(game):
+    """Memory of a game left to drop its board in: peak resident, proportional and private
+    megabytes, and which of a window frame and a graphics stack it mapped."""
+    time.sleep(SETTLE_SECONDS)
+    game.check_running("at start-up")
+    mapped = game.list_mapped_libraries()
+    rollup = read_memory_rollup(game.process.pid)
+    return {"peak": read_peak_resident_mb(game.process.pid), "pss": rollup["Pss"],
+            "private": rollup["Private_Clean"] + rollup["Private_Dirty"],
+            "frame": any(FRAME_PLUGIN in name for name in mapped),
+            "graphics": any(part in name for name in mapped for part in GRAPHICS_STACK)}
+
+
+def start_x11(stage):
+    """An X server of the stage's own; returns it and the game's settings as its client."""
+    return XServer(stage), {}
+
+
+def start_headless_weston(stage):
+    """Headless weston, which leaves window frames to its clients; returns no X server and the
+    game's settings as its Wayland client."""
+    runtime = stage.runtime_dir()
+    weston = subprocess.Popen(
+        ["weston", "--backend=headless-backend.so", "--use-pixman", "--no-config",
+         "--socket=wayland-bench"], env=dict(os.environ, XDG_RUNTIME_DIR=runtime, HOME=runtime),
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+    stage.on_exit(lambda: stop_process(weston))
+    socket = wait_until(lambda: find_wayland_socket(runtime), START_TIMEOUT, "weston's socket")
+    return None, {"DISPLAY": None, "WAYLAND_DISPLAY": socket, "QT_QPA_PLATFORM": "wayland"}
+
+
+def start_sway(stage):
+    """Headless sway, which draws window frames itself; returns no X server and the game's
+    settings as its Wayland client."""
+    return None, Sway(stage).client_settings()
+
+
+def measure_memory(build):
+    """The game's memory on X11, on weston and on sway, each once the board has dropped in. Each
+    display server runs alone: one that maps the same libraries as the game (Xvfb its graphics
+    stack) would share their pages and hide them from the game's private memory."""
+    memory = {}
+    for name, start_display in (("X11", start_x11), ("weston", start_headless_weston),
+                                ("sway", start_sway)):
+        with Stage(f"bench-{name}") as stage:
+            xserver, settings = start_display(stage)
+            game = start_unwatched(stage, xserver, os.path.join(build, "glintrow"), settings)
+            memory[name] = measure_settled_memory(game)
+    return memory
+
+
+def measure_at_scale(build, executable, scale, seconds):
+    """The game at one screen scale on its own X server, the clock stopped for the short game:
+    private memory once the board has dropped in, then the figures of a spinning gem and of the
+    short game played out."""
+    with Stage("bench-scale") as stage:
+        settings = dict(freeze_clock(os.path.join(build, "bench", "frozen_clock.so")),
+                        QT_SCALE_FACTOR=str(scale))
+        probed = ProbedGame(stage, build, executable, settings)
+        probed.wait_until_still()
+        # Written pages only (heap, pictures): clean pages of the libraries count as private
+        # too while no other program of the toolkit happens to map them.
+        figures = {"private_mb": read_memory_rollup(probed.pid)["Private_Dirty"]}
+        probed.find_window()
+        pids = [probed.pid, probed.x.process.pid]
+        probed.press_middle_gem(scale)
+        spinning = watch_phase(pids, functools.partial(time.sleep, seconds))
+        probed.x.press_keys(probed.window, "Escape")
+        played = watch_phase(pids, probed.play_short_game)
+        waits = probed.read_waits()
+    figures.update(compute_frame_figures("spinning", waits, spinning, scale, False))
+    figures.update(compute_frame_figures("played", waits, played, scale, True))
+    return figures
+
+
+def measure_scales(build, today, seconds):
+    """The game at every scale, three times, and after it today's game (when given) once: the
+    figures of each run by program and scale, and what the pictures at 2 decode to."""
+    runs = {}
+    for order in SCALE_ORDERS:
+        for scale in order:
+            runs.setdefault(("game", scale), []).append(
+                measure_at_scale(build, os.path.join(build, "glintrow"), scale, seconds))
+    for scale in SCALES if today else ():
+        runs[("today", scale)] = [measure_at_scale(
+            build, os.path.join(os.path.abspath(today), "glintrow"), scale, seconds)]
+    pictures_at_2 = sum(measure_decoded_mb(locate_picture(build, name, 2)) for name in BITMAPS)
+    return runs, pictures_at_2

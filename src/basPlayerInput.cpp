@@ -18,25 +18,16 @@ std::vector<PlayNews> news;
 
 std::optional<PlayNews> newsOf(SoundEffect effect) {
     const auto cleared = static_cast<int16_t>(MatchedGems.size());
-    switch (effect) {
-    case SoundGotSet:
-    case SoundGotSetBig:
+    if (effect == SoundGotSet || effect == SoundGotSetBig)
         return PlayNews{PlayNews::Kind::LineMade, cleared, 1};
-    case SoundBadSwap:
+    if (effect == SoundBadSwap)
         return PlayNews{PlayNews::Kind::SwapRefused, 0, 0};
-    case SoundCombo2:
-    case SoundCombo3:
-    case SoundCombo4:
-    case SoundCombo5:
-    case SoundCombo6:
-    case SoundCombo7:
-    case SoundExcellent:
+    // The combo sounds climb from the second clear of a move to the excellent one.
+    if (effect >= SoundCombo2 && effect <= SoundExcellent)
         return PlayNews{PlayNews::Kind::ComboRose, cleared, ComboCount};
-    case SoundGameOver:
+    if (effect == SoundGameOver)
         return PlayNews{PlayNews::Kind::GameOver, 0, 0};
-    default:
-        return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 bool AcceptsSelection() {

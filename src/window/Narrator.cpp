@@ -2,7 +2,7 @@
 // characters a second, and each notification also says its role.
 #include "Narrator.h"
 
-#include <QCoreApplication>
+#include <QAccessible>
 
 #include <utility>
 
@@ -56,8 +56,10 @@ void Narrator::sayWhenFree(const QString& text) {
         tellWhenFree([this, text] { announcement_->say(text); }, spokenLength(text));
 }
 
+// Without a screen reader nothing is said, and no timer wakes the game for it.
 void Narrator::startSpeaking(qsizetype characters) {
-    speaking_.start(static_cast<int>(characters) * MillisecondsPerCharacter);
+    if (QAccessible::isActive())
+        speaking_.start(static_cast<int>(characters) * MillisecondsPerCharacter);
 }
 
 } // namespace glintrow

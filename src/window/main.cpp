@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +55,23 @@ std::string describeDisplayFailure() {
     return "cannot open a display (DISPLAY=" + x11 + ", WAYLAND_DISPLAY=" + wayland + ")";
 }
 
+// The toolkit's window-system plugin that it found but could not load (a library of it missing or
+// damaged), as its held message names it; empty when the plugin loaded and the display failed.
+std::string findUnloadedPlugin() {
+    static const QRegularExpression unloaded(
+        QStringLiteral(R"re(Could not load the Qt platform plugin "([^"]+)")re"));
+    std::string plugin;
+    for (const HeldMessage& message : heldMessages) {
+        // A plugin that loaded but found no display is said to be unloaded too.
+        if (message.text.contains(u"could not connect to display") ||
+            message.text.contains(u"Failed to create wl_display"))
+            return {};
+        if (const QRegularExpressionMatch match = unloaded.match(message.text); match.hasMatch())
+            plugin = match.captured(1).toStdString();
+    }
+    return plugin;
+}
+
 std::string textOf(const char* text) {
     return text ? text : "";
 }
@@ -71,7 +89,11 @@ void holdStartUpMessage(QtMsgType type, const QMessageLogContext& context, const
         std::_Exit(1);
     }
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "glintrow: %s\n", describeDisplayFailure().c_str());
+        const std::string plugin = findUnloadedPlugin();
+        const std::string failure =
+            plugin.empty() ? describeDisplayFailure()
+                           : "cannot load Qt's window-system plugin \"" + plugin + "\"";
+        std::fprintf(stderr, "glintrow: %s\n", failure.c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }

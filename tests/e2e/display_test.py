@@ -37,6 +37,13 @@ def run_without_display(session, executable):
                                            "QT_QPA_PLATFORM": None})
     check_one_line_and_status_1(session, game,
                                 "glintrow: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)")
+    session.step("starting the game on a working X display with a library of Qt's plugin damaged")
+    damaged = os.path.join(session.run.temp, "damaged-libraries")
+    os.makedirs(damaged)
+    open(os.path.join(damaged, "libxcb-icccm.so.4"), "wb").close()
+    game = session.start_game(executable, {"LD_LIBRARY_PATH": damaged, "QT_QPA_PLATFORM": "xcb"})
+    check_one_line_and_status_1(session, game,
+                                "glintrow: cannot load Qt's window-system plugin \"xcb\"")
 
 
 def check_one_line_and_status_1(session, game, line):

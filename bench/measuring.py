@@ -150,8 +150,12 @@ def watch_until_seen(name, watch, judge, notes):
     """Watches a phase until it watched what it was meant to, ATTEMPTS times at most, noting each
     attempt that did not; returns what it watched, or None when no attempt did."""
     for attempt in range(1, ATTEMPTS + 1):
-        watched = watch(attempt)
-        failure = judge(watched)
+        try:
+            watched = watch(attempt)
+        except TestFailure as lost:
+            failure = str(lost)
+        else:
+            failure = judge(watched)
         if failure is None:
             return watched
         notes.append(f"{name}, attempt {attempt} of {ATTEMPTS}: {failure}; not counted.")

@@ -15,6 +15,7 @@ from harness.game_process import FRAME_PLUGIN, GRAPHICS_STACK, SHORT_GAME_MOVES,
 from harness.pictures import BITMAPS, locate_picture
 from harness.runner import Session, Stage
 from harness.xserver import XServer, stop_process
+from hearing import Monitor, start_pulseaudio
 from watching import (SOUND_THREAD, compute_frame_figures, compute_interval_figures,
                       compute_phase_figures, compute_start_figures, count_thread_switches,
                       count_waits, judge_moving, judge_still, measure_decoded_mb, read_answers,
@@ -39,6 +40,10 @@ CLICK_PRESSES = 7
 LOST_PRESSES = 5
 # A press not answered by pixels in this long was lost.
 ANSWER_SECONDS = 2.0
+# Presses heard at the null sink, each once the mixer has slept and once soon after a sound; the
+# sink is silent this long before each.
+SOUND_PRESSES = 8
+SILENT_SECONDS = 0.2
 # The mixer stays awake this long after sound goes on or a sound ends, before it sleeps; the
 # sleeping mixer is counted a second later.
 QUIET_SPELL_SECONDS = 1.5
@@ -91,20 +96,26 @@ class ProbedGame:
     def read_answers(self):
         return read_answers(self.probe)
 
+    def wait_for_answer(self, since):
+        """The first press read after a moment and answered by pixels: when the program read it
+        and when the pixels were sent, or None when no press was answered in time."""
+        deadline = time.monotonic() + ANSWER_SECONDS
+        while time.monotonic() < deadline:
+            self.game.check_running("while a press was timed")
+            answers = [a for a in self.read_answers() if a[0] >= since]
+            if answers:
+                return answers[0]
+            time.sleep(0.01)
+        return None
+
     def time_press(self, press):
         """Presses once the board is still and returns the milliseconds from the program reading
         the press to its first pixels sent, or None when no pixels answered it."""
         self.wait_until_still()
         pressed = time.monotonic_ns()
         press()
-        deadline = time.monotonic() + ANSWER_SECONDS
-        while time.monotonic() < deadline:
-            self.game.check_running("while a press was timed")
-            answers = [a for a in self.read_answers() if a[0] >= pressed]
-            if answers:
-                return (answers[0][1] - answers[0][0]) / 1e6
-            time.sleep(0.01)
-        return None
+        answer = self.wait_for_answer(pressed)
+        return None if answer is None else (answer[1] - answer[0]) / 1e6
 
     def wait_until_still(self):
         """Waits until the game runs no frame: the board is still and the game waits for the
@@ -169,10 +180,13 @@ def sample_sound_threads(pid, seconds):
     seen = False
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        names = (name for name, _ in count_thread_switches(pid).values())
-        seen = seen or any(name.startswith(SOUND_THREAD) for name in names)
+        seen = seen or is_mixer_running(pid)
         time.sleep(0.1)
     return seen
+
+
+def is_mixer_running(pid):
+    return any(name.startswith(SOUND_THREAD) for name, _ in count_thread_switches(pid).values())
 
 
 def time_presses(probed, count, presses, name, notes):
@@ -296,6 +310,44 @@ def measure_side_by_side(build, seconds, frames, notes):
             game[f"{name}_median_ms"] = statistics.median(times)
             game[f"{name}_max_ms"] = max(times)
     return game, floor, phases, presses
+
+
+def measure_sound(build, notes):
+    """Sound on, the game playing into a null sink of the benchmark's own PulseAudio server: from
+    the program reading a press on a gem to the first chunk of its selection sound at the sink's
+    monitor, each press in milliseconds, by whether the mixer was asleep or awake at the press.
+    Every other press comes once the mixer has slept, the rest soon after a sound."""
+    heard = {"sound_asleep": [], "sound_awake": []}
+    lost = 0
+    with Stage("bench-sound") as stage:
+        settings = start_pulseaudio(stage)
+        probed = ProbedGame(stage, build, os.path.join(build, "glintrow"), settings)
+        monitor = Monitor(stage, settings)
+        probed.wait_until_still()
+        window = probed.find_window()
+        place = probed.session.locate_board(window).locate_cell_centre(*MIDDLE_CELL)
+        probed.x.press_keys(window, "ctrl+p")
+        for turn in range(2 * SOUND_PRESSES):
+            if turn % 2 == 0:
+                time.sleep(AWAKE_SECONDS)
+            probed.wait_until_still()
+            monitor.wait_for_silence(SILENT_SECONDS)
+            awake = is_mixer_running(probed.pid)
+            since = time.monotonic_ns()
+            probed.x.click(*place)
+            answer = probed.wait_for_answer(since)
+            sound = answer and monitor.wait_for_sound(answer[0], ANSWER_SECONDS)
+            if not sound:
+                lost += 1
+            else:
+                heard["sound_awake" if awake else "sound_asleep"].append((sound - answer[0]) / 1e6)
+            # Let go of the gem, so that the next press selects it again and sounds.
+            time.sleep(0.2)
+            probed.x.press_keys(window, "Escape")
+    if lost:
+        notes.append(f"Presses heard at the null sink: {lost} answered by no pixels or no "
+                     f"sound; not counted.")
+    return heard
 
 
 def measure_settled_memory(game):

@@ -229,6 +229,22 @@ def compute_frame_figures(name, waits, watched, scale, played):
     }
 
 
+def compute_sound_figures(heard):
+    """From presses to their sound, by the mixer's state at the press: the median and most of
+    all, the median of each state, and what waking the mixer adds to the median."""
+    every = heard["sound_asleep"] + heard["sound_awake"]
+    figures = {}
+    if every:
+        figures.update(sound_median_ms=statistics.median(every), sound_max_ms=max(every))
+    for state, times in heard.items():
+        if times:
+            figures[f"{state}_median_ms"] = statistics.median(times)
+    if all(heard.values()):
+        figures["sound_waking_ms"] = (figures["sound_asleep_median_ms"]
+                                      - figures["sound_awake_median_ms"])
+    return figures
+
+
 def measure_decoded_mb(path):
     """What a bitmap decodes to at 4 bytes a pixel, from the size in its header."""
     with open(path, "rb") as bitmap:

@@ -158,6 +158,18 @@ def describe_presses(presses):
             for name, times in presses.items()]
 
 
+def describe_cpu_ratio(at_1, at_3):
+    """The game's CPU with a gem spinning at 3 against at 1, for each pair of runs made side by
+    side, and their median; None when a scale lost a run and the pairs no longer match."""
+    if not at_1 or len(at_1) != len(at_3):
+        return None
+    ratios = [b["spinning_cpu_percent"] / a["spinning_cpu_percent"] for a, b in zip(at_1, at_3)]
+    median = statistics.median(ratios)
+    return (f"A gem spinning: CPU of the game at 3 against at 1, runs side by side: {median:.2f} x "
+            f"({', '.join(f'{ratio:.2f}' for ratio in ratios)}); goal <= 1.3 x: "
+            f"{'yes' if median <= 1.3 else 'NO'}.")
+
+
 def describe_threads(phases):
     """Notes on each thread's wake-ups: the game's in every phase, then the window's that only
     waits on the still board."""

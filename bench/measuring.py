@@ -4,6 +4,7 @@ The game runs through the end-to-end harness: beside a window that only waits, o
 and at each screen scale in the short game of a stopped clock."""
 
 import functools
+import itertools
 import os
 import statistics
 import subprocess
@@ -176,7 +177,8 @@ def watch_until_seen(name, watch, judge, notes):
 
 def sample_sound_threads(pid, seconds):
     """Waits, looking every tenth of a second for the sound mixer's thread; returns whether it
-    ran at any look. A thread that ends leaves no count behind, so it is looked for while it runs."""
+    ran at any look. A thread that ends leaves no count behind, so it is looked for while it
+    runs."""
     seen = False
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
@@ -207,17 +209,13 @@ def time_presses(probed, count, presses, name, notes):
     return times
 
 
-def cycle(*presses):
-    while True:
-        yield from presses
-
-
 def watch_phases(probed, waiter, seconds, notes):
     """Lets the started game settle on its board, then watches it still with sound off, unmapped,
-    with sound on once the mixer's quiet spell is over (checking that the mixer ran in it), with a gem spinning (sound off
-    again), and times arrow keys and presses on a still board; the window that only waits is
-    unmapped and mapped with the game's. Every phase is checked and watched again when it did not
-    happen. Returns the phases by name (None for one that failed) and the presses timed."""
+    with sound on once the mixer's quiet spell is over (checking that the mixer ran in it), with a
+    gem spinning (sound off again), and times arrow keys and presses on a still board; the window
+    that only waits is unmapped and mapped with the game's. Every phase is checked and watched
+    again when it did not happen. Returns the phases by name (None for one that failed) and the
+    presses timed."""
     time.sleep(SETTLE_SECONDS)
     probed.game.check_running("at start-up")
     waiter.check_running("at start-up (the window that only waits)")
@@ -258,7 +256,7 @@ def watch_phases(probed, waiter, seconds, notes):
                                           judge_resting, notes)
     x.press_keys(window, "ctrl+p")
     x.focus(window)
-    arrows = (functools.partial(x.type_keys, arrow) for arrow in cycle("Right", "Left"))
+    arrows = (functools.partial(x.type_keys, arrow) for arrow in itertools.cycle(("Right", "Left")))
     presses = {"arrow": time_presses(probed, ARROW_PRESSES, arrows, "Arrow keys", notes)}
 
     def watch_spinning(attempt):
@@ -280,8 +278,8 @@ def watch_phases(probed, waiter, seconds, notes):
         time.sleep(0.2)
         x.press_keys(window, "Escape")
 
-    clicks = (click_and_let_go for _ in iter(int, 1))
-    presses["click"] = time_presses(probed, CLICK_PRESSES, clicks, "Presses", notes)
+    presses["click"] = time_presses(probed, CLICK_PRESSES, itertools.repeat(click_and_let_go),
+                                    "Presses", notes)
     return phases, presses
 
 

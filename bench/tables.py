@@ -23,7 +23,12 @@ ROWS = [
 ]
 
 PHASE_NAMES = {"still": "still board, sound off", "unmapped": "window unmapped, sound off",
-               "sound_on": "still board, sound on", "spinning": "a gem spinning, sound off"}
+               "sound_on": "still board, sound on after the quiet spell",
+               "spinning": "a gem spinning, sound off"}
+PRESS_NAMES = {"arrow": "Arrow key on a still board → first pixels sent",
+               "click": "Press on a gem of a still board → first pixels sent",
+               "sound_asleep": "Press → its sound at the null sink, the mixer asleep",
+               "sound_awake": "Press → its sound at the null sink, the mixer awake"}
 
 # What each phase of a board waiting for the player shows: (figure, label, unit, decimals).
 WAITING_FIGURES = (("wakeups_per_s", "wake-ups a second", "/s", 1),
@@ -33,6 +38,8 @@ WAITING_FIGURES = (("wakeups_per_s", "wake-ups a second", "/s", 1),
 QUIET_GOALS = (("<= 2 /s", lambda v: v <= 2), ("<= 0.05 %", lambda v: v <= 0.05),
                ("none", lambda v: v == 0))
 NO_GOALS = (("", None),) * len(WAITING_FIGURES)
+# Sound on and nothing sounding: the mixer sleeps once its quiet spell is over.
+ASLEEP_GOALS = (("<= 1 /s", lambda v: v <= 1), ("", None), ("none", lambda v: v == 0))
 
 
 def list_waiting_rows(phase, label, goals):
@@ -45,7 +52,20 @@ def list_waiting_rows(phase, label, goals):
 GAME_ROWS = [
     *list_waiting_rows("still", "Still board, sound off", QUIET_GOALS),
     *list_waiting_rows("unmapped", "Window unmapped, sound off", QUIET_GOALS),
-    *list_waiting_rows("sound_on", "Still board, sound on", NO_GOALS),
+    *list_waiting_rows("sound_on", "Sound on and silent, after the quiet spell", ASLEEP_GOALS),
+    ("arrow_median_ms", f"{PRESS_NAMES['arrow']}, median", "ms", 2,
+     "<= 5.25 ms (a quarter frame)", lambda v: v <= 5.25),
+    ("arrow_max_ms", f"{PRESS_NAMES['arrow']}, maximum", "ms", 2, "", None),
+    ("click_median_ms", f"{PRESS_NAMES['click']}, median", "ms", 2, "", None),
+    ("click_max_ms", f"{PRESS_NAMES['click']}, maximum", "ms", 2, "", None),
+    ("sound_median_ms", "Press → its sound at a PulseAudio null sink, median", "ms", 2,
+     "<= 12 ms", lambda v: v <= 12),
+    ("sound_max_ms", "Press → its sound at a PulseAudio null sink, maximum", "ms", 2,
+     "<= 25 ms", lambda v: v <= 25),
+    ("sound_awake_median_ms", f"{PRESS_NAMES['sound_awake']}, median", "ms", 2, "", None),
+    ("sound_asleep_median_ms", f"{PRESS_NAMES['sound_asleep']}, median", "ms", 2, "", None),
+    ("sound_waking_ms", "What waking the mixer adds to a sound (asleep less awake medians)",
+     "ms", 2, "< 21 ms (a frame)", lambda v: v < 21),
     ("spinning_wakeups_per_s", "A gem spinning: wake-ups a second", "/s", 1, "", None),
     ("spinning_cpu_percent", "A gem spinning: CPU, share of one core", "%", 2, "", None),
     ("interval_min_ms", "A gem spinning: frame interval, minimum", "ms", 3, ">= 21 ms",
@@ -116,15 +136,38 @@ SCALE_ROWS = [
 
 
 def combine_runs(runs):
-    """The figures of runs of one program at one scale: the least of the minima, the most of the
-    maxima and the mean of the rest."""
+    """The figures of the whole runs of one program at one scale: the least of the minima, the
+    most of the maxima and the median of the rest, with each run's figure under "runs"; none when
+    no run was whole."""
     def combine(key, values):
         if key.endswith("_min_ms"):
             return min(values)
         if key.endswith("_max_ms"):
             return max(values)
-        return statistics.mean(values)
-    return {key: combine(key, [run[key] for run in runs]) for key in runs[0]}
+        return statistics.median(values)
+    if not runs:
+        return {}
+    combined = {key: combine(key, [run[key] for run in runs]) for key in runs[0]}
+    combined["runs"] = {key: [run[key] for run in runs] for key in runs[0]}
+    return combined
+
+
+def describe_presses(presses):
+    """Notes on the presses timed: each one's milliseconds, in the order they were made."""
+    return [f"{PRESS_NAMES[name]}, each press: {', '.join(f'{each:.2f}' for each in times)} ms."
+            for name, times in presses.items()]
+
+
+def describe_cpu_ratio(at_1, at_3):
+    """The game's CPU with a gem spinning at 3 against at 1, for each pair of runs made side by
+    side, and their median; None when a scale lost a run and the pairs no longer match."""
+    if not at_1 or len(at_1) != len(at_3):
+        return None
+    ratios = [b["spinning_cpu_percent"] / a["spinning_cpu_percent"] for a, b in zip(at_1, at_3)]
+    median = statistics.median(ratios)
+    return (f"A gem spinning: CPU of the game at 3 against at 1, runs side by side: {median:.2f} x "
+            f"({', '.join(f'{ratio:.2f}' for ratio in ratios)}); goal <= 1.3 x: "
+            f"{'yes' if median <= 1.3 else 'NO'}.")
 
 
 def describe_threads(phases):
@@ -143,21 +186,35 @@ def format_figure(value, unit, decimals):
     return f"{value:,.{decimals}f} {unit}"
 
 
+def format_scale_cell(figures, key, unit, decimals):
+    """A figure at one scale, each run's beside it when there were more; failed when no run was
+    whole."""
+    if key not in figures:
+        return "failed"
+    runs = figures.get("runs", {}).get(key, [])
+    each = f" ({', '.join(f'{run:,.{decimals}f}' for run in runs)})" if len(runs) > 1 else ""
+    return format_figure(figures[key], unit, decimals) + each
+
+
 def judge(meets, value):
     if meets is None:
         return ""
+    if value is None:
+        return "failed"
     return "yes" if meets(value) else "NO"
 
 
 def print_figure_table(headers, rows, *columns):
     """A table of figures: a row each, a column for each set of figures (a cell stays empty where
-    a set lacks the figure), then the goal and whether the first set meets it."""
+    a set lacks the figure, and says failed where the first one does: its phase never happened),
+    then the goal and whether the first set meets it."""
     print("| " + " | ".join(headers) + " | Goal | Met |")
     print("|---|" + "---:|" * len(columns) + "---|---|")
     for key, label, unit, decimals, goal, meets in rows:
-        cells = " | ".join(format_figure(figures[key], unit, decimals) if key in figures else ""
-                           for figures in columns)
-        print(f"| {label} | {cells} | {goal} | {judge(meets, columns[0][key])} |")
+        cells = [format_figure(figures[key], unit, decimals) if key in figures else ""
+                 for figures in columns]
+        cells[0] = cells[0] or "failed"
+        print(f"| {label} | {' | '.join(cells)} | {goal} | {judge(meets, columns[0].get(key))} |")
     print()
 
 
@@ -188,12 +245,15 @@ def print_scale_table(name, figures, allowance=None, goals=True):
     print(f"| {name}, at the screen scale | {columns} |" + (" Goal | Met |" if goals else ""))
     print("|---|" + "---:|" * len(scales) + ("---|---|" if goals else ""))
     for key, label, unit, decimals, goal, meets in SCALE_ROWS:
-        if key not in figures[scales[0]]:
+        if not any(key in each for each in figures.values()):
             continue
-        values = {scale: figures[scale][key] for scale in scales}
-        cells = " | ".join(format_figure(values[scale], unit, decimals) for scale in scales)
+        values = {scale: figures[scale].get(key) for scale in scales}
+        cells = " | ".join(format_scale_cell(figures[scale], key, unit, decimals)
+                           for scale in scales)
         met = ""
-        if goals and meets:
+        if goals and meets and None in values.values():
+            met = "failed"
+        elif goals and meets:
             met = {True: "yes", False: "NO", None: "not compared: no --today"}[
                 meets(values, allowance)]
         print(f"| {label} | {cells} |" + (f" {goal} | {met} |" if goals else ""))

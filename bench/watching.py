@@ -16,8 +16,20 @@ PROBE_HEADER = struct.Struct("<qq")
 # A wait's begin and end, then what happened since the wait before: pixels sent to the X server as
 # images, and nanoseconds in painters on images (composition) and on widgets (the window's paint).
 PROBE_WAIT = struct.Struct("<qqqqq")
+# After the waits in the probe's record: how many answers follow, then each press and the first
+# pixels sent after it, in ns, and the press's kind.
+PROBE_MAX_WAITS = 1 << 16
+PROBE_ANSWERED_AT = PROBE_HEADER.size + PROBE_WAIT.size * PROBE_MAX_WAITS
+PROBE_COUNT = struct.Struct("<q")
+PROBE_ANSWER = struct.Struct("<qqq")
 # Intervals longer than this lie between a still board and the frame a key woke.
 LONGEST_PLAYED_INTERVAL_MS = 50
+# The frame's tick: frames come this far apart at least while anything moves.
+FRAME_TICK_MS = 21
+# A phase with something moving saw frames at this share of the tick's rate at least, and no gap
+# between them (nor at its ends) longer than this.
+LEAST_FRAME_SHARE = 0.9
+LONGEST_FRAME_GAP_MS = 250
 
 
 def measure_cpu_seconds(pid):
@@ -78,6 +90,17 @@ def read_waits(path):
     return loaded, waits
 
 
+def read_answers(path):
+    """Every press the probe saw answered by pixels: when it was read and when the first pixels
+    after it were sent, in ns."""
+    with open(path, "rb") as probe:
+        data = probe.read()
+    count = PROBE_COUNT.unpack_from(data, PROBE_ANSWERED_AT)[0]
+    first = PROBE_ANSWERED_AT + PROBE_COUNT.size
+    return [PROBE_ANSWER.unpack_from(data, first + PROBE_ANSWER.size * i)[:2]
+            for i in range(count)]
+
+
 def count_waits(path):
     try:
         with open(path, "rb") as probe:
@@ -117,6 +140,32 @@ def watch_phase(pids, action):
             each[name] = each.get(name, 0) + switches - before.get(task, (name, 0))[1]
         wakeups.append(each)
     return Watched([b - a for a, b in zip(cpu_before, cpu_after)], wakeups, begin, end)
+
+
+def list_phase_frames(waits, watched):
+    """The ends of the frame waits that ended while a phase was watched."""
+    return [wait[1] for wait in waits if watched.begin <= wait[1] <= watched.end]
+
+
+def judge_still(waits, watched):
+    """Why a phase of a still board did not watch one (a frame ran in it), or None."""
+    frames = len(list_phase_frames(waits, watched))
+    return f"{frames} frames ran on a board meant to be still" if frames else None
+
+
+def judge_moving(waits, watched):
+    """Why a phase of a spinning gem did not watch one all through, or None: the frames must come
+    at nearly the tick's rate from its beginning to its end."""
+    ends = [watched.begin] + list_phase_frames(waits, watched) + [watched.end]
+    frames = len(ends) - 2
+    rate = frames / watched.seconds()
+    least = LEAST_FRAME_SHARE * 1000 / FRAME_TICK_MS
+    gap = max(b - a for a, b in zip(ends, ends[1:])) / 1e6
+    if rate < least:
+        return f"{frames} frames in {watched.seconds():.1f} s: {rate:.1f} /s, below {least:.1f} /s"
+    if gap > LONGEST_FRAME_GAP_MS:
+        return f"no frame for {gap:.0f} ms"
+    return None
 
 
 def compute_phase_figures(name, watched, process):
@@ -178,6 +227,22 @@ def compute_frame_figures(name, waits, watched, scale, played):
         f"{name}_compose_median_ms": statistics.median(w[3] for w in frames) / 1e6,
         f"{name}_paint_median_ms": statistics.median(w[4] for w in frames) / 1e6,
     }
+
+
+def compute_sound_figures(heard):
+    """From presses to their sound, by the mixer's state at the press: the median and most of
+    all, the median of each state, and what waking the mixer adds to the median."""
+    every = heard["sound_asleep"] + heard["sound_awake"]
+    figures = {}
+    if every:
+        figures.update(sound_median_ms=statistics.median(every), sound_max_ms=max(every))
+    for state, times in heard.items():
+        if times:
+            figures[f"{state}_median_ms"] = statistics.median(times)
+    if all(heard.values()):
+        figures["sound_waking_ms"] = (figures["sound_asleep_median_ms"]
+                                      - figures["sound_awake_median_ms"])
+    return figures
 
 
 def measure_decoded_mb(path):

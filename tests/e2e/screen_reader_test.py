@@ -11,7 +11,7 @@ import threading
 import time
 
 import game_facts
-from harness.checks import START_TIMEOUT, check, wait_until
+from harness.checks import BOX_TIMEOUT, EXIT_TIMEOUT, START_TIMEOUT, check, wait_until
 from harness.pictures import CELLS
 from harness.runner import run_test
 from harness.xserver import stop_process
@@ -190,14 +190,35 @@ def play_moves(session, orca, player, kinds, heard):
     return heard
 
 
-def check_commands(orca, player, heard):
+def close_rules(session, caption):
+    """Answers the rules' box and waits until it has gone, so the next key reaches the board."""
+    session.x.type_keys("Return")
+    wait_until(lambda: not session.x.find_message_boxes(caption), BOX_TIMEOUT,
+               "the rules' box to close", game=session.game)
+
+
+def quit_game(session):
+    """Ctrl+Q, typed until the game ends: the keyboard may still be on its way back to the board
+    from a box, and a key typed meanwhile reaches no window."""
+    def typed_and_ended():
+        session.x.type_keys("ctrl+q")
+        try:
+            return [session.game.process.wait(1.0)]
+        except subprocess.TimeoutExpired:
+            return None
+
+    wait_until(typed_and_ended, BOX_TIMEOUT, "Ctrl+Q to end the game", interval=0)
+    check(session.game.wait_for_exit(EXIT_TIMEOUT) == 0, "Ctrl+Q did not end the game with status 0")
+
+
+def check_commands(session, orca, player, heard):
     """The sound switch, the rules, the menus by F10 and a new game."""
     for key, words in (("ctrl+p", "Sound on"), ("ctrl+p", "Sound off")):
         player.x.type_keys(key)
         heard = orca.hear(words, heard)
     player.x.type_keys("F1")
     heard = orca.hear("Line up three of the same gem", heard)
-    player.x.type_keys("Return")
+    close_rules(session, "Instructions.")
     player.x.type_keys("F10")
     heard = orca.hear("Game", heard)
     player.x.type_keys("Escape Escape F2")
@@ -221,7 +242,6 @@ def play(session, executable, case):
     if german:
         settings.update(LANG="de_DE.UTF-8", LANGUAGE="de")
     player = Player(session, executable, settings)
-    game = session.game
     kinds, _ = player.wait_for_settled_board("the board at rest")
     heard = orca.hear("List with 64 items", 0)
     if german:
@@ -232,7 +252,7 @@ def play(session, executable, case):
         heard = orca.hear("Ton an", heard)
         player.x.type_keys("F1")
         heard = orca.hear("Reihe", heard)
-        player.x.type_keys("Return")
+        close_rules(session, "Anleitung")
     else:
         session.step("arrows: the gem under the frame and its place, one cell, the edge")
         heard = check_arrows(orca, player, kinds, heard)
@@ -245,9 +265,8 @@ def play(session, executable, case):
         session.step("a still board: no word and no event")
         check_still_board(session, orca)
         session.step("the sound switch, the rules, F10 and New Game")
-        heard = check_commands(orca, player, heard)
-    player.x.type_keys("ctrl+q")
-    check(game.wait_for_exit(10) == 0, "Ctrl+Q did not end the game with status 0")
+        heard = check_commands(session, orca, player, heard)
+    quit_game(session)
 
 
 if __name__ == "__main__":

@@ -2,8 +2,8 @@
 // show, tile by tile of the board's cells, and only the tiles that differ are drawn.
 #include "QtFont.h"
 #include "SurfaceImage.h"
+#include "SurfaceTiles.h"
 
-#include "GameFacts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -17,123 +17,6 @@ namespace {
 // Past this many drawings without one that replaces the whole picture, the drawings so far are
 // done and forgotten.
 constexpr size_t MaxKeptSteps = 4096;
-
-// The tiles of a surface in device pixels: the board's cells, so that a gem at rest changes one.
-class TileGrid {
-public:
-    TileGrid(const QSize& size, double scale)
-        : columns_(edges(size.width(), scale)), rows_(edges(size.height(), scale)) {}
-
-    int count() const { return across() * down(); }
-    int across() const { return static_cast<int>(columns_.size()) - 1; }
-    int down() const { return static_cast<int>(rows_.size()) - 1; }
-    QRect tile(int column, int row) const {
-        return QRect(QPoint(columns_[column], rows_[row]),
-                     QPoint(columns_[column + 1] - 1, rows_[row + 1] - 1));
-    }
-    // Visits the index of every tile a step may change.
-    template <class Visit> void eachTileOf(const DrawStep& step, Visit visit) const {
-        const QRect reach =
-            step.isText()
-                ? QRect(0, 0, across(), down())
-                : QRect(QPoint(at(columns_, step.target.left()), at(rows_, step.target.top())),
-                        QPoint(at(columns_, step.target.right()), at(rows_, step.target.bottom())));
-        for (int row = reach.top(); row <= reach.bottom(); ++row)
-            for (int column = reach.left(); column <= reach.right(); ++column)
-                visit(row * across() + column);
-    }
-
-private:
-    static std::vector<int> edges(int length, double scale) {
-        std::vector<int> edges;
-        for (int at = 0; at < length; at += CellSize)
-            edges.push_back(static_cast<int>(std::lround(at * scale)));
-        edges.push_back(static_cast<int>(std::lround(length * scale)));
-        return edges;
-    }
-    static int at(const std::vector<int>& edges, int device) {
-        const auto after = std::upper_bound(edges.begin(), edges.end() - 1, device);
-        return std::max(0, static_cast<int>(after - edges.begin()) - 1);
-    }
-
-    std::vector<int> columns_;
-    std::vector<int> rows_;
-};
-
-void collectTiles(const std::vector<DrawStep>& steps, const TileGrid& grid, TileSteps& tiles) {
-    tiles.first.assign(grid.count() + 1, 0);
-    tiles.steps.clear();
-    for (const DrawStep& step : steps)
-        grid.eachTileOf(step, [&tiles](int tile) { ++tiles.first[tile + 1]; });
-    for (size_t tile = 1; tile < tiles.first.size(); ++tile)
-        tiles.first[tile] += tiles.first[tile - 1];
-    tiles.steps.resize(tiles.first.back());
-    std::vector<uint32_t> next(tiles.first.begin(), tiles.first.end() - 1);
-    for (size_t index = 0; index < steps.size(); ++index)
-        grid.eachTileOf(steps[index], [&](int tile) {
-            tiles.steps[next[tile]++] = static_cast<uint16_t>(index);
-        });
-}
-
-bool tileDrawsAlike(const std::vector<DrawStep>& steps, const TileSteps& tiles,
-                    const std::vector<DrawStep>& others, const TileSteps& otherTiles, int tile) {
-    const uint32_t count = tiles.first[tile + 1] - tiles.first[tile];
-    if (count != otherTiles.first[tile + 1] - otherTiles.first[tile])
-        return false;
-    for (uint32_t i = 0; i < count; ++i)
-        if (!steps[tiles.steps[tiles.first[tile] + i]].drawsAlike(
-                others[otherTiles.steps[otherTiles.first[tile] + i]]))
-            return false;
-    return true;
-}
-
-// A drawing that is only ever drawn whole puts all its tiles in the damage once one of them is.
-void widenToWholeSteps(const std::vector<DrawStep>& steps, const TileGrid& grid,
-                       std::vector<bool>& damaged) {
-    for (bool widened = true; widened;) {
-        widened = false;
-        for (const DrawStep& step : steps) {
-            if (!step.drawnOnlyWhole())
-                continue;
-            bool touched = false, whole = true;
-            grid.eachTileOf(step, [&](int tile) {
-                touched = touched || damaged[tile];
-                whole = whole && damaged[tile];
-            });
-            if (!touched || whole)
-                continue;
-            grid.eachTileOf(step, [&damaged](int tile) { damaged[tile] = true; });
-            widened = true;
-        }
-    }
-}
-
-// The damaged tiles as few rectangles: runs along each row, each joined to the same run in the
-// row above.
-std::vector<QRect> joinTiles(const TileGrid& grid, const std::vector<bool>& damaged) {
-    std::vector<QRect> rects;
-    for (int row = 0; row < grid.down(); ++row) {
-        for (int column = 0; column < grid.across();) {
-            if (!damaged[row * grid.across() + column]) {
-                ++column;
-                continue;
-            }
-            const int first = column;
-            while (column < grid.across() && damaged[row * grid.across() + column])
-                ++column;
-            const QRect run = grid.tile(first, row).united(grid.tile(column - 1, row));
-            const auto above = std::find_if(rects.begin(), rects.end(), [&run](const QRect& rect) {
-                return rect.bottom() + 1 == run.top() && rect.left() == run.left() &&
-                       rect.right() == run.right();
-            });
-            if (above != rects.end())
-                above->setBottom(run.bottom());
-            else
-                rects.push_back(run);
-        }
-    }
-    return rects;
-}
 
 QColor toQColor(int32_t colour) {
     return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
@@ -157,17 +40,6 @@ bool drawAlike(const std::vector<DrawStep>& steps, size_t count,
         if (!steps[i].drawsAlike(others[i]))
             return false;
     return true;
-}
-
-// The tiles where one list of drawings may leave other pixels than another.
-std::vector<bool> differingTiles(const std::vector<DrawStep>& steps, const TileSteps& tiles,
-                                 const std::vector<DrawStep>& others, const TileSteps& otherTiles) {
-    const int count = static_cast<int>(tiles.first.size()) - 1;
-    const bool comparable = otherTiles.first.size() == tiles.first.size();
-    std::vector<bool> differing(count);
-    for (int tile = 0; tile < count; ++tile)
-        differing[tile] = !comparable || !tileDrawsAlike(steps, tiles, others, otherTiles, tile);
-    return differing;
 }
 
 void drawClipped(QImage& pixels, const std::vector<DrawStep>& steps,

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -115,6 +116,32 @@ const QTranslator* InstallGameTranslation(const QLocale& locale, const std::stri
     QCoreApplication::installTranslator(translator.get());
     installed.translator = std::move(translator);
     return installed.translator.get();
+}
+
+namespace {
+
+// The translator of the toolkit's own texts in the player's language, for the program's life.
+QTranslator& toolkitTranslator() {
+    static QTranslator translator;
+    return translator;
+}
+
+} // namespace
+
+void LoadPlayerLanguage(const QLocale& locale) {
+    QTranslator& toolkit = toolkitTranslator();
+    QCoreApplication::removeTranslator(&toolkit);
+    if (toolkit.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkit);
+    std::string folder;
+    try {
+        folder = AppPath() + "/" + TranslationsFolder;
+    } catch (const std::exception&) {
+    }
+    const QTranslator* game = InstallGameTranslation(locale, folder);
+    // The figures in a text follow the language it is said in: English where none was found.
+    QLocale::setDefault(game ? QLocale(game->language()) : QLocale::c());
 }
 
 } // namespace glintrow

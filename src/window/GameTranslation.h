@@ -16,4 +16,9 @@ namespace glintrow {
 // installed, or none.
 const QTranslator* InstallGameTranslation(const QLocale& locale, const std::string& folder);
 
+// Speaks the locale's language from now on, in the game's texts and the toolkit's own buttons,
+// where translations for it are found; in the game's own English where they are not. Windows made
+// afterwards take it up.
+void LoadPlayerLanguage(const QLocale& locale);
+
 } // namespace glintrow

@@ -2,7 +2,6 @@
 #include "frmMain.h"
 
 #include "GameIcon.h"
-#include "GameTranslation.h"
 #include "MenuAccessible.h"
 #include "basDeclarations.h"
 #include "basDirectDrawStuff.h"
@@ -19,10 +18,8 @@
 #include <QFile>
 #include <QIcon>
 #include <QLayout>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenuBar>
-#include <QTranslator>
 #include <QWindow>
 
 #include <optional>
@@ -30,19 +27,6 @@
 
 namespace glintrow {
 namespace {
-
-// The translator of the toolkit's own texts in the player's language, for the program's life.
-QTranslator& toolkitTranslator() {
-    static QTranslator translator;
-    return translator;
-}
-
-void installTranslator(QTranslator& translator, const QLocale& locale, const QString& name,
-                       const QString& folder) {
-    QCoreApplication::removeTranslator(&translator);
-    if (translator.load(locale, name, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(&translator);
-}
 
 // What a failure box says of a failure, in the player's language.
 std::string describe(const std::exception& failure) {
@@ -337,19 +321,6 @@ CellWords frmMain::wordsOf(QPoint cell) const {
     return {QCoreApplication::translate("CellName", NameCell(place).c_str()),
             selected && selected->column == place.column && selected->row == place.row,
             {}};
-}
-
-void LoadPlayerLanguage(const QLocale& locale) {
-    installTranslator(toolkitTranslator(), locale, QStringLiteral("qtbase"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    std::string folder;
-    try {
-        folder = AppPath() + "/" + TranslationsFolder;
-    } catch (const std::exception&) {
-    }
-    const QTranslator* game = InstallGameTranslation(locale, folder);
-    // The figures in a text follow the language it is said in: English where none was found.
-    QLocale::setDefault(game ? QLocale(game->language()) : QLocale::c());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

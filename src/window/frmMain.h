@@ -15,11 +15,6 @@ class QString;
 
 namespace glintrow {
 
-// Speaks the locale's language from now on, in the game's texts and the toolkit's own buttons,
-// where translations for it are found; in the game's own English where they are not. Windows made
-// afterwards take it up.
-void LoadPlayerLanguage(const QLocale& locale);
-
 class frmMain : public QMainWindow {
     Q_OBJECT
 

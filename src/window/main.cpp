@@ -3,6 +3,7 @@
 #include "platform/Runtime.h"
 #include "platform/Window.h"
 #include "platform/WindowFrame.h"
+#include "window/GameTranslation.h"
 #include "window/frmMain.h"
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 
 #include "GameTables.h"
 #include "basDirectDrawStuff.h"
+#include "window/GameTranslation.h"
 #include "window/frmMain.h"
 
 #include <QCoreApplication>

@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 
-
 namespace glintrow {
 
 namespace {

@@ -22,6 +22,17 @@
     </message>
 </context>
 <context>
+    <name>glintrow::TitleBar</name>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>glintrow::frmMain</name>
     <message>
         <source>Unable to create Direct Sound object.<byte value="xd"/>

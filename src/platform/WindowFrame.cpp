@@ -44,6 +44,9 @@ std::optional<bool> askWhetherCompositorDrawsFrames(wl_display* display) {
     return offered;
 }
 
+// Set once, before the application starts, and read when the window is made.
+bool gameDrawsFrame = false;
+
 void sayNothing(const char*, va_list) {}
 
 void sayOnStandardError(const char* format, va_list arguments) {
@@ -70,14 +73,20 @@ std::string ChooseWindowFrame() {
     std::string failure;
     std::optional<bool> drawsFrames = askWhetherCompositorDrawsFrames(display);
     // Qt's Wayland plugin loads the OpenGL stack (about 50 MB) only to decide whether it may draw
-    // a frame of its own, and does so unless told to draw none. Where the compositor draws the
-    // frame, the toolkit's would never be used, so it is told.
-    if (!drawsFrames)
+    // a frame of its own, and does so unless told to draw none. Its frame offers to maximise a
+    // window that cannot grow, so where the compositor draws none the game draws its own.
+    if (!drawsFrames) {
         failure = describeClosedConnection();
-    else if (*drawsFrames && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+    } else if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION")) {
         qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+        gameDrawsFrame = !*drawsFrames;
+    }
     wl_display_disconnect(display);
     return failure;
+}
+
+bool GameDrawsWindowFrame() {
+    return gameDrawsFrame;
 }
 
 } // namespace glintrow

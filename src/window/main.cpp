@@ -4,6 +4,7 @@
 #include "platform/Window.h"
 #include "platform/WindowFrame.h"
 #include "window/GameTranslation.h"
+#include "window/TitleBar.h"
 #include "window/frmMain.h"
 
 #include <QApplication>
@@ -134,6 +135,8 @@ int main(int argc, char** argv) {
     glintrow::LoadPlayerLanguage(QLocale::system());
 
     glintrow::frmMain window;
+    if (glintrow::GameDrawsWindowFrame())
+        new glintrow::TitleBar(&window);
     window.Form_Load();
     // The load step returns when the window has closed, or with the window left open after a
     // failure; then the window runs on its own until it is closed.

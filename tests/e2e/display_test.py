@@ -11,8 +11,8 @@ import time
 import numpy
 
 from harness.checks import BOX_TIMEOUT, EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
-from harness.compositors import Sway
-from harness.game_process import FRAME_PLUGIN, MAIN_CAPTION
+from harness.compositors import Mutter, Sway
+from harness.game_process import MAIN_CAPTION
 from harness.pictures import (BOARD, CELL, CELLS, BoardView, find_cells_showing_gems, parse_ppm,
                               read_board_picture)
 from harness.runner import run_test
@@ -20,8 +20,10 @@ from harness.xserver import stop_process
 
 # Weston takes its output's size in logical pixels, at any scale.
 COMPOSITOR_SIZE = (800, 600)
-# Qt's own title bar on weston lies this far above the board, over the menu bar.
+# The window's title bar on weston lies this far above the board, over the menu bar.
 TITLE_ABOVE_BOARD = 35
+# How far from the title bar's right end its buttons lie: three fit, where a frame offers them.
+BUTTONS_SPAN = 80
 # Weston's panel at the top of its output, whose clock may turn while a test looks.
 PANEL_HEIGHT = 40
 # Weston's pointer pictures fit in a square this wide from the pointer's hot spot.
@@ -31,29 +33,41 @@ DRAG = (-60, -40)
 
 
 def run_without_display(session, executable):
-    """No display at all: one line that says so on standard error, and status 1, not an abort."""
-    session.step("starting the game with DISPLAY and WAYLAND_DISPLAY unset")
-    game = session.start_game(executable, {"DISPLAY": None, "WAYLAND_DISPLAY": None,
-                                           "QT_QPA_PLATFORM": None})
-    check_one_line_and_status_1(session, game,
-                                "glintrow: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)")
-    session.step("starting the game on a working X display with a library of Qt's plugin damaged")
+    """Start-ups that reach no window system: the game's one line naming what failed, after the one
+    line libwayland may say of it, and status 1, not an abort."""
     damaged = os.path.join(session.run.temp, "damaged-libraries")
     os.makedirs(damaged)
     open(os.path.join(damaged, "libxcb-icccm.so.4"), "wb").close()
-    game = session.start_game(executable, {"LD_LIBRARY_PATH": damaged, "QT_QPA_PLATFORM": "xcb"})
-    check_one_line_and_status_1(session, game,
-                                "glintrow: cannot load Qt's window-system plugin \"xcb\"")
+    on_wayland = {"DISPLAY": None, "QT_QPA_PLATFORM": "wayland"}
+    long_name = "w" * 120
+    for what, settings, lines in (
+            ("with DISPLAY and WAYLAND_DISPLAY unset",
+             {"DISPLAY": None, "WAYLAND_DISPLAY": None, "QT_QPA_PLATFORM": None},
+             ["glintrow: cannot open a display (DISPLAY and WAYLAND_DISPLAY are unset)"]),
+            ("on a working X display with a library of Qt's plugin damaged",
+             {"LD_LIBRARY_PATH": damaged, "QT_QPA_PLATFORM": "xcb"},
+             ["glintrow: cannot load Qt's window-system plugin \"xcb\""]),
+            ("on a Wayland display whose socket's path is too long",
+             dict(on_wayland, WAYLAND_DISPLAY=long_name),
+             [f'error: socket path "{session.run.runtime_dir()}/{long_name}" plus null '
+              f"terminator exceeds 108 bytes",
+              f"glintrow: cannot open the Wayland display {long_name}"]),
+            ("on Wayland with XDG_RUNTIME_DIR unset",
+             dict(on_wayland, WAYLAND_DISPLAY="wayland-0", XDG_RUNTIME_DIR=None),
+             ["error: XDG_RUNTIME_DIR is invalid or not set in the environment.",
+              "glintrow: cannot open the Wayland display wayland-0"])):
+        session.step(f"starting the game {what}")
+        check_lines_and_status_1(session, session.start_game(executable, settings), lines)
 
 
-def check_one_line_and_status_1(session, game, line):
-    """The game ends with status 1, having printed exactly the line, and nothing else."""
+def check_lines_and_status_1(session, game, lines):
+    """The game ends with status 1, having printed exactly the lines, and nothing else."""
     status = game.wait_for_exit(EXIT_TIMEOUT)
     game.log.flush()
     with open(session.run.log_path, encoding="utf-8", errors="replace") as log:
-        lines = log.read().splitlines()
+        printed = log.read().splitlines()
     check(status == 1, f"the game ended with status {status}, not 1")
-    check(lines == [line], f"the game printed {lines!r} instead of the one line {line!r}")
+    check(printed == lines, f"the game printed {printed!r} instead of {lines!r}")
 
 
 def run_on_closing_compositor(session, executable):
@@ -76,8 +90,8 @@ def run_on_closing_compositor(session, executable):
     session.step("starting the game on a compositor that closes every connection")
     game = session.start_game(executable, {"DISPLAY": None, "WAYLAND_DISPLAY": "closing",
                                            "QT_QPA_PLATFORM": "wayland"})
-    check_one_line_and_status_1(session, game,
-                                "glintrow: the Wayland display closing closed the connection")
+    check_lines_and_status_1(session, game,
+                             ["glintrow: the Wayland display closing closed the connection"])
 
 
 class Weston:
@@ -169,18 +183,23 @@ def find_buttons(bar):
 
 def check_title_bar(shot, corner):
     """Above the menu bar, across the window, a title bar: the frame's light grey where weston's
-    desktop would show, and dark marks at its right end where its buttons are."""
+    desktop would show, dark marks at its right end where its buttons are, and two buttons there:
+    a window that cannot grow offers to minimise and to close, not to maximise."""
     bar, _ = crop_title_bar(shot, corner)
     light = (bar >= 200).all(axis=2).mean()
     dark_right = len(find_buttons(bar)[0])
     check(light > 0.6 and dark_right > 10,
           f"no title bar above the board ({light:.0%} light, {dark_right} dark at its right end)")
+    marked = (bar[:, -BUTTONS_SPAN:] < 100).all(axis=2).any(axis=0).astype(int)
+    buttons = int((numpy.diff(marked) == 1).sum() + marked[0])
+    check(buttons == 2, f"the title bar offers {buttons} buttons at its right end, not 2")
 
 
 def run_on_wayland(session, executable):
-    """The game on weston as a native client, in Qt's own window frame since weston draws none:
-    the board drops in under a title bar and takes its keys also after a box, the title bar moves
-    the window, and the frame's close button ends the game with 0."""
+    """The game on weston as a native client, in a window frame of its own since weston draws
+    none, with neither Qt's frame plugin nor the graphics stack loaded: the board drops in under a
+    title bar and takes its keys also after a box, the title bar moves the window, and the frame's
+    close button ends the game with 0."""
     background = read_board_picture(os.path.dirname(executable))
     session.step("starting weston")
     weston = Weston(session)
@@ -191,8 +210,7 @@ def run_on_wayland(session, executable):
     check(not session.x.find_windows("^" + re.escape(MAIN_CAPTION) + "$"),
           "the game opened an X window instead of a Wayland one")
     mapped = game.list_mapped_libraries()
-    check(any(FRAME_PLUGIN in name for name in mapped),
-          f"the game draws no window frame of its own: {mapped}")
+    check(not mapped, f"the game loaded Qt's frame plugin or the graphics stack: {mapped}")
     check_title_bar(weston.screenshot(), corner)
 
     # Xvfb gives the keyboard to the window under the pointer: weston's, holding the game.
@@ -220,7 +238,7 @@ def pointer_patch(shot, place):
 
 
 def drag_title_bar(session, weston, background, corner, origin):
-    """Drags Qt's title bar with the first button; the board must land where the drag puts it.
+    """Drags the title bar with the first button; the board must land where the drag puts it.
     Weston moves the window by the pointer's motion from where its move began, and begins it when
     the game asks, on the press: so the pointer moves only once weston shows its grabbing hand, and
     must have shown its arrow there first. Returns the board's new corner."""
@@ -347,26 +365,47 @@ def run_on_wayland_at_scale_2(session, executable):
 
 def run_frame_choices(session, executable):
     """Who draws the frame, on each compositor: sway draws its own, so the game loads neither a
-    frame plugin nor the graphics stack; a value of QT_WAYLAND_DISABLE_WINDOWDECORATION that the
-    player set wins on both."""
+    frame plugin nor the graphics stack; mutter draws none, so the game draws its own, with no
+    maximise button; a value of QT_WAYLAND_DISABLE_WINDOWDECORATION that the player set wins; and a
+    connection the compositor hands over (WAYLAND_SOCKET) is left whole to Qt, which then draws."""
     background = read_board_picture(os.path.dirname(executable))
     weston, sway = Weston(session), Sway(session.run)
-    for compositor, setting, own_frame in ((sway, None, False), (sway, "0", True),
-                                           (weston, "1", False)):
+    for compositor, setting, handed, qt_frame in (
+            (sway, None, False, False), (sway, "0", False, True), (weston, "1", False, False),
+            (weston, None, True, True), (Mutter, None, False, False)):
+        if compositor is Mutter:
+            compositor = Mutter(session.run, session.x)
         name = type(compositor).__name__.lower()
-        session.step(f"on {name}, QT_WAYLAND_DISABLE_WINDOWDECORATION={setting}")
+        session.step(f"on {name}, QT_WAYLAND_DISABLE_WINDOWDECORATION={setting}"
+                     + (", the connection handed over" if handed else ""))
         settings = dict(compositor.client_settings(), QT_WAYLAND_DISABLE_WINDOWDECORATION=setting)
-        game = session.start_game(executable, settings)
+        descriptors = ()
+        if handed:
+            connection = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+            connection.connect(os.path.join(compositor.runtime, compositor.socket))
+            descriptors = (connection.fileno(),)
+            settings.update(WAYLAND_DISPLAY=None, WAYLAND_SOCKET=str(connection.fileno()))
+        game = session.start_game(executable, settings, handed=descriptors)
+        if handed:
+            connection.close()
         if compositor is sway:
             wait_until(lambda: sway.shows_window(MAIN_CAPTION), START_TIMEOUT,
                        "the game's window on sway", interval=0.2, game=game)
-        else:
+        elif compositor is weston:
             wait_until(lambda: find_board(weston.screenshot(), background), START_TIMEOUT,
                        "the board on weston", interval=0.3, game=game)
+        else:
+            def board_on_screen():
+                shot = session.x.capture_screen()
+                corner = find_board(shot, background)
+                return (shot, corner) if corner else None
+
+            check_title_bar(*wait_until(board_on_screen, START_TIMEOUT, "the board on mutter",
+                                        interval=0.3, game=game))
         mapped = game.list_mapped_libraries()
-        if own_frame:
+        if qt_frame:
             check(any("libEGL_mesa" in name for name in mapped),
-                  f"with the variable at 0 the game kept from Qt's frame on {name}: {mapped}")
+                  f"the game kept from Qt's frame on {name}: {mapped}")
         else:
             check(not mapped, f"the game loaded a frame plugin or the graphics stack on {name}: "
                               f"{mapped}")

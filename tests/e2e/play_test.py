@@ -1,6 +1,7 @@
 """Plays the real game in a private X server: drop-in, selection, hint, help, sound mark, quit."""
 
 import os
+import re
 import time
 
 from harness.checks import TestFailure, check, wait_until
@@ -8,6 +9,11 @@ from harness.pictures import CELLS, GemReader
 from harness.runner import run_test
 
 PRESSED_CELL = (3, 4)
+# The Motif hints' flags that say functions and decorations are given, and in each the bit for all
+# and the bit for maximise.
+MOTIF_GIVEN = 0x3
+MOTIF_FUNCTIONS_MAXIMISE = 0x11
+MOTIF_DECORATIONS_MAXIMISE = 0x41
 
 
 def find_line(kinds):
@@ -56,6 +62,21 @@ def check_board_after_mapping_again(session, view, main, idle):
     time.sleep(0.3)
     session.x.set_mapped(main, True)
     wait_for_idle_board(session, view, idle, "every gem shown again after mapping the window")
+
+
+def check_no_maximise_asked(session, main):
+    """A window that cannot grow asks the window manager for no maximise: its Motif hints leave out
+    the maximise function and button, and its least and largest sizes are its size."""
+    hints = session.x.run_tool("xprop", "-id", str(main), "_MOTIF_WM_HINTS",
+                               "WM_NORMAL_HINTS").stdout.decode()
+    motif = re.search(r"_MOTIF_WM_HINTS\(_MOTIF_WM_HINTS\) = (.*)", hints)
+    check(motif, f"the window gives no Motif hints: {hints}")
+    flags, functions, decorations = (int(word, 16) for word in motif.group(1).split(", ")[:3])
+    check(flags & MOTIF_GIVEN == MOTIF_GIVEN and not functions & MOTIF_FUNCTIONS_MAXIMISE
+          and not decorations & MOTIF_DECORATIONS_MAXIMISE,
+          f"the window's Motif hints allow a maximise: {motif.group(1)}")
+    sizes = re.findall(r"program specified (?:minimum|maximum) size: (\d+ by \d+)", hints)
+    check(len(sizes) == 2 and sizes[0] == sizes[1], f"the window may change its size: {hints}")
 
 
 def check_pressing_selects(session, view, idle):
@@ -134,6 +155,7 @@ def play(session, executable, _case):
     session.start_game(executable)
     main = session.wait_for_main_window()
     view = session.locate_board(main)
+    check_no_maximise_asked(session, main)
     session.step("wait for the drop-in to end")
     idle = session.wait_for_still_board(view, reader.read_kinds, "all 64 gems at rest")
     session.run.record("idle-board", idle)

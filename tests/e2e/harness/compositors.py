@@ -50,3 +50,24 @@ class Sway:
         tree = subprocess.run(self.as_nobody + ["swaymsg", "-s", self.ipc, "-t", "get_tree"],
                               env=self.env, capture_output=True, text=True, timeout=30).stdout
         return f'"name": "{title}"' in tree
+
+
+class Mutter:
+    """GNOME's compositor, nested in the run's X server on a D-Bus of its own. Like weston it draws
+    no frames for Wayland windows; its output is the X server's screen."""
+
+    def __init__(self, stage, x):
+        self.runtime = stage.runtime_dir()
+        self.socket = f"glintrow-mutter-{os.getpid()}"
+        env = dict(x.env, XDG_RUNTIME_DIR=self.runtime)
+        self.process = subprocess.Popen(
+            ["dbus-run-session", "--", "mutter", "--nested", "--wayland", "--no-x11",
+             f"--wayland-display={self.socket}"],
+            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        stage.on_exit(lambda: stop_process(self.process))
+        wait_until(lambda: os.path.exists(os.path.join(self.runtime, self.socket)),
+                   START_TIMEOUT, "mutter's socket")
+
+    def client_settings(self):
+        return {"DISPLAY": None, "WAYLAND_DISPLAY": self.socket, "QT_QPA_PLATFORM": "wayland",
+                "XDG_RUNTIME_DIR": self.runtime}

@@ -37,12 +37,13 @@ class Game:
     """The game's process under the X server, watched for its memory."""
 
     def __init__(self, run, xserver, executable, settings=None, loader=None, address_space=None,
-                 memory_limit_kb=MEMORY_LIMIT_KB):
+                 memory_limit_kb=MEMORY_LIMIT_KB, handed=()):
         """run: the stage it runs on; xserver: the X server it runs under, or None for a game that
         is only a Wayland client; loader: the dynamic loader to start the game through, given the
         game's path relative to the run's folder; address_space: a limit in bytes on the game's
         address space; memory_limit_kb: the resident memory at which it is killed, or None
-        to leave it unwatched (a benchmark that counts every wake-up adds no poller)."""
+        to leave it unwatched (a benchmark that counts every wake-up adds no poller); handed: the
+        descriptors the game inherits."""
         self.run = run
         env = dict(xserver.env if xserver else os.environ, SDL_AUDIODRIVER="dummy",
                    XDG_RUNTIME_DIR=run.runtime_dir(), QT_QPA_PLATFORM="xcb")
@@ -65,7 +66,7 @@ class Game:
 
         self.process = subprocess.Popen(command, cwd=run.temp, env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT, start_new_session=True,
-                                        preexec_fn=limit_address_space)
+                                        preexec_fn=limit_address_space, pass_fds=handed)
         self.peak_rss_kb = 0
         self.memory_limit_kb = memory_limit_kb
         if memory_limit_kb:

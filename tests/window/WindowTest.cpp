@@ -200,20 +200,23 @@ TEST_F(WindowTest, AboutAndHowToPlayShowTheirBoxesAndHoldTheGame) {
 TEST_F(WindowTest, WindowSpeaksThePlayersLanguageAndEnglishStaysAsItIs) {
     struct Language {
         const char* locale;
-        QString game, help, howToPlay, instructionsTitle, instructionsStart, banner, board, cancel,
-            fileNotFound, figure;
+        QString game, help, howToPlay, about, instructionsTitle, instructionsStart, banner, board,
+            cancel, fileNotFound, figure;
     };
     const Language languages[] = {
-        {"de_DE", "&Spiel", "&Hilfe", "&Spielanleitung...", "Anleitung",
+        {"de_DE", "&Spiel", "&Hilfe", "&Spielanleitung...", "Ü&ber...", "Anleitung",
          "Anleitung:\r\nBilde eine Reihe", "Spiel vorbei", "Spielfeld", "Abbrechen",
          "Datei nicht gefunden: ", "1,5"},
-        {"ja_JP", "ゲーム(&G)", "ヘルプ(&H)", "遊び方(&H)...", "遊び方",
+        {"ja_JP", "ゲーム(&G)", "ヘルプ(&H)", "遊び方(&H)...", "バージョン情報(&A)...", "遊び方",
          "遊び方:\r\n同じ宝石を3つ並べる", "ゲームオーバー", "盤面", "キャンセル",
          "ファイルが見つかりません: ", "1.5"},
-        {"en_US", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
-         "Game Over", "Board", "Cancel", "File not found: ", "1.5"},
-        {"C", "&Game", "&Help", "&How to play...", "Instructions.", "Instructions:\r\nLine up",
-         "Game Over", "Board", "Cancel", "File not found: ", "1.5"},
+        {"ru_RU", "&Игра", "&Справка", "&Как играть...", "&Об игре...", "Правила",
+         "Правила:\r\nВыстройте в ряд", "Игра окончена", "Игровое поле", "Отмена",
+         "Файл не найден: ", "1,5"},
+        {"en_US", "&Game", "&Help", "&How to play...", "&About...", "Instructions.",
+         "Instructions:\r\nLine up", "Game Over", "Board", "Cancel", "File not found: ", "1.5"},
+        {"C", "&Game", "&Help", "&How to play...", "&About...", "Instructions.",
+         "Instructions:\r\nLine up", "Game Over", "Board", "Cancel", "File not found: ", "1.5"},
     };
     const EnglishAfterwards englishAfterwards;
     RecordBoxes();
@@ -230,6 +233,7 @@ TEST_F(WindowTest, WindowSpeaksThePlayersLanguageAndEnglishStaysAsItIs) {
         EXPECT_EQ(window.mnuHelp->title(), language.help);
         EXPECT_EQ(window.mnuHowToPlay->text(), language.howToPlay);
         EXPECT_EQ(window.mnuHowToPlay->shortcut(), QKeySequence(Qt::Key_F1));
+        EXPECT_EQ(window.mnuAbout->text(), language.about);
         EXPECT_EQ(QString::fromStdString(BannerText), language.banner);
         EXPECT_EQ(window.picBoard->accessibleName(), language.board);
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), language.cancel);

@@ -117,6 +117,15 @@ class Weston:
         session.x.run_tool("xdotool", "mousemove", "--sync", "0", "0")
         wait_until(lambda: os.path.exists(os.path.join(self.runtime, self.socket)),
                    START_TIMEOUT, "weston's socket")
+        # Weston places a new window below its panel only once the panel is up; before, a window
+        # may land with its title bar under it.
+        wait_until(self.shows_panel, START_TIMEOUT, "weston's panel", interval=0.1)
+
+    def shows_panel(self):
+        """Whether a row across weston's panel is all of its dark grey: neither the black before
+        it nor the lighter desktop behind it."""
+        row = self.screenshot().pixels[PANEL_HEIGHT // 8, 100:-100]
+        return bool(((row > 16) & (row < 64)).all())
 
     def client_settings(self):
         """What the game needs to be a Wayland client of this compositor and nothing else."""

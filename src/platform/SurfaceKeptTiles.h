@@ -1,0 +1,66 @@
+// The tiles a surface keeps as drawn, so that a tile drawn again from the same drawings is a copy:
+// a spinning gem's frames over its cell come round again and again. Uses Qt, so only the drawing
+// stand-in's own files include it.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+class QPainter;
+
+namespace glintrow {
+
+class TileGrid;
+struct DrawStep;
+struct TileSteps;
+
+// What decides a tile's pixels: the tile and, copy by copy, what is copied from where to where.
+struct TileKey {
+    struct Copy {
+        uint64_t sourceName;
+        QRect target;
+        QRect from;
+        bool keyed;
+        bool operator==(const Copy&) const = default;
+    };
+    int tile = 0;
+    std::vector<Copy> copies;
+    uint64_t hash = 0;
+};
+
+class KeptTiles {
+public:
+    // Copies every damaged tile kept for the same drawings with the painter of the surface's
+    // pixels, and takes it out of the damage.
+    void copyKept(QPainter& painter, const TileGrid& grid, const std::vector<DrawStep>& steps,
+                  const TileSteps& tiles, std::vector<bool>& damaged) const;
+    // Keeps the tiles just drawn whose drawings were drawn once before: a tile drawn only once is
+    // not worth its copy.
+    void keepDrawn(const QImage& pixels, const TileGrid& grid, const std::vector<DrawStep>& steps,
+                   const TileSteps& tiles, const std::vector<bool>& drawn);
+    // Forgets every tile: the pixels they were drawn into are gone.
+    void clear();
+
+private:
+    struct KeptTile {
+        TileKey key;
+        QImage pixels;
+    };
+
+    const KeptTile* findKept(const TileKey& key) const;
+
+    std::unordered_map<uint64_t, KeptTile> kept_;
+    // The hashes of the kept tiles, the oldest first.
+    std::deque<uint64_t> order_;
+    // The hashes of the tiles drawn once.
+    std::unordered_set<uint64_t> drawnOnce_;
+};
+
+} // namespace glintrow

@@ -1,9 +1,11 @@
-// Tiles kept as drawn: a tile drawn twice from the same drawings is kept, and drawn from then on
-// by copying it back.
+// Tiles kept as drawn: a tile drawn in a frame that draws few is kept, and drawn from then on by
+// copying it back while the same drawings come round.
 #include "SurfaceKeptTiles.h"
 #include "SurfaceTiles.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace glintrow {
 namespace {
@@ -11,9 +13,9 @@ namespace {
 // A spinning gem over its animated cursor comes round after 90 frames (15 spin frames, 6 cursor
 // frames of 3 draws each); a few more tiles leave room for the cursor of a second gem.
 constexpr size_t MaxKeptTiles = 96;
-// The tiles drawn once are forgotten past this many, so that play, whose tiles rarely come round
-// again, does not make them grow without end.
-constexpr size_t MaxDrawnOnce = 4096;
+// A frame that draws a tile or two is a gem spinning over its cursor, whose tiles come round
+// again; one that draws more is play, whose tiles seldom do and are not worth their copies.
+constexpr size_t MostTilesKeptAFrame = 2;
 
 uint64_t mix(uint64_t hash, int64_t value) {
     return hash ^
@@ -74,17 +76,14 @@ void KeptTiles::copyKept(QPainter& painter, const TileGrid& grid,
 void KeptTiles::keepDrawn(const QImage& pixels, const TileGrid& grid,
                           const std::vector<DrawStep>& steps, const TileSteps& tiles,
                           const std::vector<bool>& drawn) {
+    if (static_cast<size_t>(std::count(drawn.begin(), drawn.end(), true)) > MostTilesKeptAFrame)
+        return;
     for (int tile = 0; tile < grid.count(); ++tile) {
         if (!drawn[tile])
             continue;
         std::optional<TileKey> key = makeKey(steps, tiles, tile);
         if (!key || kept_.count(key->hash))
             continue;
-        if (drawnOnce_.insert(key->hash).second) {
-            if (drawnOnce_.size() > MaxDrawnOnce)
-                drawnOnce_ = {key->hash};
-            continue;
-        }
         if (order_.size() >= MaxKeptTiles) {
             kept_.erase(order_.front());
             order_.pop_front();
@@ -99,7 +98,6 @@ void KeptTiles::keepDrawn(const QImage& pixels, const TileGrid& grid,
 void KeptTiles::clear() {
     kept_.clear();
     order_.clear();
-    drawnOnce_.clear();
 }
 
 const KeptTiles::KeptTile* KeptTiles::findKept(const TileKey& key) const {

@@ -10,7 +10,6 @@
 #include <deque>
 #include <optional>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 class QPainter;
@@ -41,8 +40,7 @@ public:
     // pixels, and takes it out of the damage.
     void copyKept(QPainter& painter, const TileGrid& grid, const std::vector<DrawStep>& steps,
                   const TileSteps& tiles, std::vector<bool>& damaged) const;
-    // Keeps the tiles just drawn whose drawings were drawn once before: a tile drawn only once is
-    // not worth its copy.
+    // Keeps the tiles just drawn, when they are few.
     void keepDrawn(const QImage& pixels, const TileGrid& grid, const std::vector<DrawStep>& steps,
                    const TileSteps& tiles, const std::vector<bool>& drawn);
     // Forgets every tile: the pixels they were drawn into are gone.
@@ -59,8 +57,6 @@ private:
     std::unordered_map<uint64_t, KeptTile> kept_;
     // The hashes of the kept tiles, the oldest first.
     std::deque<uint64_t> order_;
-    // The hashes of the tiles drawn once.
-    std::unordered_set<uint64_t> drawnOnce_;
 };
 
 } // namespace glintrow

@@ -210,13 +210,13 @@ TEST_F(FrameDrawingTest, CursorLiesUnderTheGemAndShowsThroughItsBlackPixels) {
     EXPECT_EQ(BackBuffer->GetPixel(2, 2), SheetPixel(0, 0, 2, 2));
 }
 
-// The spin and the cursor come round every 90 frames; once they have, the selected cell may be
-// copied from a tile kept as drawn, and must show what drawing the frame whole shows.
+// The spin and the cursor come round every 90 frames: from the second round on, the selected cell
+// may be copied from the tile kept as drawn, and must show what drawing the frame whole shows.
 TEST_F(FrameDrawingTest, SpinningGemsCellShowsEveryFrameAsDrawnWholeAfterItsTurnsComeRound) {
     GameState = StateSelected;
     SelectedGem = 18;
     const CGem& gem = Gems[18];
-    for (int frame = 0; frame <= 3 * 90; ++frame) {
+    for (int frame = 0; frame <= 2 * 90; ++frame) {
         Gems[18].RotFrame = static_cast<int16_t>(frame % SpinFrames);
         const FrameStart start = CurrentFrameStart();
         ClearBackBuffer();

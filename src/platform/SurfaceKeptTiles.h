@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -20,18 +19,13 @@ class TileGrid;
 struct DrawStep;
 struct TileSteps;
 
-// What decides a tile's pixels: the tile and, copy by copy, what is copied from where to where.
-struct TileKey {
-    struct Copy {
-        uint64_t sourceName;
-        QRect target;
-        QRect from;
-        bool keyed;
-        bool operator==(const Copy&) const = default;
-    };
-    int tile = 0;
-    std::vector<Copy> copies;
-    uint64_t hash = 0;
+// What decides a copy's pixels in a tile: what is copied, from where to where.
+struct TileCopy {
+    uint64_t sourceName;
+    QRect target;
+    QRect from;
+    bool keyed;
+    bool operator==(const TileCopy&) const = default;
 };
 
 class KeptTiles {
@@ -40,7 +34,7 @@ public:
     // pixels, and takes it out of the damage.
     void copyKept(QPainter& painter, const TileGrid& grid, const std::vector<DrawStep>& steps,
                   const TileSteps& tiles, std::vector<bool>& damaged) const;
-    // Keeps the tiles just drawn, when they are few.
+    // Keeps the tile just drawn when it is the only one of its frame.
     void keepDrawn(const QImage& pixels, const TileGrid& grid, const std::vector<DrawStep>& steps,
                    const TileSteps& tiles, const std::vector<bool>& drawn);
     // Forgets every tile: the pixels they were drawn into are gone.
@@ -48,11 +42,13 @@ public:
 
 private:
     struct KeptTile {
-        TileKey key;
+        int tile;
+        std::vector<TileCopy> copies;
         QImage pixels;
     };
 
-    const KeptTile* findKept(const TileKey& key) const;
+    const KeptTile* findKept(uint64_t hash, const std::vector<DrawStep>& steps,
+                             const TileSteps& tiles, int tile) const;
 
     std::unordered_map<uint64_t, KeptTile> kept_;
     // The hashes of the kept tiles, the oldest first.

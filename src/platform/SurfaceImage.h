@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DirectDraw.h"
+#include "SurfaceKeptTiles.h"
 
 #include <QImage>
 #include <QRect>
@@ -124,6 +125,8 @@ private:
     bool isPending() const { return name_ != shown_.name; }
     bool swapForUnsharedBuffer();
     void drawDamagedTiles();
+    void drawTiles(const TileGrid& grid, const TileSteps& tiles, std::vector<bool> damaged,
+                   const std::vector<QRect>& rects);
     void drawLaterSteps();
 
     QSize size_;
@@ -136,6 +139,8 @@ private:
     DrawnBuffer shown_;
     DrawnBuffer spare_;
     QImage keyed_;
+    // The tiles kept as drawn, copied back when the same drawings come round again.
+    KeptTiles kept_;
     // Where the pixels may differ from the picture a window took last, and which window.
     QRegion changed_;
     const void* changedFor_ = nullptr;

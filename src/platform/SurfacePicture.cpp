@@ -4,7 +4,6 @@
 #include "SurfaceImage.h"
 #include "SurfaceTiles.h"
 
-
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -42,9 +41,8 @@ bool drawAlike(const std::vector<DrawStep>& steps, size_t count,
     return true;
 }
 
-void drawClipped(QImage& pixels, const std::vector<DrawStep>& steps,
+void drawClipped(QPainter& painter, const QImage& pixels, const std::vector<DrawStep>& steps,
                  const std::vector<QRect>& rects) {
-    QPainter painter(&pixels);
     if (rects.size() == 1 && rects.front() == pixels.rect()) {
         for (const DrawStep& step : steps)
             Draw(painter, step);
@@ -105,6 +103,7 @@ void SurfacePicture::replace(QImage pixels, double scale) {
     spare_ = DrawnBuffer{};
     steps_.clear();
     keyed_ = QImage();
+    kept_.clear();
     changed_ = shown_.pixels.rect();
     changedFor_ = nullptr;
 }
@@ -216,7 +215,7 @@ void SurfacePicture::drawDamagedTiles() {
     widenToWholeSteps(steps_, grid, damaged);
     const std::vector<QRect> rects = joinTiles(grid, damaged);
     if (!rects.empty())
-        drawClipped(shown_.pixels, steps_, rects);
+        drawTiles(grid, tiles, damaged, rects);
     std::vector<QRect> changed = rects;
     if (swapped) {
         const bool shownTaken = spare_.heldByWindow;
@@ -234,6 +233,20 @@ void SurfacePicture::drawDamagedTiles() {
         name_ = shown_.name;
     else
         shown_.name = name_;
+}
+
+// The damaged tiles kept as drawn are copied, the others drawn, and those drawn a second time
+// kept.
+void SurfacePicture::drawTiles(const TileGrid& grid, const TileSteps& tiles,
+                               std::vector<bool> damaged, const std::vector<QRect>& rects) {
+    QPainter painter(&shown_.pixels);
+    const size_t count = std::count(damaged.begin(), damaged.end(), true);
+    kept_.copyKept(painter, grid, steps_, tiles, damaged);
+    const size_t drawn = std::count(damaged.begin(), damaged.end(), true);
+    if (drawn == 0)
+        return;
+    drawClipped(painter, shown_.pixels, steps_, drawn == count ? rects : joinTiles(grid, damaged));
+    kept_.keepDrawn(shown_.pixels, grid, steps_, tiles, damaged);
 }
 
 // Drawings onto the picture as it was: those after the ones the pixels show are drawn over them.

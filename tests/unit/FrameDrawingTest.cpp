@@ -3,6 +3,7 @@
 // frame drawn again only where it changed, and the pictures following the screen's scale.
 #include "DrawingTest.h"
 #include "basDisplayingGemsAndTarget.h"
+#include "basMainGameLoop.h"
 
 #include <QFile>
 #include <QImage>
@@ -207,6 +208,25 @@ TEST_F(FrameDrawingTest, CursorLiesUnderTheGemAndShowsThroughItsBlackPixels) {
     DisplayGems();
     EXPECT_EQ(BackBuffer->GetPixel(1, 1), TargetColour(0));
     EXPECT_EQ(BackBuffer->GetPixel(2, 2), SheetPixel(0, 0, 2, 2));
+}
+
+// The spin and the cursor come round every 90 frames: from the second round on, the selected cell
+// may be copied from the tile kept as drawn, and must show what drawing the frame whole shows.
+TEST_F(FrameDrawingTest, SpinningGemsCellShowsEveryFrameAsDrawnWholeAfterItsTurnsComeRound) {
+    GameState = StateSelected;
+    SelectedGem = 18;
+    const CGem& gem = Gems[18];
+    for (int frame = 0; frame <= 2 * 90; ++frame) {
+        Gems[18].RotFrame = static_cast<int16_t>(frame % SpinFrames);
+        const FrameStart start = CurrentFrameStart();
+        ClearBackBuffer();
+        DrawStateAndGems(GameState);
+        const auto whole = RecomposeFrame(start);
+        for (int y = gem.YPos; y < gem.YPos + CellSize; ++y)
+            for (int x = gem.XPos; x < gem.XPos + CellSize; ++x)
+                ASSERT_EQ(BackBuffer->GetPixel(x, y), whole->GetPixel(x, y))
+                    << "frame " << frame << " at " << x << ", " << y;
+    }
 }
 
 TEST_F(FrameDrawingTest, CellWithoutAGemRaisesObjectVariableNotSet) {

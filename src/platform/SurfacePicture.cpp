@@ -235,8 +235,7 @@ void SurfacePicture::drawDamagedTiles() {
         shown_.name = name_;
 }
 
-// The damaged tiles kept as drawn are copied, the others drawn, and those drawn a second time
-// kept.
+// The damaged tiles kept as drawn are copied and the others drawn; a tile drawn alone is kept.
 void SurfacePicture::drawTiles(const TileGrid& grid, const TileSteps& tiles,
                                std::vector<bool> damaged, const std::vector<QRect>& rects) {
     QPainter painter(&shown_.pixels);

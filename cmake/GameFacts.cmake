@@ -20,6 +20,8 @@ set(GLINTROW_TARGET_FRAMES 6)
 set(GLINTROW_GEM_KIND_NAMES
   "Red square" "Green hexagon" "Blue diamond" "Yellow rectangle" "White circle" "Purple triangle"
   "Orange oval")
+# The name of a cell that shows no gem.
+set(GLINTROW_EMPTY_CELL_NAME "No gem")
 list(LENGTH GLINTROW_GEM_KIND_NAMES named_kinds)
 if(NOT named_kinds EQUAL GLINTROW_GEM_KINDS)
   message(FATAL_ERROR "${named_kinds} gem kind names for ${GLINTROW_GEM_KINDS} gem kinds")

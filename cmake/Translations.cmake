@@ -15,7 +15,16 @@ foreach(room glintrow_platform glintrow_rules glintrow_window)
   list(FILTER sources INCLUDE REGEX "^src/")
   list(APPEND GLINTROW_TEXT_SOURCES ${sources})
 endforeach()
-qt_add_translations(glintrow TS_FILES ${GLINTROW_TS_FILES} SOURCES ${GLINTROW_TEXT_SOURCES}
+# The cells' names are facts of the build, not texts of the sources: a file that marks them for
+# translation, read by lupdate only, keeps update_translations from dropping them.
+set(GLINTROW_CELL_NAMES_SOURCE ${GLINTROW_GENERATED_DIR}/CellNames.cpp)
+set(marked "// The names a screen reader gives a cell, marked for lupdate; never compiled.\n")
+foreach(name IN LISTS GLINTROW_GEM_KIND_NAMES GLINTROW_EMPTY_CELL_NAME)
+  string(APPEND marked "QT_TRANSLATE_NOOP(\"CellName\", \"${name}\")\n")
+endforeach()
+file(CONFIGURE OUTPUT ${GLINTROW_CELL_NAMES_SOURCE} CONTENT "${marked}")
+qt_add_translations(glintrow TS_FILES ${GLINTROW_TS_FILES}
+  SOURCES ${GLINTROW_TEXT_SOURCES} ${GLINTROW_CELL_NAMES_SOURCE}
   QM_FILES_OUTPUT_VARIABLE GLINTROW_QM_FILES LRELEASE_OPTIONS -silent
   LUPDATE_OPTIONS -locations none)
 

@@ -101,7 +101,7 @@ std::optional<BoardPlace> SelectedGemCell() {
 std::string NameCell(BoardPlace cell) {
     const BoardCell& shown = CellAt(cell.column, cell.row);
     const bool holdsGem = shown.GemType >= 0 && shown.GemType < GemKinds;
-    return holdsGem && BoardShowsGems() ? GemKindNames[shown.GemType] : "No gem";
+    return holdsGem && BoardShowsGems() ? GemKindNames[shown.GemType] : EmptyCellName;
 }
 
 bool BoardShowsGems() {

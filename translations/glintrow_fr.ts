@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CellName</name>
+    <message>
+        <source>Red square</source>
+        <translation>Carré rouge</translation>
+    </message>
+    <message>
+        <source>Green hexagon</source>
+        <translation>Hexagone vert</translation>
+    </message>
+    <message>
+        <source>Blue diamond</source>
+        <translation>Losange bleu</translation>
+    </message>
+    <message>
+        <source>Yellow rectangle</source>
+        <translation>Rectangle jaune</translation>
+    </message>
+    <message>
+        <source>White circle</source>
+        <translation>Cercle blanc</translation>
+    </message>
+    <message>
+        <source>Purple triangle</source>
+        <translation>Triangle violet</translation>
+    </message>
+    <message>
+        <source>Orange oval</source>
+        <translation>Ovale orange</translation>
+    </message>
+    <message>
+        <source>No gem</source>
+        <translation>Aucune gemme</translation>
+    </message>
+</context>
+<context>
     <name>glintrow::PictureBox</name>
     <message>
         <source>Board</source>
@@ -19,6 +54,178 @@
         <source>%1, %2</source>
         <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>glintrow::Reason</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Object variable not set</source>
+        <translation>Variable objet non définie</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indice hors limites</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies off the board</source>
+        <translation>La case (%1, %2) est hors du plateau</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own folder cannot be found: %1, and %2</source>
+        <extracomment>%1 says what the system&apos;s record of the running program gave, %2 what its starting name gave.</extracomment>
+        <translation>Le dossier du programme est introuvable : %1, et %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 est illisible (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is the dynamic loader %2</source>
+        <translation>%1 est le chargeur dynamique %2</translation>
+    </message>
+    <message>
+        <source>the name it was started by is not known</source>
+        <translation>le nom sous lequel il a été lancé est inconnu</translation>
+    </message>
+    <message>
+        <source>the name it was started by, %1, cannot be followed (%2)</source>
+        <translation>le nom sous lequel il a été lancé, %1, ne peut pas être suivi (%2)</translation>
+    </message>
+    <message>
+        <source>the name it was started by is the loader&apos;s too</source>
+        <translation>le nom sous lequel il a été lancé est aussi celui du chargeur</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Fichier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permission refusée : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Ce n’est pas un fichier ordinaire : %1</translation>
+    </message>
+    <message>
+        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>Image bitmap trop petite (%1 x %2 pixels, %3 x %4 requis) : %5</translation>
+    </message>
+    <message>
+        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
+        <translation>Image bitmap trop grande (%1 x %2 pixels, plus de %3 pixels) : %4</translation>
+    </message>
+    <message>
+        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
+        <translation>Image bitmap trop large (%1 pixels par ligne, plus de %2) : %3</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (cut short): %1</source>
+        <translation>Fichier bitmap non valide (tronqué) : %1</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (%1): %2</source>
+        <translation>Fichier bitmap non valide (%1) : %2</translation>
+    </message>
+    <message>
+        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>Image bitmap de mauvaise taille (%1 x %2 pixels, %3 x %4 requis) : %5</translation>
+    </message>
+    <message>
+        <source>The picture of the bitmap is gone: %1</source>
+        <translation>L’image du bitmap a disparu : %1</translation>
+    </message>
+    <message>
+        <source>Invalid part of a bitmap to keep: %1</source>
+        <translation>Partie d’une image bitmap à conserver non valide : %1</translation>
+    </message>
+    <message>
+        <source>Invalid surface description</source>
+        <translation>Description de surface non valide</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1</source>
+        <translation>Mémoire insuffisante : %1</translation>
+    </message>
+    <message>
+        <source>Not a wave file: %1</source>
+        <translation>Ce n’est pas un fichier wave : %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (%1): %2</source>
+        <translation>Fichier wave non valide (%1) : %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (format chunk too short): %1</source>
+        <translation>Fichier wave non valide (bloc de format trop court) : %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (more than %1 chunks): %2</source>
+        <translation>Fichier wave non valide (plus de %1 blocs) : %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (samples before their format): %1</source>
+        <translation>Fichier wave non valide (échantillons avant leur format) : %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no samples): %1</source>
+        <translation>Fichier wave non valide (aucun échantillon) : %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no channels): %1</source>
+        <translation>Fichier wave non valide (aucun canal) : %1</translation>
+    </message>
+    <message>
+        <source>Wave file&apos;s sample rate out of range (%1 Hz, not %2 to %3): %4</source>
+        <translation>Fréquence d’échantillonnage du fichier wave hors limites (%1 Hz, pas entre %2 et %3) : %4</translation>
+    </message>
+    <message>
+        <source>Wave file holds no sound: %1</source>
+        <translation>Le fichier wave ne contient aucun son : %1</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
+        <translation>Fichier wave trop volumineux (%1 octets d’échantillons, plus de %2) : %3</translation>
+    </message>
+    <message>
+        <source>Wave file too long (%1 seconds, more than %2): %3</source>
+        <translation>Fichier wave trop long (%1 secondes, plus de %2) : %3</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
+        <translation>Fichier wave trop volumineux (%1 octets décodés, plus de %2) : %3</translation>
+    </message>
+    <message>
+        <source>No sound device: %1</source>
+        <translation>Aucun périphérique audio : %1</translation>
+    </message>
+    <message>
+        <source>Sound cannot be converted (%1): %2</source>
+        <translation>Impossible de convertir le son (%1) : %2</translation>
+    </message>
+    <message>
+        <source>Sound cannot be played: %1</source>
+        <translation>Impossible de jouer le son : %1</translation>
+    </message>
+    <message>
+        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
+        <translation>Sons trop volumineux ensemble (%1 octets une fois convertis, plus de %2) : %3</translation>
+    </message>
+    <message>
+        <source>Sound cannot be loaded (%1): %2</source>
+        <translation>Impossible de charger le son (%1) : %2</translation>
     </message>
 </context>
 <context>
@@ -149,213 +356,6 @@ de trois gemmes identiques</translation>
     <message>
         <source>Combo %1, cleared %2</source>
         <translation>Combo %1, retirées : %2</translation>
-    </message>
-</context>
-<context>
-    <name>glintrow::Reason</name>
-    <message>
-        <source>Overflow</source>
-        <translation>Dépassement de capacité</translation>
-    </message>
-    <message>
-        <source>Object variable not set</source>
-        <translation>Variable objet non définie</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>Indice hors limites</translation>
-    </message>
-    <message>
-        <source>Cell (%1, %2) lies off the board</source>
-        <translation>La case (%1, %2) est hors du plateau</translation>
-    </message>
-    <message>
-        <source>The program's own folder cannot be found: %1, and %2</source>
-        <extracomment>%1 says what the system's record of the running program gave, %2 what its starting name gave.</extracomment>
-        <translation>Le dossier du programme est introuvable : %1, et %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read (%2)</source>
-        <translation>%1 est illisible (%2)</translation>
-    </message>
-    <message>
-        <source>%1 is the dynamic loader %2</source>
-        <translation>%1 est le chargeur dynamique %2</translation>
-    </message>
-    <message>
-        <source>the name it was started by is not known</source>
-        <translation>le nom sous lequel il a été lancé est inconnu</translation>
-    </message>
-    <message>
-        <source>the name it was started by, %1, cannot be followed (%2)</source>
-        <translation>le nom sous lequel il a été lancé, %1, ne peut pas être suivi (%2)</translation>
-    </message>
-    <message>
-        <source>the name it was started by is the loader's too</source>
-        <translation>le nom sous lequel il a été lancé est aussi celui du chargeur</translation>
-    </message>
-    <message>
-        <source>File not found: %1</source>
-        <translation>Fichier introuvable : %1</translation>
-    </message>
-    <message>
-        <source>Permission denied: %1</source>
-        <translation>Permission refusée : %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>Not a regular file: %1</source>
-        <translation>Ce n’est pas un fichier ordinaire : %1</translation>
-    </message>
-    <message>
-        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>Image bitmap trop petite (%1 x %2 pixels, %3 x %4 requis) : %5</translation>
-    </message>
-    <message>
-        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
-        <translation>Image bitmap trop grande (%1 x %2 pixels, plus de %3 pixels) : %4</translation>
-    </message>
-    <message>
-        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
-        <translation>Image bitmap trop large (%1 pixels par ligne, plus de %2) : %3</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (cut short): %1</source>
-        <translation>Fichier bitmap non valide (tronqué) : %1</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (%1): %2</source>
-        <translation>Fichier bitmap non valide (%1) : %2</translation>
-    </message>
-    <message>
-        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>Image bitmap de mauvaise taille (%1 x %2 pixels, %3 x %4 requis) : %5</translation>
-    </message>
-    <message>
-        <source>The picture of the bitmap is gone: %1</source>
-        <translation>L’image du bitmap a disparu : %1</translation>
-    </message>
-    <message>
-        <source>Invalid part of a bitmap to keep: %1</source>
-        <translation>Partie d’une image bitmap à conserver non valide : %1</translation>
-    </message>
-    <message>
-        <source>Invalid surface description</source>
-        <translation>Description de surface non valide</translation>
-    </message>
-    <message>
-        <source>Out of memory</source>
-        <translation>Mémoire insuffisante</translation>
-    </message>
-    <message>
-        <source>Out of memory: %1</source>
-        <translation>Mémoire insuffisante : %1</translation>
-    </message>
-    <message>
-        <source>Not a wave file: %1</source>
-        <translation>Ce n’est pas un fichier wave : %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (%1): %2</source>
-        <translation>Fichier wave non valide (%1) : %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (format chunk too short): %1</source>
-        <translation>Fichier wave non valide (bloc de format trop court) : %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (more than %1 chunks): %2</source>
-        <translation>Fichier wave non valide (plus de %1 blocs) : %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (samples before their format): %1</source>
-        <translation>Fichier wave non valide (échantillons avant leur format) : %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no samples): %1</source>
-        <translation>Fichier wave non valide (aucun échantillon) : %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no channels): %1</source>
-        <translation>Fichier wave non valide (aucun canal) : %1</translation>
-    </message>
-    <message>
-        <source>Wave file's sample rate out of range (%1 Hz, not %2 to %3): %4</source>
-        <translation>Fréquence d’échantillonnage du fichier wave hors limites (%1 Hz, pas entre %2 et %3) : %4</translation>
-    </message>
-    <message>
-        <source>Wave file holds no sound: %1</source>
-        <translation>Le fichier wave ne contient aucun son : %1</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
-        <translation>Fichier wave trop volumineux (%1 octets d’échantillons, plus de %2) : %3</translation>
-    </message>
-    <message>
-        <source>Wave file too long (%1 seconds, more than %2): %3</source>
-        <translation>Fichier wave trop long (%1 secondes, plus de %2) : %3</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
-        <translation>Fichier wave trop volumineux (%1 octets décodés, plus de %2) : %3</translation>
-    </message>
-    <message>
-        <source>No sound device: %1</source>
-        <translation>Aucun périphérique audio : %1</translation>
-    </message>
-    <message>
-        <source>Sound cannot be converted (%1): %2</source>
-        <translation>Impossible de convertir le son (%1) : %2</translation>
-    </message>
-    <message>
-        <source>Sound cannot be played: %1</source>
-        <translation>Impossible de jouer le son : %1</translation>
-    </message>
-    <message>
-        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
-        <translation>Sons trop volumineux ensemble (%1 octets une fois convertis, plus de %2) : %3</translation>
-    </message>
-    <message>
-        <source>Sound cannot be loaded (%1): %2</source>
-        <translation>Impossible de charger le son (%1) : %2</translation>
-    </message>
-</context>
-<context>
-    <name>CellName</name>
-    <message>
-        <source>Red square</source>
-        <translation>Carré rouge</translation>
-    </message>
-    <message>
-        <source>Green hexagon</source>
-        <translation>Hexagone vert</translation>
-    </message>
-    <message>
-        <source>Blue diamond</source>
-        <translation>Losange bleu</translation>
-    </message>
-    <message>
-        <source>Yellow rectangle</source>
-        <translation>Rectangle jaune</translation>
-    </message>
-    <message>
-        <source>White circle</source>
-        <translation>Cercle blanc</translation>
-    </message>
-    <message>
-        <source>Purple triangle</source>
-        <translation>Triangle violet</translation>
-    </message>
-    <message>
-        <source>Orange oval</source>
-        <translation>Ovale orange</translation>
-    </message>
-    <message>
-        <source>No gem</source>
-        <translation>Aucune gemme</translation>
     </message>
 </context>
 </TS>

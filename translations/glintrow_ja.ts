@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>CellName</name>
+    <message>
+        <source>Red square</source>
+        <translation>赤い正方形</translation>
+    </message>
+    <message>
+        <source>Green hexagon</source>
+        <translation>緑の六角形</translation>
+    </message>
+    <message>
+        <source>Blue diamond</source>
+        <translation>青いひし形</translation>
+    </message>
+    <message>
+        <source>Yellow rectangle</source>
+        <translation>黄色い長方形</translation>
+    </message>
+    <message>
+        <source>White circle</source>
+        <translation>白い円</translation>
+    </message>
+    <message>
+        <source>Purple triangle</source>
+        <translation>紫の三角形</translation>
+    </message>
+    <message>
+        <source>Orange oval</source>
+        <translation>オレンジの楕円</translation>
+    </message>
+    <message>
+        <source>No gem</source>
+        <translation>宝石なし</translation>
+    </message>
+</context>
+<context>
     <name>glintrow::PictureBox</name>
     <message>
         <source>Board</source>
@@ -19,6 +54,178 @@
         <source>%1, %2</source>
         <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
         <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
+    <name>glintrow::Reason</name>
+    <message>
+        <source>Overflow</source>
+        <translation>オーバーフローしました</translation>
+    </message>
+    <message>
+        <source>Object variable not set</source>
+        <translation>オブジェクト変数が設定されていません</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>インデックスが有効範囲にありません</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies off the board</source>
+        <translation>マス (%1, %2) は盤面の外にあります</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own folder cannot be found: %1, and %2</source>
+        <extracomment>%1 says what the system&apos;s record of the running program gave, %2 what its starting name gave.</extracomment>
+        <translation>プログラム自身のフォルダーが見つかりません: %1、また%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 を読み取れません (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is the dynamic loader %2</source>
+        <translation>%1 は動的ローダー %2 です</translation>
+    </message>
+    <message>
+        <source>the name it was started by is not known</source>
+        <translation>起動時の名前が分かりません</translation>
+    </message>
+    <message>
+        <source>the name it was started by, %1, cannot be followed (%2)</source>
+        <translation>起動時の名前 %1 をたどれません (%2)</translation>
+    </message>
+    <message>
+        <source>the name it was started by is the loader&apos;s too</source>
+        <translation>起動時の名前もローダーのものです</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>ファイルが見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>アクセスが拒否されました: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>通常のファイルではありません: %1</translation>
+    </message>
+    <message>
+        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>ビットマップが小さすぎます (%1 x %2 ピクセル、%3 x %4 が必要): %5</translation>
+    </message>
+    <message>
+        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
+        <translation>ビットマップが大きすぎます (%1 x %2 ピクセル、上限 %3 ピクセル): %4</translation>
+    </message>
+    <message>
+        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
+        <translation>ビットマップの幅が大きすぎます (1 行 %1 ピクセル、上限 %2): %3</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (cut short): %1</source>
+        <translation>無効なビットマップファイルです (途中で切れています): %1</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (%1): %2</source>
+        <translation>無効なビットマップファイルです (%1): %2</translation>
+    </message>
+    <message>
+        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>ビットマップのサイズが違います (%1 x %2 ピクセル、%3 x %4 が必要): %5</translation>
+    </message>
+    <message>
+        <source>The picture of the bitmap is gone: %1</source>
+        <translation>ビットマップの画像が失われました: %1</translation>
+    </message>
+    <message>
+        <source>Invalid part of a bitmap to keep: %1</source>
+        <translation>残すビットマップの範囲が無効です: %1</translation>
+    </message>
+    <message>
+        <source>Invalid surface description</source>
+        <translation>サーフェスの指定が無効です</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1</source>
+        <translation>メモリが不足しています: %1</translation>
+    </message>
+    <message>
+        <source>Not a wave file: %1</source>
+        <translation>WAVE ファイルではありません: %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (%1): %2</source>
+        <translation>無効な WAVE ファイルです (%1): %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (format chunk too short): %1</source>
+        <translation>無効な WAVE ファイルです (フォーマットチャンクが短すぎます): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (more than %1 chunks): %2</source>
+        <translation>無効な WAVE ファイルです (チャンクが %1 個を超えています): %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (samples before their format): %1</source>
+        <translation>無効な WAVE ファイルです (フォーマットより前にサンプルがあります): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no samples): %1</source>
+        <translation>無効な WAVE ファイルです (サンプルがありません): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no channels): %1</source>
+        <translation>無効な WAVE ファイルです (チャンネルがありません): %1</translation>
+    </message>
+    <message>
+        <source>Wave file&apos;s sample rate out of range (%1 Hz, not %2 to %3): %4</source>
+        <translation>WAVE ファイルのサンプリングレートが範囲外です (%1 Hz、%2 ～ %3 ではありません): %4</translation>
+    </message>
+    <message>
+        <source>Wave file holds no sound: %1</source>
+        <translation>WAVE ファイルに音が入っていません: %1</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
+        <translation>WAVE ファイルが大きすぎます (サンプル %1 バイト、上限 %2): %3</translation>
+    </message>
+    <message>
+        <source>Wave file too long (%1 seconds, more than %2): %3</source>
+        <translation>WAVE ファイルが長すぎます (%1 秒、上限 %2): %3</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
+        <translation>WAVE ファイルが大きすぎます (デコード後 %1 バイト、上限 %2): %3</translation>
+    </message>
+    <message>
+        <source>No sound device: %1</source>
+        <translation>サウンドデバイスがありません: %1</translation>
+    </message>
+    <message>
+        <source>Sound cannot be converted (%1): %2</source>
+        <translation>サウンドを変換できません (%1): %2</translation>
+    </message>
+    <message>
+        <source>Sound cannot be played: %1</source>
+        <translation>サウンドを再生できません: %1</translation>
+    </message>
+    <message>
+        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
+        <translation>サウンドの合計が大きすぎます (変換後 %1 バイト、上限 %2): %3</translation>
+    </message>
+    <message>
+        <source>Sound cannot be loaded (%1): %2</source>
+        <translation>サウンドを読み込めません (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -149,213 +356,6 @@ identical pices</source>
     <message>
         <source>Combo %1, cleared %2</source>
         <translation>コンボ %1、%2 個消去</translation>
-    </message>
-</context>
-<context>
-    <name>glintrow::Reason</name>
-    <message>
-        <source>Overflow</source>
-        <translation>オーバーフローしました</translation>
-    </message>
-    <message>
-        <source>Object variable not set</source>
-        <translation>オブジェクト変数が設定されていません</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>インデックスが有効範囲にありません</translation>
-    </message>
-    <message>
-        <source>Cell (%1, %2) lies off the board</source>
-        <translation>マス (%1, %2) は盤面の外にあります</translation>
-    </message>
-    <message>
-        <source>The program's own folder cannot be found: %1, and %2</source>
-        <extracomment>%1 says what the system's record of the running program gave, %2 what its starting name gave.</extracomment>
-        <translation>プログラム自身のフォルダーが見つかりません: %1、また%2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read (%2)</source>
-        <translation>%1 を読み取れません (%2)</translation>
-    </message>
-    <message>
-        <source>%1 is the dynamic loader %2</source>
-        <translation>%1 は動的ローダー %2 です</translation>
-    </message>
-    <message>
-        <source>the name it was started by is not known</source>
-        <translation>起動時の名前が分かりません</translation>
-    </message>
-    <message>
-        <source>the name it was started by, %1, cannot be followed (%2)</source>
-        <translation>起動時の名前 %1 をたどれません (%2)</translation>
-    </message>
-    <message>
-        <source>the name it was started by is the loader's too</source>
-        <translation>起動時の名前もローダーのものです</translation>
-    </message>
-    <message>
-        <source>File not found: %1</source>
-        <translation>ファイルが見つかりません: %1</translation>
-    </message>
-    <message>
-        <source>Permission denied: %1</source>
-        <translation>アクセスが拒否されました: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Not a regular file: %1</source>
-        <translation>通常のファイルではありません: %1</translation>
-    </message>
-    <message>
-        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>ビットマップが小さすぎます (%1 x %2 ピクセル、%3 x %4 が必要): %5</translation>
-    </message>
-    <message>
-        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
-        <translation>ビットマップが大きすぎます (%1 x %2 ピクセル、上限 %3 ピクセル): %4</translation>
-    </message>
-    <message>
-        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
-        <translation>ビットマップの幅が大きすぎます (1 行 %1 ピクセル、上限 %2): %3</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (cut short): %1</source>
-        <translation>無効なビットマップファイルです (途中で切れています): %1</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (%1): %2</source>
-        <translation>無効なビットマップファイルです (%1): %2</translation>
-    </message>
-    <message>
-        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>ビットマップのサイズが違います (%1 x %2 ピクセル、%3 x %4 が必要): %5</translation>
-    </message>
-    <message>
-        <source>The picture of the bitmap is gone: %1</source>
-        <translation>ビットマップの画像が失われました: %1</translation>
-    </message>
-    <message>
-        <source>Invalid part of a bitmap to keep: %1</source>
-        <translation>残すビットマップの範囲が無効です: %1</translation>
-    </message>
-    <message>
-        <source>Invalid surface description</source>
-        <translation>サーフェスの指定が無効です</translation>
-    </message>
-    <message>
-        <source>Out of memory</source>
-        <translation>メモリが不足しています</translation>
-    </message>
-    <message>
-        <source>Out of memory: %1</source>
-        <translation>メモリが不足しています: %1</translation>
-    </message>
-    <message>
-        <source>Not a wave file: %1</source>
-        <translation>WAVE ファイルではありません: %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (%1): %2</source>
-        <translation>無効な WAVE ファイルです (%1): %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (format chunk too short): %1</source>
-        <translation>無効な WAVE ファイルです (フォーマットチャンクが短すぎます): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (more than %1 chunks): %2</source>
-        <translation>無効な WAVE ファイルです (チャンクが %1 個を超えています): %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (samples before their format): %1</source>
-        <translation>無効な WAVE ファイルです (フォーマットより前にサンプルがあります): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no samples): %1</source>
-        <translation>無効な WAVE ファイルです (サンプルがありません): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no channels): %1</source>
-        <translation>無効な WAVE ファイルです (チャンネルがありません): %1</translation>
-    </message>
-    <message>
-        <source>Wave file's sample rate out of range (%1 Hz, not %2 to %3): %4</source>
-        <translation>WAVE ファイルのサンプリングレートが範囲外です (%1 Hz、%2 ～ %3 ではありません): %4</translation>
-    </message>
-    <message>
-        <source>Wave file holds no sound: %1</source>
-        <translation>WAVE ファイルに音が入っていません: %1</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
-        <translation>WAVE ファイルが大きすぎます (サンプル %1 バイト、上限 %2): %3</translation>
-    </message>
-    <message>
-        <source>Wave file too long (%1 seconds, more than %2): %3</source>
-        <translation>WAVE ファイルが長すぎます (%1 秒、上限 %2): %3</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
-        <translation>WAVE ファイルが大きすぎます (デコード後 %1 バイト、上限 %2): %3</translation>
-    </message>
-    <message>
-        <source>No sound device: %1</source>
-        <translation>サウンドデバイスがありません: %1</translation>
-    </message>
-    <message>
-        <source>Sound cannot be converted (%1): %2</source>
-        <translation>サウンドを変換できません (%1): %2</translation>
-    </message>
-    <message>
-        <source>Sound cannot be played: %1</source>
-        <translation>サウンドを再生できません: %1</translation>
-    </message>
-    <message>
-        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
-        <translation>サウンドの合計が大きすぎます (変換後 %1 バイト、上限 %2): %3</translation>
-    </message>
-    <message>
-        <source>Sound cannot be loaded (%1): %2</source>
-        <translation>サウンドを読み込めません (%1): %2</translation>
-    </message>
-</context>
-<context>
-    <name>CellName</name>
-    <message>
-        <source>Red square</source>
-        <translation>赤い正方形</translation>
-    </message>
-    <message>
-        <source>Green hexagon</source>
-        <translation>緑の六角形</translation>
-    </message>
-    <message>
-        <source>Blue diamond</source>
-        <translation>青いひし形</translation>
-    </message>
-    <message>
-        <source>Yellow rectangle</source>
-        <translation>黄色い長方形</translation>
-    </message>
-    <message>
-        <source>White circle</source>
-        <translation>白い円</translation>
-    </message>
-    <message>
-        <source>Purple triangle</source>
-        <translation>紫の三角形</translation>
-    </message>
-    <message>
-        <source>Orange oval</source>
-        <translation>オレンジの楕円</translation>
-    </message>
-    <message>
-        <source>No gem</source>
-        <translation>宝石なし</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CellName</name>
+    <message>
+        <source>Red square</source>
+        <translation>Rood vierkant</translation>
+    </message>
+    <message>
+        <source>Green hexagon</source>
+        <translation>Groene zeshoek</translation>
+    </message>
+    <message>
+        <source>Blue diamond</source>
+        <translation>Blauwe ruit</translation>
+    </message>
+    <message>
+        <source>Yellow rectangle</source>
+        <translation>Gele rechthoek</translation>
+    </message>
+    <message>
+        <source>White circle</source>
+        <translation>Witte cirkel</translation>
+    </message>
+    <message>
+        <source>Purple triangle</source>
+        <translation>Paarse driehoek</translation>
+    </message>
+    <message>
+        <source>Orange oval</source>
+        <translation>Oranje ovaal</translation>
+    </message>
+    <message>
+        <source>No gem</source>
+        <translation>Geen edelsteen</translation>
+    </message>
+</context>
+<context>
     <name>glintrow::PictureBox</name>
     <message>
         <source>Board</source>
@@ -19,6 +54,178 @@
         <source>%1, %2</source>
         <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>glintrow::Reason</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Overloop</translation>
+    </message>
+    <message>
+        <source>Object variable not set</source>
+        <translation>Objectvariabele niet ingesteld</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index buiten bereik</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies off the board</source>
+        <translation>Vak (%1, %2) ligt buiten het bord</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own folder cannot be found: %1, and %2</source>
+        <extracomment>%1 says what the system&apos;s record of the running program gave, %2 what its starting name gave.</extracomment>
+        <translation>De eigen map van het programma is niet te vinden: %1, en %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 kan niet worden gelezen (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is the dynamic loader %2</source>
+        <translation>%1 is de dynamische lader %2</translation>
+    </message>
+    <message>
+        <source>the name it was started by is not known</source>
+        <translation>de naam waarmee het is gestart, is niet bekend</translation>
+    </message>
+    <message>
+        <source>the name it was started by, %1, cannot be followed (%2)</source>
+        <translation>de naam waarmee het is gestart, %1, kan niet worden gevolgd (%2)</translation>
+    </message>
+    <message>
+        <source>the name it was started by is the loader&apos;s too</source>
+        <translation>de naam waarmee het is gestart, is ook die van de lader</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Bestand niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Toegang geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Geen gewoon bestand: %1</translation>
+    </message>
+    <message>
+        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>Bitmap te klein (%1 x %2 pixels, %3 x %4 nodig): %5</translation>
+    </message>
+    <message>
+        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
+        <translation>Bitmap te groot (%1 x %2 pixels, meer dan %3 pixels): %4</translation>
+    </message>
+    <message>
+        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
+        <translation>Bitmap te breed (%1 pixels per rij, meer dan %2): %3</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (cut short): %1</source>
+        <translation>Ongeldig bitmapbestand (afgebroken): %1</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (%1): %2</source>
+        <translation>Ongeldig bitmapbestand (%1): %2</translation>
+    </message>
+    <message>
+        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>Bitmap met de verkeerde grootte (%1 x %2 pixels, %3 x %4 nodig): %5</translation>
+    </message>
+    <message>
+        <source>The picture of the bitmap is gone: %1</source>
+        <translation>De afbeelding van de bitmap is weg: %1</translation>
+    </message>
+    <message>
+        <source>Invalid part of a bitmap to keep: %1</source>
+        <translation>Ongeldig deel van een bitmap om te bewaren: %1</translation>
+    </message>
+    <message>
+        <source>Invalid surface description</source>
+        <translation>Ongeldige beschrijving van een tekenvlak</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Onvoldoende geheugen</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1</source>
+        <translation>Onvoldoende geheugen: %1</translation>
+    </message>
+    <message>
+        <source>Not a wave file: %1</source>
+        <translation>Geen wave-bestand: %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (%1): %2</source>
+        <translation>Ongeldig wave-bestand (%1): %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (format chunk too short): %1</source>
+        <translation>Ongeldig wave-bestand (formaatblok te kort): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (more than %1 chunks): %2</source>
+        <translation>Ongeldig wave-bestand (meer dan %1 blokken): %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (samples before their format): %1</source>
+        <translation>Ongeldig wave-bestand (samples vóór hun formaat): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no samples): %1</source>
+        <translation>Ongeldig wave-bestand (geen samples): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no channels): %1</source>
+        <translation>Ongeldig wave-bestand (geen kanalen): %1</translation>
+    </message>
+    <message>
+        <source>Wave file&apos;s sample rate out of range (%1 Hz, not %2 to %3): %4</source>
+        <translation>Samplefrequentie van het wave-bestand buiten bereik (%1 Hz, niet %2 tot %3): %4</translation>
+    </message>
+    <message>
+        <source>Wave file holds no sound: %1</source>
+        <translation>Wave-bestand bevat geen geluid: %1</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
+        <translation>Wave-bestand te groot (%1 bytes aan samples, meer dan %2): %3</translation>
+    </message>
+    <message>
+        <source>Wave file too long (%1 seconds, more than %2): %3</source>
+        <translation>Wave-bestand te lang (%1 seconden, meer dan %2): %3</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
+        <translation>Wave-bestand te groot (%1 bytes gedecodeerd, meer dan %2): %3</translation>
+    </message>
+    <message>
+        <source>No sound device: %1</source>
+        <translation>Geen geluidsapparaat: %1</translation>
+    </message>
+    <message>
+        <source>Sound cannot be converted (%1): %2</source>
+        <translation>Geluid kan niet worden omgezet (%1): %2</translation>
+    </message>
+    <message>
+        <source>Sound cannot be played: %1</source>
+        <translation>Geluid kan niet worden afgespeeld: %1</translation>
+    </message>
+    <message>
+        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
+        <translation>Geluiden samen te groot (%1 bytes na omzetting, meer dan %2): %3</translation>
+    </message>
+    <message>
+        <source>Sound cannot be loaded (%1): %2</source>
+        <translation>Geluid kan niet worden geladen (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -149,213 +356,6 @@ daarmee een rij van drie gelijke stenen vormt</translation>
     <message>
         <source>Combo %1, cleared %2</source>
         <translation>Combo %1, %2 weggehaald</translation>
-    </message>
-</context>
-<context>
-    <name>glintrow::Reason</name>
-    <message>
-        <source>Overflow</source>
-        <translation>Overloop</translation>
-    </message>
-    <message>
-        <source>Object variable not set</source>
-        <translation>Objectvariabele niet ingesteld</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>Index buiten bereik</translation>
-    </message>
-    <message>
-        <source>Cell (%1, %2) lies off the board</source>
-        <translation>Vak (%1, %2) ligt buiten het bord</translation>
-    </message>
-    <message>
-        <source>The program's own folder cannot be found: %1, and %2</source>
-        <extracomment>%1 says what the system's record of the running program gave, %2 what its starting name gave.</extracomment>
-        <translation>De eigen map van het programma is niet te vinden: %1, en %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read (%2)</source>
-        <translation>%1 kan niet worden gelezen (%2)</translation>
-    </message>
-    <message>
-        <source>%1 is the dynamic loader %2</source>
-        <translation>%1 is de dynamische lader %2</translation>
-    </message>
-    <message>
-        <source>the name it was started by is not known</source>
-        <translation>de naam waarmee het is gestart, is niet bekend</translation>
-    </message>
-    <message>
-        <source>the name it was started by, %1, cannot be followed (%2)</source>
-        <translation>de naam waarmee het is gestart, %1, kan niet worden gevolgd (%2)</translation>
-    </message>
-    <message>
-        <source>the name it was started by is the loader's too</source>
-        <translation>de naam waarmee het is gestart, is ook die van de lader</translation>
-    </message>
-    <message>
-        <source>File not found: %1</source>
-        <translation>Bestand niet gevonden: %1</translation>
-    </message>
-    <message>
-        <source>Permission denied: %1</source>
-        <translation>Toegang geweigerd: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Not a regular file: %1</source>
-        <translation>Geen gewoon bestand: %1</translation>
-    </message>
-    <message>
-        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>Bitmap te klein (%1 x %2 pixels, %3 x %4 nodig): %5</translation>
-    </message>
-    <message>
-        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
-        <translation>Bitmap te groot (%1 x %2 pixels, meer dan %3 pixels): %4</translation>
-    </message>
-    <message>
-        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
-        <translation>Bitmap te breed (%1 pixels per rij, meer dan %2): %3</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (cut short): %1</source>
-        <translation>Ongeldig bitmapbestand (afgebroken): %1</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (%1): %2</source>
-        <translation>Ongeldig bitmapbestand (%1): %2</translation>
-    </message>
-    <message>
-        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>Bitmap met de verkeerde grootte (%1 x %2 pixels, %3 x %4 nodig): %5</translation>
-    </message>
-    <message>
-        <source>The picture of the bitmap is gone: %1</source>
-        <translation>De afbeelding van de bitmap is weg: %1</translation>
-    </message>
-    <message>
-        <source>Invalid part of a bitmap to keep: %1</source>
-        <translation>Ongeldig deel van een bitmap om te bewaren: %1</translation>
-    </message>
-    <message>
-        <source>Invalid surface description</source>
-        <translation>Ongeldige beschrijving van een tekenvlak</translation>
-    </message>
-    <message>
-        <source>Out of memory</source>
-        <translation>Onvoldoende geheugen</translation>
-    </message>
-    <message>
-        <source>Out of memory: %1</source>
-        <translation>Onvoldoende geheugen: %1</translation>
-    </message>
-    <message>
-        <source>Not a wave file: %1</source>
-        <translation>Geen wave-bestand: %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (%1): %2</source>
-        <translation>Ongeldig wave-bestand (%1): %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (format chunk too short): %1</source>
-        <translation>Ongeldig wave-bestand (formaatblok te kort): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (more than %1 chunks): %2</source>
-        <translation>Ongeldig wave-bestand (meer dan %1 blokken): %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (samples before their format): %1</source>
-        <translation>Ongeldig wave-bestand (samples vóór hun formaat): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no samples): %1</source>
-        <translation>Ongeldig wave-bestand (geen samples): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no channels): %1</source>
-        <translation>Ongeldig wave-bestand (geen kanalen): %1</translation>
-    </message>
-    <message>
-        <source>Wave file's sample rate out of range (%1 Hz, not %2 to %3): %4</source>
-        <translation>Samplefrequentie van het wave-bestand buiten bereik (%1 Hz, niet %2 tot %3): %4</translation>
-    </message>
-    <message>
-        <source>Wave file holds no sound: %1</source>
-        <translation>Wave-bestand bevat geen geluid: %1</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
-        <translation>Wave-bestand te groot (%1 bytes aan samples, meer dan %2): %3</translation>
-    </message>
-    <message>
-        <source>Wave file too long (%1 seconds, more than %2): %3</source>
-        <translation>Wave-bestand te lang (%1 seconden, meer dan %2): %3</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
-        <translation>Wave-bestand te groot (%1 bytes gedecodeerd, meer dan %2): %3</translation>
-    </message>
-    <message>
-        <source>No sound device: %1</source>
-        <translation>Geen geluidsapparaat: %1</translation>
-    </message>
-    <message>
-        <source>Sound cannot be converted (%1): %2</source>
-        <translation>Geluid kan niet worden omgezet (%1): %2</translation>
-    </message>
-    <message>
-        <source>Sound cannot be played: %1</source>
-        <translation>Geluid kan niet worden afgespeeld: %1</translation>
-    </message>
-    <message>
-        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
-        <translation>Geluiden samen te groot (%1 bytes na omzetting, meer dan %2): %3</translation>
-    </message>
-    <message>
-        <source>Sound cannot be loaded (%1): %2</source>
-        <translation>Geluid kan niet worden geladen (%1): %2</translation>
-    </message>
-</context>
-<context>
-    <name>CellName</name>
-    <message>
-        <source>Red square</source>
-        <translation>Rood vierkant</translation>
-    </message>
-    <message>
-        <source>Green hexagon</source>
-        <translation>Groene zeshoek</translation>
-    </message>
-    <message>
-        <source>Blue diamond</source>
-        <translation>Blauwe ruit</translation>
-    </message>
-    <message>
-        <source>Yellow rectangle</source>
-        <translation>Gele rechthoek</translation>
-    </message>
-    <message>
-        <source>White circle</source>
-        <translation>Witte cirkel</translation>
-    </message>
-    <message>
-        <source>Purple triangle</source>
-        <translation>Paarse driehoek</translation>
-    </message>
-    <message>
-        <source>Orange oval</source>
-        <translation>Oranje ovaal</translation>
-    </message>
-    <message>
-        <source>No gem</source>
-        <translation>Geen edelsteen</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>CellName</name>
+    <message>
+        <source>Red square</source>
+        <translation>Czerwony kwadrat</translation>
+    </message>
+    <message>
+        <source>Green hexagon</source>
+        <translation>Zielony sześciokąt</translation>
+    </message>
+    <message>
+        <source>Blue diamond</source>
+        <translation>Niebieski romb</translation>
+    </message>
+    <message>
+        <source>Yellow rectangle</source>
+        <translation>Żółty prostokąt</translation>
+    </message>
+    <message>
+        <source>White circle</source>
+        <translation>Biały okrąg</translation>
+    </message>
+    <message>
+        <source>Purple triangle</source>
+        <translation>Fioletowy trójkąt</translation>
+    </message>
+    <message>
+        <source>Orange oval</source>
+        <translation>Pomarańczowy owal</translation>
+    </message>
+    <message>
+        <source>No gem</source>
+        <translation>Brak klejnotu</translation>
+    </message>
+</context>
+<context>
     <name>glintrow::PictureBox</name>
     <message>
         <source>Board</source>
@@ -19,6 +54,178 @@
         <source>%1, %2</source>
         <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>glintrow::Reason</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Przepełnienie</translation>
+    </message>
+    <message>
+        <source>Object variable not set</source>
+        <translation>Nie ustawiono zmiennej obiektowej</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeks poza zakresem</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies off the board</source>
+        <translation>Pole (%1, %2) leży poza planszą</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own folder cannot be found: %1, and %2</source>
+        <extracomment>%1 says what the system&apos;s record of the running program gave, %2 what its starting name gave.</extracomment>
+        <translation>Nie można znaleźć własnego folderu programu: %1, a %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>nie można odczytać %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is the dynamic loader %2</source>
+        <translation>%1 to dynamiczny program ładujący %2</translation>
+    </message>
+    <message>
+        <source>the name it was started by is not known</source>
+        <translation>nazwa, pod którą go uruchomiono, jest nieznana</translation>
+    </message>
+    <message>
+        <source>the name it was started by, %1, cannot be followed (%2)</source>
+        <translation>nazwy, pod którą go uruchomiono, %1, nie można prześledzić (%2)</translation>
+    </message>
+    <message>
+        <source>the name it was started by is the loader&apos;s too</source>
+        <translation>nazwa, pod którą go uruchomiono, również należy do programu ładującego</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Nie znaleziono pliku: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Odmowa dostępu: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>To nie jest zwykły plik: %1</translation>
+    </message>
+    <message>
+        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>Bitmapa za mała (%1 x %2 pikseli, potrzeba %3 x %4): %5</translation>
+    </message>
+    <message>
+        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
+        <translation>Bitmapa za duża (%1 x %2 pikseli, więcej niż %3 pikseli): %4</translation>
+    </message>
+    <message>
+        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
+        <translation>Bitmapa za szeroka (%1 pikseli w wierszu, więcej niż %2): %3</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (cut short): %1</source>
+        <translation>Nieprawidłowy plik bitmapy (urwany): %1</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (%1): %2</source>
+        <translation>Nieprawidłowy plik bitmapy (%1): %2</translation>
+    </message>
+    <message>
+        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>Bitmapa o złym rozmiarze (%1 x %2 pikseli, potrzeba %3 x %4): %5</translation>
+    </message>
+    <message>
+        <source>The picture of the bitmap is gone: %1</source>
+        <translation>Obraz bitmapy zniknął: %1</translation>
+    </message>
+    <message>
+        <source>Invalid part of a bitmap to keep: %1</source>
+        <translation>Nieprawidłowa część bitmapy do zachowania: %1</translation>
+    </message>
+    <message>
+        <source>Invalid surface description</source>
+        <translation>Nieprawidłowy opis powierzchni</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Brak pamięci</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1</source>
+        <translation>Brak pamięci: %1</translation>
+    </message>
+    <message>
+        <source>Not a wave file: %1</source>
+        <translation>To nie jest plik wave: %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (%1): %2</source>
+        <translation>Nieprawidłowy plik wave (%1): %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (format chunk too short): %1</source>
+        <translation>Nieprawidłowy plik wave (za krótki blok formatu): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (more than %1 chunks): %2</source>
+        <translation>Nieprawidłowy plik wave (więcej niż %1 bloków): %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (samples before their format): %1</source>
+        <translation>Nieprawidłowy plik wave (próbki przed ich formatem): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no samples): %1</source>
+        <translation>Nieprawidłowy plik wave (brak próbek): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no channels): %1</source>
+        <translation>Nieprawidłowy plik wave (brak kanałów): %1</translation>
+    </message>
+    <message>
+        <source>Wave file&apos;s sample rate out of range (%1 Hz, not %2 to %3): %4</source>
+        <translation>Częstotliwość próbkowania pliku wave poza zakresem (%1 Hz, nie od %2 do %3): %4</translation>
+    </message>
+    <message>
+        <source>Wave file holds no sound: %1</source>
+        <translation>Plik wave nie zawiera dźwięku: %1</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
+        <translation>Plik wave za duży (%1 bajtów próbek, więcej niż %2): %3</translation>
+    </message>
+    <message>
+        <source>Wave file too long (%1 seconds, more than %2): %3</source>
+        <translation>Plik wave za długi (%1 s, więcej niż %2): %3</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
+        <translation>Plik wave za duży (%1 bajtów po zdekodowaniu, więcej niż %2): %3</translation>
+    </message>
+    <message>
+        <source>No sound device: %1</source>
+        <translation>Brak urządzenia dźwiękowego: %1</translation>
+    </message>
+    <message>
+        <source>Sound cannot be converted (%1): %2</source>
+        <translation>Nie można przekonwertować dźwięku (%1): %2</translation>
+    </message>
+    <message>
+        <source>Sound cannot be played: %1</source>
+        <translation>Nie można odtworzyć dźwięku: %1</translation>
+    </message>
+    <message>
+        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
+        <translation>Dźwięki łącznie za duże (%1 bajtów po konwersji, więcej niż %2): %3</translation>
+    </message>
+    <message>
+        <source>Sound cannot be loaded (%1): %2</source>
+        <translation>Nie można wczytać dźwięku (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -149,213 +356,6 @@ trzech jednakowych klejnotów</translation>
     <message>
         <source>Combo %1, cleared %2</source>
         <translation>Kombo %1, usunięto: %2</translation>
-    </message>
-</context>
-<context>
-    <name>glintrow::Reason</name>
-    <message>
-        <source>Overflow</source>
-        <translation>Przepełnienie</translation>
-    </message>
-    <message>
-        <source>Object variable not set</source>
-        <translation>Nie ustawiono zmiennej obiektowej</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>Indeks poza zakresem</translation>
-    </message>
-    <message>
-        <source>Cell (%1, %2) lies off the board</source>
-        <translation>Pole (%1, %2) leży poza planszą</translation>
-    </message>
-    <message>
-        <source>The program's own folder cannot be found: %1, and %2</source>
-        <extracomment>%1 says what the system's record of the running program gave, %2 what its starting name gave.</extracomment>
-        <translation>Nie można znaleźć własnego folderu programu: %1, a %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read (%2)</source>
-        <translation>nie można odczytać %1 (%2)</translation>
-    </message>
-    <message>
-        <source>%1 is the dynamic loader %2</source>
-        <translation>%1 to dynamiczny program ładujący %2</translation>
-    </message>
-    <message>
-        <source>the name it was started by is not known</source>
-        <translation>nazwa, pod którą go uruchomiono, jest nieznana</translation>
-    </message>
-    <message>
-        <source>the name it was started by, %1, cannot be followed (%2)</source>
-        <translation>nazwy, pod którą go uruchomiono, %1, nie można prześledzić (%2)</translation>
-    </message>
-    <message>
-        <source>the name it was started by is the loader's too</source>
-        <translation>nazwa, pod którą go uruchomiono, również należy do programu ładującego</translation>
-    </message>
-    <message>
-        <source>File not found: %1</source>
-        <translation>Nie znaleziono pliku: %1</translation>
-    </message>
-    <message>
-        <source>Permission denied: %1</source>
-        <translation>Odmowa dostępu: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Not a regular file: %1</source>
-        <translation>To nie jest zwykły plik: %1</translation>
-    </message>
-    <message>
-        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>Bitmapa za mała (%1 x %2 pikseli, potrzeba %3 x %4): %5</translation>
-    </message>
-    <message>
-        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
-        <translation>Bitmapa za duża (%1 x %2 pikseli, więcej niż %3 pikseli): %4</translation>
-    </message>
-    <message>
-        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
-        <translation>Bitmapa za szeroka (%1 pikseli w wierszu, więcej niż %2): %3</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (cut short): %1</source>
-        <translation>Nieprawidłowy plik bitmapy (urwany): %1</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (%1): %2</source>
-        <translation>Nieprawidłowy plik bitmapy (%1): %2</translation>
-    </message>
-    <message>
-        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>Bitmapa o złym rozmiarze (%1 x %2 pikseli, potrzeba %3 x %4): %5</translation>
-    </message>
-    <message>
-        <source>The picture of the bitmap is gone: %1</source>
-        <translation>Obraz bitmapy zniknął: %1</translation>
-    </message>
-    <message>
-        <source>Invalid part of a bitmap to keep: %1</source>
-        <translation>Nieprawidłowa część bitmapy do zachowania: %1</translation>
-    </message>
-    <message>
-        <source>Invalid surface description</source>
-        <translation>Nieprawidłowy opis powierzchni</translation>
-    </message>
-    <message>
-        <source>Out of memory</source>
-        <translation>Brak pamięci</translation>
-    </message>
-    <message>
-        <source>Out of memory: %1</source>
-        <translation>Brak pamięci: %1</translation>
-    </message>
-    <message>
-        <source>Not a wave file: %1</source>
-        <translation>To nie jest plik wave: %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (%1): %2</source>
-        <translation>Nieprawidłowy plik wave (%1): %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (format chunk too short): %1</source>
-        <translation>Nieprawidłowy plik wave (za krótki blok formatu): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (more than %1 chunks): %2</source>
-        <translation>Nieprawidłowy plik wave (więcej niż %1 bloków): %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (samples before their format): %1</source>
-        <translation>Nieprawidłowy plik wave (próbki przed ich formatem): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no samples): %1</source>
-        <translation>Nieprawidłowy plik wave (brak próbek): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no channels): %1</source>
-        <translation>Nieprawidłowy plik wave (brak kanałów): %1</translation>
-    </message>
-    <message>
-        <source>Wave file's sample rate out of range (%1 Hz, not %2 to %3): %4</source>
-        <translation>Częstotliwość próbkowania pliku wave poza zakresem (%1 Hz, nie od %2 do %3): %4</translation>
-    </message>
-    <message>
-        <source>Wave file holds no sound: %1</source>
-        <translation>Plik wave nie zawiera dźwięku: %1</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
-        <translation>Plik wave za duży (%1 bajtów próbek, więcej niż %2): %3</translation>
-    </message>
-    <message>
-        <source>Wave file too long (%1 seconds, more than %2): %3</source>
-        <translation>Plik wave za długi (%1 s, więcej niż %2): %3</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
-        <translation>Plik wave za duży (%1 bajtów po zdekodowaniu, więcej niż %2): %3</translation>
-    </message>
-    <message>
-        <source>No sound device: %1</source>
-        <translation>Brak urządzenia dźwiękowego: %1</translation>
-    </message>
-    <message>
-        <source>Sound cannot be converted (%1): %2</source>
-        <translation>Nie można przekonwertować dźwięku (%1): %2</translation>
-    </message>
-    <message>
-        <source>Sound cannot be played: %1</source>
-        <translation>Nie można odtworzyć dźwięku: %1</translation>
-    </message>
-    <message>
-        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
-        <translation>Dźwięki łącznie za duże (%1 bajtów po konwersji, więcej niż %2): %3</translation>
-    </message>
-    <message>
-        <source>Sound cannot be loaded (%1): %2</source>
-        <translation>Nie można wczytać dźwięku (%1): %2</translation>
-    </message>
-</context>
-<context>
-    <name>CellName</name>
-    <message>
-        <source>Red square</source>
-        <translation>Czerwony kwadrat</translation>
-    </message>
-    <message>
-        <source>Green hexagon</source>
-        <translation>Zielony sześciokąt</translation>
-    </message>
-    <message>
-        <source>Blue diamond</source>
-        <translation>Niebieski romb</translation>
-    </message>
-    <message>
-        <source>Yellow rectangle</source>
-        <translation>Żółty prostokąt</translation>
-    </message>
-    <message>
-        <source>White circle</source>
-        <translation>Biały okrąg</translation>
-    </message>
-    <message>
-        <source>Purple triangle</source>
-        <translation>Fioletowy trójkąt</translation>
-    </message>
-    <message>
-        <source>Orange oval</source>
-        <translation>Pomarańczowy owal</translation>
-    </message>
-    <message>
-        <source>No gem</source>
-        <translation>Brak klejnotu</translation>
     </message>
 </context>
 </TS>

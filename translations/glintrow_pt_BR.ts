@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CellName</name>
+    <message>
+        <source>Red square</source>
+        <translation>Quadrado vermelho</translation>
+    </message>
+    <message>
+        <source>Green hexagon</source>
+        <translation>Hexágono verde</translation>
+    </message>
+    <message>
+        <source>Blue diamond</source>
+        <translation>Losango azul</translation>
+    </message>
+    <message>
+        <source>Yellow rectangle</source>
+        <translation>Retângulo amarelo</translation>
+    </message>
+    <message>
+        <source>White circle</source>
+        <translation>Círculo branco</translation>
+    </message>
+    <message>
+        <source>Purple triangle</source>
+        <translation>Triângulo roxo</translation>
+    </message>
+    <message>
+        <source>Orange oval</source>
+        <translation>Oval laranja</translation>
+    </message>
+    <message>
+        <source>No gem</source>
+        <translation>Sem gema</translation>
+    </message>
+</context>
+<context>
     <name>glintrow::PictureBox</name>
     <message>
         <source>Board</source>
@@ -19,6 +54,178 @@
         <source>%1, %2</source>
         <extracomment>A gem and its place on the board: &quot;Red square, C3&quot; (column C, row 3 from the top).</extracomment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>glintrow::Reason</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro</translation>
+    </message>
+    <message>
+        <source>Object variable not set</source>
+        <translation>Variável de objeto não definida</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subscrito fora do intervalo</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies off the board</source>
+        <translation>A casa (%1, %2) fica fora do tabuleiro</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own folder cannot be found: %1, and %2</source>
+        <extracomment>%1 says what the system&apos;s record of the running program gave, %2 what its starting name gave.</extracomment>
+        <translation>Não foi possível encontrar a pasta do próprio programa: %1, e %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>não é possível ler %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is the dynamic loader %2</source>
+        <translation>%1 é o carregador dinâmico %2</translation>
+    </message>
+    <message>
+        <source>the name it was started by is not known</source>
+        <translation>o nome com que ele foi iniciado não é conhecido</translation>
+    </message>
+    <message>
+        <source>the name it was started by, %1, cannot be followed (%2)</source>
+        <translation>o nome com que ele foi iniciado, %1, não pode ser seguido (%2)</translation>
+    </message>
+    <message>
+        <source>the name it was started by is the loader&apos;s too</source>
+        <translation>o nome com que ele foi iniciado também é o do carregador</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Arquivo não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1</source>
+        <translation>Permissão negada: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Não é um arquivo comum: %1</translation>
+    </message>
+    <message>
+        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>Bitmap pequeno demais (%1 x %2 pixels, são necessários %3 x %4): %5</translation>
+    </message>
+    <message>
+        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
+        <translation>Bitmap grande demais (%1 x %2 pixels, mais de %3 pixels): %4</translation>
+    </message>
+    <message>
+        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
+        <translation>Bitmap largo demais (%1 pixels por linha, mais de %2): %3</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (cut short): %1</source>
+        <translation>Arquivo de bitmap inválido (incompleto): %1</translation>
+    </message>
+    <message>
+        <source>Invalid bitmap file (%1): %2</source>
+        <translation>Arquivo de bitmap inválido (%1): %2</translation>
+    </message>
+    <message>
+        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
+        <translation>Bitmap do tamanho errado (%1 x %2 pixels, são necessários %3 x %4): %5</translation>
+    </message>
+    <message>
+        <source>The picture of the bitmap is gone: %1</source>
+        <translation>A imagem do bitmap não existe mais: %1</translation>
+    </message>
+    <message>
+        <source>Invalid part of a bitmap to keep: %1</source>
+        <translation>Parte inválida de um bitmap a manter: %1</translation>
+    </message>
+    <message>
+        <source>Invalid surface description</source>
+        <translation>Descrição de superfície inválida</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Out of memory: %1</source>
+        <translation>Memória insuficiente: %1</translation>
+    </message>
+    <message>
+        <source>Not a wave file: %1</source>
+        <translation>Não é um arquivo wave: %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (%1): %2</source>
+        <translation>Arquivo wave inválido (%1): %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (format chunk too short): %1</source>
+        <translation>Arquivo wave inválido (bloco de formato curto demais): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (more than %1 chunks): %2</source>
+        <translation>Arquivo wave inválido (mais de %1 blocos): %2</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (samples before their format): %1</source>
+        <translation>Arquivo wave inválido (amostras antes do seu formato): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no samples): %1</source>
+        <translation>Arquivo wave inválido (sem amostras): %1</translation>
+    </message>
+    <message>
+        <source>Invalid wave file (no channels): %1</source>
+        <translation>Arquivo wave inválido (sem canais): %1</translation>
+    </message>
+    <message>
+        <source>Wave file&apos;s sample rate out of range (%1 Hz, not %2 to %3): %4</source>
+        <translation>Taxa de amostragem do arquivo wave fora do intervalo (%1 Hz, não de %2 a %3): %4</translation>
+    </message>
+    <message>
+        <source>Wave file holds no sound: %1</source>
+        <translation>O arquivo wave não contém som: %1</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
+        <translation>Arquivo wave grande demais (%1 bytes de amostras, mais de %2): %3</translation>
+    </message>
+    <message>
+        <source>Wave file too long (%1 seconds, more than %2): %3</source>
+        <translation>Arquivo wave longo demais (%1 segundos, mais de %2): %3</translation>
+    </message>
+    <message>
+        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
+        <translation>Arquivo wave grande demais (%1 bytes decodificados, mais de %2): %3</translation>
+    </message>
+    <message>
+        <source>No sound device: %1</source>
+        <translation>Nenhum dispositivo de som: %1</translation>
+    </message>
+    <message>
+        <source>Sound cannot be converted (%1): %2</source>
+        <translation>Não é possível converter o som (%1): %2</translation>
+    </message>
+    <message>
+        <source>Sound cannot be played: %1</source>
+        <translation>Não é possível reproduzir o som: %1</translation>
+    </message>
+    <message>
+        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
+        <translation>Sons grandes demais juntos (%1 bytes depois de convertidos, mais de %2): %3</translation>
+    </message>
+    <message>
+        <source>Sound cannot be loaded (%1): %2</source>
+        <translation>Não é possível carregar o som (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -149,213 +356,6 @@ de três gemas idênticas</translation>
     <message>
         <source>Combo %1, cleared %2</source>
         <translation>Combo %1, removidas: %2</translation>
-    </message>
-</context>
-<context>
-    <name>glintrow::Reason</name>
-    <message>
-        <source>Overflow</source>
-        <translation>Estouro</translation>
-    </message>
-    <message>
-        <source>Object variable not set</source>
-        <translation>Variável de objeto não definida</translation>
-    </message>
-    <message>
-        <source>Subscript out of range</source>
-        <translation>Subscrito fora do intervalo</translation>
-    </message>
-    <message>
-        <source>Cell (%1, %2) lies off the board</source>
-        <translation>A casa (%1, %2) fica fora do tabuleiro</translation>
-    </message>
-    <message>
-        <source>The program's own folder cannot be found: %1, and %2</source>
-        <extracomment>%1 says what the system's record of the running program gave, %2 what its starting name gave.</extracomment>
-        <translation>Não foi possível encontrar a pasta do próprio programa: %1, e %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read (%2)</source>
-        <translation>não é possível ler %1 (%2)</translation>
-    </message>
-    <message>
-        <source>%1 is the dynamic loader %2</source>
-        <translation>%1 é o carregador dinâmico %2</translation>
-    </message>
-    <message>
-        <source>the name it was started by is not known</source>
-        <translation>o nome com que ele foi iniciado não é conhecido</translation>
-    </message>
-    <message>
-        <source>the name it was started by, %1, cannot be followed (%2)</source>
-        <translation>o nome com que ele foi iniciado, %1, não pode ser seguido (%2)</translation>
-    </message>
-    <message>
-        <source>the name it was started by is the loader's too</source>
-        <translation>o nome com que ele foi iniciado também é o do carregador</translation>
-    </message>
-    <message>
-        <source>File not found: %1</source>
-        <translation>Arquivo não encontrado: %1</translation>
-    </message>
-    <message>
-        <source>Permission denied: %1</source>
-        <translation>Permissão negada: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Not a regular file: %1</source>
-        <translation>Não é um arquivo comum: %1</translation>
-    </message>
-    <message>
-        <source>Bitmap too small (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>Bitmap pequeno demais (%1 x %2 pixels, são necessários %3 x %4): %5</translation>
-    </message>
-    <message>
-        <source>Bitmap too large (%1 x %2 pixels, more than %3 pixels): %4</source>
-        <translation>Bitmap grande demais (%1 x %2 pixels, mais de %3 pixels): %4</translation>
-    </message>
-    <message>
-        <source>Bitmap too wide (%1 pixels a row, more than %2): %3</source>
-        <translation>Bitmap largo demais (%1 pixels por linha, mais de %2): %3</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (cut short): %1</source>
-        <translation>Arquivo de bitmap inválido (incompleto): %1</translation>
-    </message>
-    <message>
-        <source>Invalid bitmap file (%1): %2</source>
-        <translation>Arquivo de bitmap inválido (%1): %2</translation>
-    </message>
-    <message>
-        <source>Bitmap of the wrong size (%1 x %2 pixels, %3 x %4 needed): %5</source>
-        <translation>Bitmap do tamanho errado (%1 x %2 pixels, são necessários %3 x %4): %5</translation>
-    </message>
-    <message>
-        <source>The picture of the bitmap is gone: %1</source>
-        <translation>A imagem do bitmap não existe mais: %1</translation>
-    </message>
-    <message>
-        <source>Invalid part of a bitmap to keep: %1</source>
-        <translation>Parte inválida de um bitmap a manter: %1</translation>
-    </message>
-    <message>
-        <source>Invalid surface description</source>
-        <translation>Descrição de superfície inválida</translation>
-    </message>
-    <message>
-        <source>Out of memory</source>
-        <translation>Memória insuficiente</translation>
-    </message>
-    <message>
-        <source>Out of memory: %1</source>
-        <translation>Memória insuficiente: %1</translation>
-    </message>
-    <message>
-        <source>Not a wave file: %1</source>
-        <translation>Não é um arquivo wave: %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (%1): %2</source>
-        <translation>Arquivo wave inválido (%1): %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (format chunk too short): %1</source>
-        <translation>Arquivo wave inválido (bloco de formato curto demais): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (more than %1 chunks): %2</source>
-        <translation>Arquivo wave inválido (mais de %1 blocos): %2</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (samples before their format): %1</source>
-        <translation>Arquivo wave inválido (amostras antes do seu formato): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no samples): %1</source>
-        <translation>Arquivo wave inválido (sem amostras): %1</translation>
-    </message>
-    <message>
-        <source>Invalid wave file (no channels): %1</source>
-        <translation>Arquivo wave inválido (sem canais): %1</translation>
-    </message>
-    <message>
-        <source>Wave file's sample rate out of range (%1 Hz, not %2 to %3): %4</source>
-        <translation>Taxa de amostragem do arquivo wave fora do intervalo (%1 Hz, não de %2 a %3): %4</translation>
-    </message>
-    <message>
-        <source>Wave file holds no sound: %1</source>
-        <translation>O arquivo wave não contém som: %1</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes of samples, more than %2): %3</source>
-        <translation>Arquivo wave grande demais (%1 bytes de amostras, mais de %2): %3</translation>
-    </message>
-    <message>
-        <source>Wave file too long (%1 seconds, more than %2): %3</source>
-        <translation>Arquivo wave longo demais (%1 segundos, mais de %2): %3</translation>
-    </message>
-    <message>
-        <source>Wave file too large (%1 bytes decoded, more than %2): %3</source>
-        <translation>Arquivo wave grande demais (%1 bytes decodificados, mais de %2): %3</translation>
-    </message>
-    <message>
-        <source>No sound device: %1</source>
-        <translation>Nenhum dispositivo de som: %1</translation>
-    </message>
-    <message>
-        <source>Sound cannot be converted (%1): %2</source>
-        <translation>Não é possível converter o som (%1): %2</translation>
-    </message>
-    <message>
-        <source>Sound cannot be played: %1</source>
-        <translation>Não é possível reproduzir o som: %1</translation>
-    </message>
-    <message>
-        <source>Sounds too large together (%1 bytes once converted, more than %2): %3</source>
-        <translation>Sons grandes demais juntos (%1 bytes depois de convertidos, mais de %2): %3</translation>
-    </message>
-    <message>
-        <source>Sound cannot be loaded (%1): %2</source>
-        <translation>Não é possível carregar o som (%1): %2</translation>
-    </message>
-</context>
-<context>
-    <name>CellName</name>
-    <message>
-        <source>Red square</source>
-        <translation>Quadrado vermelho</translation>
-    </message>
-    <message>
-        <source>Green hexagon</source>
-        <translation>Hexágono verde</translation>
-    </message>
-    <message>
-        <source>Blue diamond</source>
-        <translation>Losango azul</translation>
-    </message>
-    <message>
-        <source>Yellow rectangle</source>
-        <translation>Retângulo amarelo</translation>
-    </message>
-    <message>
-        <source>White circle</source>
-        <translation>Círculo branco</translation>
-    </message>
-    <message>
-        <source>Purple triangle</source>
-        <translation>Triângulo roxo</translation>
-    </message>
-    <message>
-        <source>Orange oval</source>
-        <translation>Oval laranja</translation>
-    </message>
-    <message>
-        <source>No gem</source>
-        <translation>Sem gema</translation>
     </message>
 </context>
 </TS>

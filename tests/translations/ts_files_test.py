@@ -14,7 +14,7 @@ import game_facts
 
 LANGUAGES = game_facts.LANGUAGES
 # What the board calls a cell besides its gem kind: the window translates what the game says.
-CELL_NAMES = game_facts.GEM_KIND_NAMES + ("No gem",)
+CELL_NAMES = game_facts.GEM_KIND_NAMES + (game_facts.EMPTY_CELL_NAME,)
 # The menu bar and each menu, by their English texts: within one, accelerators must differ.
 MENUS = (("&Game", "&Help"), ("&New Game", "&Play Sound", "&Hint", "&Quit"),
          ("&How to play...", "&About..."))

@@ -61,12 +61,14 @@ def check_message(language, source, translation, failures):
 
 
 def expected_messages(source_dir, lupdate):
+    """What lupdate finds where updating the translations looks: the sources, and the build's file
+    that marks the cells' names."""
+    cell_names = Path(game_facts.__file__).with_name("CellNames.cpp")
     with tempfile.TemporaryDirectory() as folder:
         scanned = Path(folder) / "sources.ts"
-        subprocess.run([lupdate, "-silent", "-locations", "none", str(source_dir / "src"), "-ts",
-                        str(scanned)], check=True)
-        keys = set(read_messages(scanned))
-    return keys | {("CellName", name) for name in CELL_NAMES}
+        subprocess.run([lupdate, "-silent", "-locations", "none", str(source_dir / "src"),
+                        str(cell_names), "-ts", str(scanned)], check=True)
+        return set(read_messages(scanned))
 
 
 def main():
@@ -77,6 +79,8 @@ def main():
     if found != sorted(LANGUAGES):
         failures.append(f"languages: files {found}, build {LANGUAGES}")
     expected = expected_messages(source_dir, lupdate)
+    failures += [f"lupdate does not find the cell name {name!r}" for name in CELL_NAMES
+                 if ("CellName", name) not in expected]
     for language in LANGUAGES:
         ts_file = folder / f"{game_facts.TRANSLATIONS_NAME}_{language}.ts"
         report = subprocess.run([lrelease, str(ts_file), "-qm", "/dev/null"], check=True,

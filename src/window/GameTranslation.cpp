@@ -36,6 +36,12 @@ Translation& installedTranslation() {
     return translation;
 }
 
+// The translator of the toolkit's own texts in the player's language, for the program's life.
+QTranslator& toolkitTranslator() {
+    static QTranslator translator;
+    return translator;
+}
+
 const TranslationDigest* findReleased(const QString& language) {
     for (const TranslationDigest& digest : std::span(TranslationDigests, TranslationDigestCount))
         if (language == QLatin1String(digest.language))
@@ -117,16 +123,6 @@ const QTranslator* InstallGameTranslation(const QLocale& locale, const std::stri
     installed.translator = std::move(translator);
     return installed.translator.get();
 }
-
-namespace {
-
-// The translator of the toolkit's own texts in the player's language, for the program's life.
-QTranslator& toolkitTranslator() {
-    static QTranslator translator;
-    return translator;
-}
-
-} // namespace
 
 void LoadPlayerLanguage(const QLocale& locale) {
     QTranslator& toolkit = toolkitTranslator();

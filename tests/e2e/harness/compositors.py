@@ -67,6 +67,7 @@ class Mutter:
         stage.on_exit(lambda: stop_process(self.process))
         wait_until(lambda: os.path.exists(os.path.join(self.runtime, self.socket)),
                    START_TIMEOUT, "mutter's socket")
+        self.screenshot = x.capture_screen
 
     def client_settings(self):
         return {"DISPLAY": None, "WAYLAND_DISPLAY": self.socket, "QT_QPA_PLATFORM": "wayland",

@@ -11,7 +11,7 @@ import threading
 import time
 
 import game_facts
-from harness.checks import BOX_TIMEOUT, EXIT_TIMEOUT, START_TIMEOUT, check, wait_until
+from harness.checks import BOX_TIMEOUT, START_TIMEOUT, check, wait_until
 from harness.pictures import CELLS
 from harness.runner import run_test
 from harness.xserver import stop_process
@@ -199,16 +199,8 @@ def close_rules(session, caption):
 
 def quit_game(session):
     """Ctrl+Q, typed until the game ends: the keyboard may still be on its way back to the board
-    from a box, and a key typed meanwhile reaches no window."""
-    def typed_and_ended():
-        session.x.type_keys("ctrl+q")
-        try:
-            return [session.game.process.wait(1.0)]
-        except subprocess.TimeoutExpired:
-            return None
-
-    wait_until(typed_and_ended, BOX_TIMEOUT, "Ctrl+Q to end the game", interval=0)
-    check(session.game.wait_for_exit(EXIT_TIMEOUT) == 0, "Ctrl+Q did not end the game with status 0")
+    from a box."""
+    check(session.quit_by_keys() == 0, "Ctrl+Q did not end the game with status 0")
 
 
 def check_commands(session, orca, player, heard):

@@ -5,12 +5,13 @@ import os
 import re
 import shutil
 import signal
+import subprocess
 import sys
 import tempfile
 import time
 import traceback
 
-from .checks import BOX_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
+from .checks import BOX_TIMEOUT, EXIT_TIMEOUT, START_TIMEOUT, TestFailure, check, wait_until
 from .game_process import MAIN_CAPTION, Game
 from .pictures import BOARD, BoardView
 from .xserver import XServer
@@ -140,6 +141,19 @@ class Session:
         check(width == side, f"the window is {width} pixels wide, not {side}")
         check(height > side, f"the window is {height} pixels high, leaving no room for a menu bar")
         return BoardView(left, top + height - side, scale)
+
+    def quit_by_keys(self):
+        """Types Ctrl+Q until the game ends and returns its status: the keyboard may still be on
+        its way to the game's window, and a key typed meanwhile reaches no window."""
+        def typed_and_ended():
+            self.x.type_keys("ctrl+q")
+            try:
+                return [self.game.process.wait(1.0)]
+            except subprocess.TimeoutExpired:
+                return None
+
+        wait_until(typed_and_ended, BOX_TIMEOUT, "Ctrl+Q to end the game", interval=0)
+        return self.game.wait_for_exit(EXIT_TIMEOUT)
 
     def wait_for_box(self, caption):
         def find():
